@@ -1,0 +1,555 @@
+#include "app/MainWindow.h"
+
+#include "app/ZQAboutDialog.h"
+#include "core/PackageTypes.h"
+#include "core/PluColumns.h"
+#include "core/Prompt.h"
+#include "core/WeightUnits.h"
+#include "core/ZQConfig.h"
+#include "document/PluDocument.h"
+#include "document/PluFileSet.h"
+#include "document/PluTableModel.h"
+#include "table/ColumnHints.h"
+#include "table/PluFinder.h"
+#include "table/PluTableSetup.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QIcon>
+#include <QIntValidator>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTableView>
+#include <QToolBar>
+
+MainWindow *MainWindow::s_instance = nullptr;
+
+namespace {
+// The menus and their actions in display order. An empty name is a rule.
+struct ActionDef
+{
+    const char *name;
+    const char *text;
+    const char *shortcut;
+};
+
+struct MenuDef
+{
+    const char *title;
+    QVector<ActionDef> actions;
+};
+
+const QVector<MenuDef> &menuTable()
+{
+    static const QVector<MenuDef> menus = {
+        {QT_TRANSLATE_NOOP("MainWindow", "File"),
+         {{"actionNew", QT_TRANSLATE_NOOP("MainWindow", "New"), "Ctrl+N"},
+          {"actionOpen", QT_TRANSLATE_NOOP("MainWindow", "Open"), "Ctrl+O"},
+          {"actionSave", QT_TRANSLATE_NOOP("MainWindow", "Save"), "Ctrl+S"},
+          {"actionSave_As", QT_TRANSLATE_NOOP("MainWindow", "Save As"), "Ctrl+Alt+S"},
+          {"", "", ""},
+          {"actionImport_PLU_from_Excel", QT_TRANSLATE_NOOP("MainWindow", "Import PLU from Excel"), ""},
+          {"actionCustom_import", QT_TRANSLATE_NOOP("MainWindow", "Custom import"), ""},
+          {"actionExport_to_Excel", QT_TRANSLATE_NOOP("MainWindow", "Export to Excel"), ""},
+          {"actionExport_Hotkey_to", QT_TRANSLATE_NOOP("MainWindow", "Export Hotkey to ..."), ""},
+          {"", "", ""},
+          {"actionChoose_Parameter", QT_TRANSLATE_NOOP("MainWindow", "Choose Parameter"), ""},
+          {"", "", ""},
+          {"actionExit", QT_TRANSLATE_NOOP("MainWindow", "Exit"), "Ctrl+Q"}}},
+        {QT_TRANSLATE_NOOP("MainWindow", "PLU Edit"),
+         {{"actionCut", QT_TRANSLATE_NOOP("MainWindow", "Cut"), "Ctrl+X"},
+          {"actionCopy", QT_TRANSLATE_NOOP("MainWindow", "Copy"), "Ctrl+C"},
+          {"actionPaste", QT_TRANSLATE_NOOP("MainWindow", "Paste"), "Ctrl+V"},
+          {"actionMove_to", QT_TRANSLATE_NOOP("MainWindow", "Move to"), ""},
+          {"", "", ""},
+          {"actionInsert", QT_TRANSLATE_NOOP("MainWindow", "Insert"), ""},
+          {"actionDelete", QT_TRANSLATE_NOOP("MainWindow", "Delete"), "Ctrl+Del"},
+          {"", "", ""},
+          {"actionSort_by_Name", QT_TRANSLATE_NOOP("MainWindow", "Sort by Name"), ""},
+          {"actionSort_by_LF_Code", QT_TRANSLATE_NOOP("MainWindow", "Sort by LF Code"), ""},
+          {"actionSort_by_Code", QT_TRANSLATE_NOOP("MainWindow", "Sort by Code"), ""},
+          {"", "", ""},
+          {"actionHotkey_editing", QT_TRANSLATE_NOOP("MainWindow", "Hotkey editing"), ""},
+          {"actionDiscount_schedule", QT_TRANSLATE_NOOP("MainWindow", "Discount schedule"), ""},
+          {"actionNutrition_elements_set", QT_TRANSLATE_NOOP("MainWindow", "Nutrition elements set"), ""}}},
+        {QT_TRANSLATE_NOOP("MainWindow", "PLU Selection"),
+         {{"actionSelect_entire_row", QT_TRANSLATE_NOOP("MainWindow", "Select entire row"), ""},
+          {"actionSelect_block_column", QT_TRANSLATE_NOOP("MainWindow", "Select block, column"), ""},
+          {"actionSelect_All", QT_TRANSLATE_NOOP("MainWindow", "Select All"), ""},
+          {"", "", ""},
+          {"actionFill", QT_TRANSLATE_NOOP("MainWindow", "Fill"), ""},
+          {"actionClear", QT_TRANSLATE_NOOP("MainWindow", "Clear"), "Del"},
+          {"", "", ""},
+          {"actionGenerate_hotkey", QT_TRANSLATE_NOOP("MainWindow", "Generate hotkey"), ""},
+          {"actionGenerate_LF_Code", QT_TRANSLATE_NOOP("MainWindow", "Generate LF Code"), ""},
+          {"actionGenerate_Code", QT_TRANSLATE_NOOP("MainWindow", "Generate Code"), ""},
+          {"actionGenerate_Message_ID", QT_TRANSLATE_NOOP("MainWindow", "Generate Message ID"), ""}}},
+        {QT_TRANSLATE_NOOP("MainWindow", "Info"),
+         {{"actionAdvertising_slogan", QT_TRANSLATE_NOOP("MainWindow", "Advertising slogan"), ""},
+          {"actionMessage_editing", QT_TRANSLATE_NOOP("MainWindow", "Message editing"), ""},
+          {"", "", ""},
+          {"actionPackage_type_setting", QT_TRANSLATE_NOOP("MainWindow", "Package type setting"), ""}}},
+        {QT_TRANSLATE_NOOP("MainWindow", "Communication"),
+         {{"actionDownload_PLU", QT_TRANSLATE_NOOP("MainWindow", "Download PLU"), ""},
+          {"actionUpdate_PLU", QT_TRANSLATE_NOOP("MainWindow", "Update PLU"), ""},
+          {"actionUpload_PLU", QT_TRANSLATE_NOOP("MainWindow", "Upload PLU"), ""}}},
+        {QT_TRANSLATE_NOOP("MainWindow", "Help"), {{"actionAbout", QT_TRANSLATE_NOOP("MainWindow", "About"), ""}}},
+    };
+    return menus;
+}
+
+// Toolbar-only and form-only actions.
+const ActionDef kExtraActions[] = {
+    {"actionDownloadADInfo", QT_TRANSLATE_NOOP("MainWindow", "DownloadADInfo"), ""},
+    {"actionFont", QT_TRANSLATE_NOOP("MainWindow", "Font"), ""},
+    {"actionPreview_Hotkey_Card", QT_TRANSLATE_NOOP("MainWindow", "Preview Hotkey Card"), ""},
+    {"actionImport_from_TXP_file", QT_TRANSLATE_NOOP("MainWindow", "Import from TXP file"), ""},
+};
+
+const char *const kIconFiles[][2] = {
+    {"actionNew", "new.png"},
+    {"actionOpen", "open.png"},
+    {"actionSave", "save.png"},
+    {"actionAdvertising_slogan", "advertising.png"},
+    {"actionMessage_editing", "message.png"},
+    {"actionDiscount_schedule", "schedule.png"},
+    {"actionHotkey_editing", "hotkey.png"},
+    {"actionDownloadADInfo", "download_ad.png"},
+    {"actionDownload_PLU", "download.png"},
+    {"actionUpload_PLU", "upload.png"},
+    {"actionUpdate_PLU", "update.png"},
+};
+
+QString imagePath(const QString &file)
+{
+    const QString local = QStringLiteral("./Images/") + file;
+    if (QFileInfo::exists(local))
+        return local;
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/Images/") + file;
+}
+} // namespace
+
+MainWindow::MainWindow(QWidget *parent)
+    : QMainWindow(parent), m_document(new PluDocument(this)), m_table(new QTableView(this))
+{
+    PackageTypes::retranslate();
+    resize(1024, 768);
+    setWindowIcon(QIcon(imagePath(QStringLiteral("PLUBtn.bmp"))));
+    auto *central = new QWidget(this);
+    auto *layout = new QGridLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    m_table->setObjectName(QStringLiteral("TABLEVW_SHOW"));
+    layout->addWidget(m_table, 0, 0);
+    setCentralWidget(central);
+
+    buildActions();
+    updateTitle();
+    buildToolBar();
+    buildStatusBar();
+    if (ZQConfig::certiStatus() == 1)
+        WeightUnits::setPcsKgName(QStringLiteral("PCS"));
+    action(QStringLiteral("actionPackage_type_setting"))->setVisible(ZQConfig::isShowPT());
+
+    PluTableSetup::apply(m_table, model());
+    m_table->addActions({action(QStringLiteral("actionCut")), action(QStringLiteral("actionCopy")),
+                         action(QStringLiteral("actionPaste")), action(QStringLiteral("actionMove_to"))});
+    auto *rule = new QAction(m_table);
+    rule->setSeparator(true);
+    m_table->addAction(rule);
+    m_table->addActions({action(QStringLiteral("actionInsert")), action(QStringLiteral("actionDelete"))});
+    m_table->setContextMenuPolicy(Qt::ActionsContextMenu);
+    connect(m_table, &QTableView::clicked, this, &MainWindow::on_TABLEVW_SHOW_clicked);
+    connect(m_table, &QTableView::activated, this, &MainWindow::onTableView_activated);
+    connect(m_document, &PluDocument::currentFileChanged, this, &MainWindow::updateTitle);
+
+    m_document->setModified(false);
+    PluColumns::setSharedCaptions(PluColumns::captions());
+
+    if (ZQConfig *config = ZQConfig::instance())
+        loadFile(config->value(ZQConfig::PluFileName).toString());
+    s_instance = this;
+}
+
+MainWindow::~MainWindow()
+{
+    if (s_instance == this)
+        s_instance = nullptr;
+}
+
+MainWindow *MainWindow::instance()
+{
+    return s_instance;
+}
+
+PluTableModel *MainWindow::model() const
+{
+    return m_document->model();
+}
+
+QAction *MainWindow::action(const QString &objectName) const
+{
+    return findChild<QAction *>(objectName);
+}
+
+void MainWindow::buildActions()
+{
+    for (const MenuDef &menuDef : menuTable()) {
+        QMenu *menu = menuBar()->addMenu(tr(menuDef.title));
+        menu->setObjectName(QStringLiteral("menu") + QString::fromLatin1(menuDef.title).remove(QLatin1Char(' ')));
+        for (const ActionDef &def : menuDef.actions) {
+            if (!*def.name) {
+                menu->addSeparator();
+                continue;
+            }
+            auto *a = new QAction(tr(def.text), this);
+            a->setObjectName(QString::fromLatin1(def.name));
+            if (*def.shortcut)
+                a->setShortcut(QKeySequence(QString::fromLatin1(def.shortcut)));
+            // Placed here until the feature behind it is connected below.
+            a->setEnabled(false);
+            menu->addAction(a);
+        }
+    }
+    for (const ActionDef &def : kExtraActions) {
+        auto *a = new QAction(tr(def.text), this);
+        a->setObjectName(QString::fromLatin1(def.name));
+        a->setEnabled(false);
+    }
+    action(QStringLiteral("actionDownloadADInfo"))->setToolTip(tr("Download AD Infomation"));
+    for (const auto &icon : kIconFiles)
+        action(QString::fromLatin1(icon[0]))->setIcon(QIcon(imagePath(QString::fromLatin1(icon[1]))));
+
+    auto hook = [this](const char *name, void (MainWindow::*slot)()) {
+        QAction *a = action(QString::fromLatin1(name));
+        a->setEnabled(true);
+        connect(a, &QAction::triggered, this, slot);
+    };
+    hook("actionNew", &MainWindow::on_actionNew_triggered);
+    hook("actionOpen", &MainWindow::on_actionOpen_triggered);
+    hook("actionSave", &MainWindow::on_actionSave_triggered);
+    hook("actionSave_As", &MainWindow::on_actionSave_As_triggered);
+    hook("actionExit", &MainWindow::on_actionExit_triggered);
+    hook("actionAbout", &MainWindow::on_actionAbout_triggered);
+    hook("actionSelect_entire_row", &MainWindow::on_actionSelect_entire_row_triggered);
+    hook("actionSelect_block_column", &MainWindow::on_actionSelect_block_column_triggered);
+    hook("actionSelect_All", &MainWindow::on_actionSelect_All_triggered);
+}
+
+void MainWindow::buildToolBar()
+{
+    QToolBar *bar = addToolBar(tr("Main"));
+    bar->setObjectName(QStringLiteral("mainToolBar"));
+    bar->setMovable(false);
+
+    m_lineNoEdit = new QLineEdit(bar);
+    m_lineNoEdit->setObjectName(QStringLiteral("lineNoEdit"));
+    m_lineNoEdit->setValidator(new QIntValidator(1, PluColumns::RowCount, m_lineNoEdit));
+    m_lineNoEdit->setToolTip(tr("Line No"));
+    m_lineNoEdit->setFixedSize(50, 22);
+    bar->addWidget(m_lineNoEdit);
+    connect(m_lineNoEdit, &QLineEdit::editingFinished, this, &MainWindow::onLineNoEditingFinished);
+
+    for (const char *name : {"actionNew", "actionOpen", "actionSave"})
+        bar->addAction(action(QString::fromLatin1(name)));
+    bar->addSeparator();
+    for (const char *name :
+         {"actionAdvertising_slogan", "actionMessage_editing", "actionDiscount_schedule", "actionHotkey_editing",
+          "actionDownloadADInfo", "actionDownload_PLU", "actionUpload_PLU", "actionUpdate_PLU"})
+        bar->addAction(action(QString::fromLatin1(name)));
+
+    m_indexNameBox = new QComboBox(bar);
+    m_indexNameBox->setObjectName(QStringLiteral("indexNameBox"));
+    m_indexNameBox->addItems({tr("HotKey"), tr("PluName"), tr("LF Code"), tr("Code")});
+    m_indexNameBox->setFixedSize(70, 22);
+    m_indexNameBox->setToolTip(tr("Find"));
+    bar->addWidget(m_indexNameBox);
+    connect(m_indexNameBox, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+            &MainWindow::onIndexNameCurrentIndexChanged);
+
+    m_lookupBox = new QComboBox(bar);
+    m_lookupBox->setObjectName(QStringLiteral("lookupBox"));
+    m_lookupBox->setEditable(true);
+    m_lookupBox->setInsertPolicy(QComboBox::NoInsert);
+    m_lookupBox->setFixedSize(150, 22);
+    m_lookupBox->setToolTip(tr("Find Content"));
+    bar->addWidget(m_lookupBox);
+    connect(m_lookupBox, &QComboBox::editTextChanged, this, &MainWindow::onLookupEditTextChanged);
+}
+
+void MainWindow::buildStatusBar()
+{
+    m_hintLabel = new QLabel(statusBar());
+    m_hintLabel->setObjectName(QStringLiteral("hintLabel"));
+    m_hintLabel->setFixedWidth(500);
+    statusBar()->addWidget(m_hintLabel);
+}
+
+void MainWindow::updateTitle()
+{
+    const QString caption = ZQConfig::pluCaption();
+    const QString file = m_document->currentFile();
+    setWindowTitle(file.isEmpty() ? caption : caption + QLatin1Char(' ') + file);
+}
+
+int MainWindow::rowCount()
+{
+    return m_document->recomputeRowCount();
+}
+
+bool MainWindow::isModified() const
+{
+    return m_document->isModified();
+}
+
+void MainWindow::setModified(bool modified)
+{
+    m_document->setModified(modified);
+}
+
+QString MainWindow::currentFile() const
+{
+    return m_document->currentFile();
+}
+
+TPLU MainWindow::rowToPlu(int row) const
+{
+    return model()->rowToPlu(row);
+}
+
+void MainWindow::pluToRow(const TPLU &plu, int row)
+{
+    model()->pluToRow(plu, row);
+}
+
+void MainWindow::resetRow(int row)
+{
+    model()->resetRow(row);
+}
+
+bool MainWindow::maybeSave()
+{
+    if (!isModified())
+        return true;
+    const Prompt::Button answer =
+        Prompt::warning(this, tr("ZQPLU"), tr("The document has been modified.\nDo you want to save your changes?"),
+                        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+    if (answer == QMessageBox::Cancel)
+        return false;
+    if (answer == QMessageBox::Yes)
+        return save(); // a failed or cancelled save keeps the window and the changes
+    return true;
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (!maybeSave()) {
+        event->ignore();
+        return;
+    }
+    if (ZQConfig *config = ZQConfig::instance())
+        config->setValue(ZQConfig::PluFileName, currentFile());
+    event->accept();
+}
+
+void MainWindow::clearDocument()
+{
+    m_document->clear();
+    updateTitle();
+}
+
+void MainWindow::onClearTable()
+{
+    PluTableModel::BulkUpdate bulk(model());
+    model()->resetRows(0);
+    m_document->setRowCount(0);
+}
+
+void MainWindow::on_actionNew_triggered()
+{
+    if (!maybeSave())
+        return;
+    clearDocument();
+}
+
+void MainWindow::on_actionExit_triggered()
+{
+    if (!maybeSave())
+        return;
+    close();
+}
+
+void MainWindow::on_actionAbout_triggered()
+{
+    ZQAboutDialog dialog(this);
+    dialog.exec();
+}
+
+void MainWindow::loadFile(const QString &path)
+{
+    if (path.isEmpty())
+        return;
+    QString error;
+    QString warning;
+    if (PluFileSet::load(m_document, path, &error, &warning) == PluFileSet::LoadResult::Failed) {
+        if (!error.isEmpty())
+            Prompt::warning(this, tr("Warning"), error);
+        return;
+    }
+    m_table->clearSelection();
+    updateTitle();
+    if (!warning.isEmpty())
+        Prompt::warning(this, tr("Warning"), warning);
+}
+
+void MainWindow::on_actionOpen_triggered()
+{
+    if (!maybeSave())
+        return;
+    const QString path = Prompt::openFileName(this, tr("Select File"), QString(), tr("TXP Files (*.TXP;*.TXU;*.CSV)"));
+    if (path.isEmpty())
+        return;
+    loadFile(path);
+}
+
+bool MainWindow::writeFileSet(const QString &path, bool asNewName)
+{
+    const PluFileSet::SidePaths sides =
+        asNewName ? PluFileSet::sidePathsForSaveAs(path)
+                  : PluFileSet::SidePaths{m_document->infoPath(), m_document->msgPath(), m_document->rscPath()};
+    QString error;
+    if (!PluFileSet::save(m_document, path, sides, &error)) {
+        Prompt::warning(this, tr("Warning"), error);
+        return false;
+    }
+    updateTitle();
+    Prompt::information(this, tr("Info"), tr("Save File Success"));
+    return true;
+}
+
+bool MainWindow::save()
+{
+    m_table->setFocus();
+    if (currentFile().isEmpty())
+        return saveAs();
+    return writeFileSet(currentFile(), false);
+}
+
+bool MainWindow::saveAs()
+{
+    m_table->setFocus();
+    QString path = Prompt::saveFileName(this, tr("Export File"), QString(), tr("Txp Files (*.Txp)"));
+    if (path.isEmpty())
+        return false;
+    // A name typed without a suffix would not open again: give it the file type.
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".Txp");
+    return writeFileSet(path, true);
+}
+
+void MainWindow::on_actionSave_triggered()
+{
+    save();
+}
+
+void MainWindow::on_actionSave_As_triggered()
+{
+    saveAs();
+}
+
+void MainWindow::on_actionSelect_entire_row_triggered()
+{
+    const QModelIndex current = m_table->currentIndex();
+    if (current.isValid())
+        m_table->selectRow(current.row());
+}
+
+void MainWindow::on_actionSelect_block_column_triggered()
+{
+    const int n = rowCount();
+    const QModelIndex current = m_table->currentIndex();
+    if (n == 0 || !current.isValid())
+        return;
+    const QItemSelection block(model()->index(0, current.column()), model()->index(n - 1, current.column()));
+    m_table->selectionModel()->select(block, QItemSelectionModel::Select);
+}
+
+void MainWindow::on_actionSelect_All_triggered()
+{
+    const int n = rowCount();
+    if (n == 0)
+        return;
+    const QItemSelection all(model()->index(0, 0), model()->index(n - 1, PluColumns::Count - 1));
+    m_table->selectionModel()->select(all, QItemSelectionModel::Select);
+}
+
+void MainWindow::on_TABLEVW_SHOW_clicked(const QModelIndex &index)
+{
+    if (!index.isValid())
+        return;
+    m_lineNoEdit->setText(QString::number(index.row() + 1));
+    m_hintLabel->setText(ColumnHints::hint(index.column(), ZQConfig::pluNameLen()));
+}
+
+void MainWindow::onLineNoEditingFinished()
+{
+    bool ok = false;
+    const int n = m_lineNoEdit->text().toInt(&ok);
+    if (!ok || n < 1 || n > PluColumns::RowCount)
+        return;
+    m_table->selectRow(n - 1);
+    m_table->scrollTo(model()->index(n - 1, 0));
+}
+
+void MainWindow::onTableView_activated(const QModelIndex &) {}
+
+void MainWindow::runFind(int column, const QString &text)
+{
+    const PluFinder::Result found = PluFinder::scan(*model(), column, text, rowCount());
+    if (!found.rows.isEmpty()) {
+        QItemSelectionModel *selection = m_table->selectionModel();
+        selection->clearSelection();
+        for (int row : found.rows)
+            selection->select(model()->index(row, column), QItemSelectionModel::Select);
+        selection->setCurrentIndex(model()->index(found.rows.last(), column), QItemSelectionModel::NoUpdate);
+        m_table->scrollTo(model()->index(found.rows.last(), column));
+    }
+    if (!found.suggestions.isEmpty()) {
+        const QSignalBlocker blocker(m_lookupBox);
+        m_lookupBox->addItems(found.suggestions);
+    }
+}
+
+void MainWindow::onLookupEditTextChanged(const QString &text)
+{
+    {
+        // The box's list always starts with the text being searched.
+        const QSignalBlocker blocker(m_lookupBox);
+        QLineEdit *edit = m_lookupBox->lineEdit();
+        const int cursor = edit->cursorPosition();
+        m_lookupBox->clear();
+        m_lookupBox->addItem(text);
+        m_lookupBox->setEditText(text);
+        edit->setCursorPosition(cursor);
+    }
+    runFind(PluFinder::columnForIndex(m_indexNameBox->currentIndex()), text);
+}
+
+void MainWindow::onIndexNameCurrentIndexChanged(int index)
+{
+    const QString text = m_lookupBox->currentText();
+    if (text.isEmpty())
+        return;
+    {
+        const QSignalBlocker blocker(m_lookupBox);
+        while (m_lookupBox->count() > 1)
+            m_lookupBox->removeItem(m_lookupBox->count() - 1);
+    }
+    runFind(PluFinder::columnForIndex(index), text);
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+// Decides where the installation's data live ("SYSTEM.CFG", "DB/", "DeptSet.dat"): the program's
+// folder when it is writable (portable use, the build tree), else the per-user application data
+// folder. Everything asks here.
+class AppPaths
+{
+public:
+    static QString programDir();
+    static QString dataDir();
+    static QString dataFile(const QString &name) { return dataDir() + QLatin1Char('/') + name; }
+    static QString settingsFile() { return dataFile(QStringLiteral("SYSTEM.CFG")); }
+    // Tests point the data folder at a temporary folder; an empty path restores the rule above.
+    static void setDataDirOverride(const QString &dir);
+};

@@ -1,0 +1,57 @@
+#include "core/TextCodec.h"
+
+#include "core/LogCategories.h"
+
+#include <QTextCodec>
+
+namespace {
+QTextCodec *g_codec = nullptr;
+}
+
+QTextCodec *TextCodec::codec()
+{
+    return g_codec ? g_codec : QTextCodec::codecForLocale();
+}
+
+bool TextCodec::setCodePage(const QByteArray &name)
+{
+    if (name.trimmed().isEmpty()) {
+        g_codec = nullptr;
+        return true;
+    }
+    QTextCodec *c = QTextCodec::codecForName(name.trimmed());
+    if (!c) {
+        qCWarning(lcConfig) << "unknown code page" << name << "- keeping" << codec()->name();
+        return false;
+    }
+    g_codec = c;
+    return true;
+}
+
+QByteArray TextCodec::name()
+{
+    return codec()->name();
+}
+
+QByteArray TextCodec::toLocal8(const QString &text)
+{
+    return codec()->fromUnicode(text);
+}
+
+QString TextCodec::fromLocal8(const QByteArray &bytes)
+{
+    return codec()->toUnicode(bytes);
+}
+
+QString TextCodec::fromLocal8(const char *bytes, int size)
+{
+    return codec()->toUnicode(bytes, size);
+}
+
+bool TextCodec::isValidUtf8(const QByteArray &bytes)
+{
+    QTextCodec::ConverterState state;
+    QTextCodec *utf8 = QTextCodec::codecForMib(106);
+    utf8->toUnicode(bytes.constData(), bytes.size(), &state);
+    return state.invalidChars == 0 && state.remainingChars == 0;
+}

@@ -1,0 +1,121 @@
+#include "document/MessageStore.h"
+
+#include "core/AtomicFile.h"
+#include "core/TextCodec.h"
+#include "core/TextLines.h"
+
+#include <QCoreApplication>
+#include <QFile>
+
+namespace {
+const QString kCrLf = QStringLiteral("\r\n");
+}
+
+MessageStore::MessageStore() : m_lines(MessageCount * LinesPerMessage) {}
+
+void MessageStore::clearMessages()
+{
+    m_lines.fill(QString());
+}
+
+QString MessageStore::line(int messageIndex, int lineIndex) const
+{
+    if (messageIndex < 0 || messageIndex >= MessageCount || lineIndex < 0 || lineIndex >= LinesPerMessage)
+        return QString();
+    return m_lines[messageIndex * LinesPerMessage + lineIndex];
+}
+
+void MessageStore::setLine(int messageIndex, int lineIndex, const QString &text)
+{
+    if (messageIndex < 0 || messageIndex >= MessageCount || lineIndex < 0 || lineIndex >= LinesPerMessage)
+        return;
+    m_lines[messageIndex * LinesPerMessage + lineIndex] = text;
+}
+
+int MessageStore::lastUsedIndex() const
+{
+    for (int i = m_lines.size() - 1; i >= 0; --i) {
+        if (!m_lines[i].isEmpty())
+            return i / LinesPerMessage;
+    }
+    return -1;
+}
+
+QStringList MessageStore::messageList() const
+{
+    const int last = qMax(0, lastUsedIndex());
+    QStringList list;
+    list.reserve(last + 1);
+    for (int m = 0; m <= last; ++m)
+        list << messageLines(m + 1).join(kCrLf);
+    return list;
+}
+
+void MessageStore::setMessageList(const QStringList &messages)
+{
+    clearMessages();
+    const int n = qMin(messages.size(), MessageCount);
+    for (int m = 0; m < n; ++m)
+        setMessageLines(m + 1, messages.at(m).split(kCrLf));
+}
+
+QStringList MessageStore::messageLines(int number) const
+{
+    const int base = indexOf(number) * LinesPerMessage;
+    QStringList lines;
+    lines.reserve(LinesPerMessage);
+    for (int r = 0; r < LinesPerMessage; ++r)
+        lines << m_lines[base + r];
+    return lines;
+}
+
+void MessageStore::setMessageLines(int number, const QStringList &lines)
+{
+    const int base = indexOf(number) * LinesPerMessage;
+    for (int r = 0; r < LinesPerMessage; ++r)
+        m_lines[base + r] = r < lines.size() ? lines.at(r) : QString();
+}
+
+QByteArray MessageStore::toMsgBytes() const
+{
+    const QStringList list = messageList();
+    QString text;
+    for (const QString &message : list) {
+        text += message;
+        text += kCrLf;
+    }
+    QByteArray bytes = TextCodec::toLocal8(text);
+    bytes.append(EndMark);
+    return bytes;
+}
+
+bool MessageStore::fromMsgBytes(const QByteArray &bytes)
+{
+    QStringList lines = TextLines::split(TextCodec::fromLocal8(bytes));
+    if (lines.isEmpty())
+        return false;
+    if (lines.last() == QString(QLatin1Char(EndMark)))
+        lines.removeLast();
+    const int groups = lines.size() / LinesPerMessage;
+    clearMessages();
+    for (int m = 0; m < groups && m < MessageCount; ++m)
+        setMessageLines(m + 1, lines.mid(m * LinesPerMessage, LinesPerMessage));
+    return true;
+}
+
+bool MessageStore::readMsgFile(const QString &path, QString *error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = QCoreApplication::translate("MessageEditingDlg", "File Open fail");
+        return false;
+    }
+    fromMsgBytes(file.readAll());
+    return true;
+}
+
+bool MessageStore::writeMsgFile(const QString &path, QString *error) const
+{
+    return AtomicFile::write(path, toMsgBytes(), error);
+}

@@ -1,0 +1,11 @@
+#pragma once
+
+class QTableView;
+class PluTableModel;
+
+// Puts the PLU model into the main table view: captions, widths, hidden columns, selection.
+class PluTableSetup
+{
+public:
+    static void apply(QTableView *view, PluTableModel *model);
+};
