@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages the build, the tests and the program need, when missing.
+set -euo pipefail
+packages=(
+    build-essential cmake ninja-build pkg-config
+    qtbase5-dev qttools5-dev qttools5-dev-tools libqt5serialport5-dev libqt5sql5-sqlite libqt5svg5-dev
+    socat clang libclang-rt-14-dev clang-format
+    xvfb x11-apps
+)
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    SUDO=""
+    [ "$(id -u)" -ne 0 ] && SUDO=sudo
+    $SUDO apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
