@@ -17,5 +17,5 @@ function(plu_add_test name)
     set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${PLU_TEST_BIN_DIR})
     add_test(NAME ${name} COMMAND ${name})
     set_tests_properties(${name} PROPERTIES LABELS ${T_LABEL} TIMEOUT ${T_TIMEOUT}
-        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;PLU_TEST_DATA_DIR=${CMAKE_SOURCE_DIR}/tests/data;PLU_BIN_DIR=${PLU_BIN_DIR}")
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;PLU_TEST_DATA_DIR=${CMAKE_SOURCE_DIR}/tests/data;PLU_BIN_DIR=${PLU_BIN_DIR}")
 endfunction()
