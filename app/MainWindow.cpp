@@ -13,6 +13,7 @@
 #include "table/PluFinder.h"
 #include "table/PluTableSetup.h"
 
+#include "table/RangeIntValidator.h"
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -20,7 +21,6 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QIcon>
-#include <QIntValidator>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
@@ -250,7 +250,7 @@ void MainWindow::buildToolBar()
 
     m_lineNoEdit = new QLineEdit(bar);
     m_lineNoEdit->setObjectName(QStringLiteral("lineNoEdit"));
-    m_lineNoEdit->setValidator(new QIntValidator(1, PluColumns::RowCount, m_lineNoEdit));
+    m_lineNoEdit->setValidator(new RangeIntValidator(1, PluColumns::RowCount, m_lineNoEdit));
     m_lineNoEdit->setToolTip(tr("Line No"));
     m_lineNoEdit->setFixedSize(50, 22);
     bar->addWidget(m_lineNoEdit);

@@ -20,11 +20,7 @@ int main(int argc, char *argv[])
 
     auto config = std::make_unique<ZQConfig>(AppPaths::settingsFile());
 
-    QString language = config->value(ZQConfig::Language).toString();
-    if (language.isEmpty()) {
-        language = QStringLiteral("en_US");
-        config->setValue(ZQConfig::Language, language);
-    }
+    const QString language = config->language();
     // The translation is looked for in the working folder first, then beside the program.
     auto translator = std::make_unique<QTranslator>();
     const QString qm = QStringLiteral("Lang/PLU_%1.qm").arg(language);

@@ -12,6 +12,10 @@ function(plu_add_test name)
     add_executable(${name} ${T_SOURCES})
     target_link_libraries(${name} PRIVATE plucore Qt5::Test ${T_LIBS})
     target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+    # Test data are plain ASCII literals; implicit conversions keep the tables readable.
+    if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
+        target_compile_options(${name} PRIVATE -UQT_NO_CAST_FROM_ASCII -UQT_NO_CAST_TO_ASCII)
+    endif()
     target_compile_definitions(${name} PRIVATE PLU_TEST_DATA_DIR="${CMAKE_SOURCE_DIR}/tests/data"
                                                 PLU_BIN_DIR="${PLU_BIN_DIR}")
     set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${PLU_TEST_BIN_DIR})

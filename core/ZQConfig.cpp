@@ -301,6 +301,16 @@ void ZQConfig::load()
     qCDebug(lcConfig) << "LoadSettings end";
 }
 
+QString ZQConfig::language()
+{
+    QString language = value(Language).toString();
+    if (language.isEmpty()) {
+        language = QStringLiteral("en_US");
+        setValue(Language, language);
+    }
+    return language;
+}
+
 QStringList ZQConfig::weightIds()
 {
     QStringList ids;

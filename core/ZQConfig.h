@@ -162,6 +162,9 @@ public:
     static bool isClearMessage() { return flag(IsClearMessage); }
     static QString pluCaption() { return text(PLUCaption); }
 
+    // The language of the translation; "en_US" is written on the first start.
+    QString language();
+
     // The 13 texts by which imported files name the weight units.
     static QStringList weightIds();
     void setWeightIds(const QStringList &ids);

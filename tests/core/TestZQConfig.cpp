@@ -37,6 +37,10 @@ void TestZQConfig::firstStartWritesDefaults()
     QCOMPARE(ZQConfig::text(ZQConfig::CboxTolerance), QStringLiteral("14"));
     QCOMPARE(ZQConfig::number(ZQConfig::CboxFixWeightUnit), 4);
     QCOMPARE(PriceFormat::decimals(), 2);
+    QCOMPARE(env.config()->language(), QStringLiteral("en_US"));
+    env.config()->sync();
+    QCOMPARE(QSettings(env.settingsPath(), QSettings::IniFormat).value(QStringLiteral("Language/Language")).toString(),
+             QStringLiteral("en_US"));
 }
 
 void TestZQConfig::greeceSwitchesRecomdaysOn_data()
