@@ -1,0 +1,162 @@
+// scale-sim: plays a label scale on the other end of the link library, over TCP and/or a serial
+// line, with the memory, checks and faults that tests and benchmarks need.
+#include "ScaleMemory.h"
+#include "SimServer.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSaveFile>
+#include <cstdio>
+
+using namespace linkproto;
+
+namespace {
+
+bool loadState(const QString &path, ScaleMemory &memory, LinkCounters &counters, QString *error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = file.errorString();
+        return false;
+    }
+    QJsonValue value;
+    if (!parseJsonBytes(file.readAll(), value) || !value.isObject()) {
+        *error = QStringLiteral("not a simulator data file");
+        return false;
+    }
+    const QJsonObject root = value.toObject();
+    const QJsonObject c = root.value(QLatin1String("counters")).toObject();
+    counters.bytesIn = quint64(c.value(QLatin1String("bytesIn")).toDouble());
+    counters.bytesOut = quint64(c.value(QLatin1String("bytesOut")).toDouble());
+    counters.framesIn = quint64(c.value(QLatin1String("framesIn")).toDouble());
+    counters.framesOut = quint64(c.value(QLatin1String("framesOut")).toDouble());
+    return memory.fromJson(root.value(QLatin1String("memory")).toObject(), error);
+}
+
+qint64 numberOption(const QCommandLineParser &parser, const QString &name, qint64 fallback, bool *ok)
+{
+    if (!parser.isSet(name))
+        return fallback;
+    bool parsed = false;
+    const qint64 v = parser.value(name).toLongLong(&parsed);
+    if (!parsed || v < 0) {
+        std::fprintf(stderr, "scale-sim: --%s needs a number\n", qPrintable(name));
+        *ok = false;
+    }
+    return v;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("scale-sim"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Simulated label scale for the scale link library."));
+    parser.addHelpOption();
+    const QString tcp = QStringLiteral("tcp"), serial = QStringLiteral("serial"), baud = QStringLiteral("baud"),
+                  pace = QStringLiteral("pace"), capacity = QStringLiteral("capacity"), data = QStringLiteral("data"),
+                  dump = QStringLiteral("dump"), portFile = QStringLiteral("port-file"),
+                  dropAfter = QStringLiteral("drop-after"), silentAfter = QStringLiteral("silent-after"),
+                  refuseFrame = QStringLiteral("refuse-frame"), corruptFrame = QStringLiteral("corrupt-frame"),
+                  delayMs = QStringLiteral("delay-ms"), weight = QStringLiteral("weight");
+    parser.addOptions({
+        {tcp, QStringLiteral("Listen on ADDRESS:PORT (default 127.0.0.1:5005; port 0 picks a free one)."),
+         QStringLiteral("address:port")},
+        {serial, QStringLiteral("Serve the serial device PATH."), QStringLiteral("path")},
+        {baud, QStringLiteral("Baud rate of the serial device (default 115200)."), QStringLiteral("n"),
+         QStringLiteral("115200")},
+        {pace, QStringLiteral("Send no faster than the baud rate allows.")},
+        {capacity, QStringLiteral("PLUs the scale holds (default 20000)."), QStringLiteral("n"),
+         QStringLiteral("20000")},
+        {data, QStringLiteral("Keep the memory in FILE across restarts."), QStringLiteral("file")},
+        {dump, QStringLiteral("Print the memory and counters of --data as JSON and exit.")},
+        {portFile, QStringLiteral("Write the bound TCP port to FILE."), QStringLiteral("file")},
+        {dropAfter, QStringLiteral("Drop the link when request N+1 arrives."), QStringLiteral("n")},
+        {silentAfter, QStringLiteral("Stop answering after request N."), QStringLiteral("n")},
+        {refuseFrame, QStringLiteral("Refuse request N."), QStringLiteral("n")},
+        {corruptFrame, QStringLiteral("Damage one byte of the answer to request N."), QStringLiteral("n")},
+        {delayMs, QStringLiteral("Delay every answer by MS milliseconds."), QStringLiteral("ms")},
+        {weight, QStringLiteral("Weight in grams the scale reports."), QStringLiteral("g")},
+    });
+    parser.process(app);
+
+    bool ok = true;
+    FaultPlan faults;
+    faults.dropAfter = numberOption(parser, dropAfter, -1, &ok);
+    faults.silentAfter = numberOption(parser, silentAfter, -1, &ok);
+    faults.refuseFrame = numberOption(parser, refuseFrame, -1, &ok);
+    faults.corruptFrame = numberOption(parser, corruptFrame, -1, &ok);
+    faults.delayMs = int(numberOption(parser, delayMs, 0, &ok));
+    const int cap = int(numberOption(parser, capacity, 20000, &ok));
+    const int baudRate = int(numberOption(parser, baud, 115200, &ok));
+    const int grams = int(numberOption(parser, weight, 0, &ok));
+    if (!ok)
+        return 2;
+
+    ScaleMemory memory(cap);
+    memory.setWeight(grams);
+    LinkCounters counters;
+    const QString dataPath = parser.value(data);
+    if (!dataPath.isEmpty() && QFile::exists(dataPath)) {
+        QString error;
+        if (!loadState(dataPath, memory, counters, &error)) {
+            std::fprintf(stderr, "scale-sim: cannot read %s: %s\n", qPrintable(dataPath), qPrintable(error));
+            return 1;
+        }
+    }
+    SimServer server(memory, faults, dataPath);
+    server.setCounters(counters);
+
+    if (parser.isSet(dump)) {
+        if (dataPath.isEmpty()) {
+            std::fprintf(stderr, "scale-sim: --dump needs --data\n");
+            return 2;
+        }
+        const QByteArray state = server.stateJson();
+        std::fwrite(state.constData(), 1, size_t(state.size()), stdout);
+        return 0;
+    }
+
+    if (parser.isSet(serial)) {
+        QString error;
+        if (!server.openSerial(parser.value(serial), baudRate, parser.isSet(pace), &error)) {
+            std::fprintf(stderr, "scale-sim: cannot open %s: %s\n", qPrintable(parser.value(serial)),
+                         qPrintable(error));
+            return 1;
+        }
+        std::fprintf(stderr, "scale-sim: serving %s at %d baud\n", qPrintable(parser.value(serial)), baudRate);
+    }
+    if (parser.isSet(tcp) || !parser.isSet(serial)) {
+        const QString spec = parser.isSet(tcp) ? parser.value(tcp) : QStringLiteral("127.0.0.1:5005");
+        const int colon = spec.lastIndexOf(QLatin1Char(':'));
+        bool portOk = false;
+        const int port = colon < 0 ? -1 : spec.mid(colon + 1).toInt(&portOk);
+        const QHostAddress address(spec.left(colon));
+        if (!portOk || port < 0 || port > 65535 || address.isNull()) {
+            std::fprintf(stderr, "scale-sim: --tcp wants ADDRESS:PORT, not %s\n", qPrintable(spec));
+            return 2;
+        }
+        QString error;
+        if (!server.listenTcp(address, quint16(port), &error)) {
+            std::fprintf(stderr, "scale-sim: cannot listen on %s: %s\n", qPrintable(spec), qPrintable(error));
+            return 1;
+        }
+        if (parser.isSet(portFile)) {
+            QSaveFile file(parser.value(portFile));
+            const QByteArray text = QByteArray::number(server.tcpPort()) + '\n';
+            if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
+                std::fprintf(stderr, "scale-sim: cannot write %s\n", qPrintable(parser.value(portFile)));
+                return 1;
+            }
+        }
+        std::printf("listening on %s:%u\n", qPrintable(address.toString()), unsigned(server.tcpPort()));
+        std::fflush(stdout);
+    }
+    return app.exec();
+}
