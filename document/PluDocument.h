@@ -45,12 +45,17 @@ public:
     AdvertisingList &advertising() { return m_advertising; }
     const AdvertisingList &advertising() const { return m_advertising; }
 
+    // Forgets the undo history. Whoever replaces the grid wholesale (New, Open, imports, uploads
+    // from a scale) calls this: edits recorded before no longer apply to the new contents.
+    void resetHistory() { emit historyReset(); }
+
     // New: empty grid (the used rows, or all), no side data, no file name, not modified.
     void clear();
 
 signals:
     void modifiedChanged(bool modified);
     void currentFileChanged(const QString &path);
+    void historyReset();
 
 private:
     PluTableModel *m_model;

@@ -63,8 +63,13 @@ bool PluTableModel::setData(const QModelIndex &index, const QVariant &value, int
 {
     if (!index.isValid() || (role != Qt::EditRole && role != Qt::DisplayRole))
         return false;
-    m_rows[index.row()][index.column()] = value;
-    emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
+    if (m_editHandler) {
+        if (!m_editHandler(index, value))
+            return false;
+    } else {
+        m_rows[index.row()][index.column()] = value;
+        emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
+    }
     emit cellsEdited(index, index);
     return true;
 }

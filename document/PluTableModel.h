@@ -7,6 +7,7 @@
 #include <QVariant>
 #include <QVector>
 #include <array>
+#include <functional>
 
 // The PLU grid: always 20000 rows of 26 cells. Cells hold text, except that LF code holds an
 // integer and Code a 64-bit integer (or an empty text) once a loader or conversion wrote them.
@@ -21,6 +22,11 @@ public:
     using Row = std::array<QVariant, PluColumns::Count>;
 
     explicit PluTableModel(QObject *parent = nullptr);
+
+    // Takes over operator edits: setData() hands the cell and the new value to the handler, which
+    // writes through the bulk path and records the edit for undo. Without one, setData() writes.
+    using EditHandler = std::function<bool(const QModelIndex &index, const QVariant &value)>;
+    void setEditHandler(EditHandler handler) { m_editHandler = std::move(handler); }
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     int columnCount(const QModelIndex &parent = QModelIndex()) const override;
@@ -74,6 +80,7 @@ private:
     void touched(int firstRow, int lastRow);
 
     QVector<Row> m_rows;
+    EditHandler m_editHandler;
     int m_bulkDepth = 0;
     int m_dirtyFirst = -1;
     int m_dirtyLast = -1;
