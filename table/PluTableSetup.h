@@ -8,4 +8,6 @@ class PluTableSetup
 {
 public:
     static void apply(QTableView *view, PluTableModel *model);
+    // The typed columns' editors with their validators and length limits (called by apply()).
+    static void installEditors(QTableView *view);
 };
