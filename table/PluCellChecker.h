@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QModelIndexList>
+#include <QString>
+#include <QVector>
+
+class PluTableModel;
+
+// The rules a cell editor alone cannot enforce: unique hotkeys and LF codes, the package weight
+// limit of the row's unit and the tolerance limit. Finds the faults; the caller tells the
+// operator and sets each faulty cell back to 0.
+class PluCellChecker
+{
+    Q_DECLARE_TR_FUNCTIONS(PluCellChecker)
+public:
+    struct Finding
+    {
+        int row = -1;
+        int column = -1;
+        bool critical = false; // duplicates are critical, limits are warnings
+        QString title;
+        QString text;
+    };
+
+    // Checks the cells in row, then column order against rows 0..rowCount-1. A duplicate ends
+    // the checking, so it is always the last finding.
+    static QVector<Finding> check(const PluTableModel &model, QModelIndexList cells, int rowCount);
+};
