@@ -10,6 +10,7 @@
 #include "document/PluFileSet.h"
 #include "document/PluTableModel.h"
 #include "table/ColumnHints.h"
+#include "table/PluEditCommands.h"
 #include "table/PluFinder.h"
 #include "table/PluTableSetup.h"
 
@@ -18,16 +19,19 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCursor>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QIcon>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QTableView>
 #include <QToolBar>
+#include <QUndoStack>
 
 MainWindow *MainWindow::s_instance = nullptr;
 
@@ -64,7 +68,10 @@ const QVector<MenuDef> &menuTable()
           {"", "", ""},
           {"actionExit", QT_TRANSLATE_NOOP("MainWindow", "Exit"), "Ctrl+Q"}}},
         {QT_TRANSLATE_NOOP("MainWindow", "PLU Edit"),
-         {{"actionCut", QT_TRANSLATE_NOOP("MainWindow", "Cut"), "Ctrl+X"},
+         {{"actionUndo", QT_TRANSLATE_NOOP("MainWindow", "Undo"), "Ctrl+Z"},
+          {"actionRedo", QT_TRANSLATE_NOOP("MainWindow", "Redo"), "Ctrl+Y"},
+          {"", "", ""},
+          {"actionCut", QT_TRANSLATE_NOOP("MainWindow", "Cut"), "Ctrl+X"},
           {"actionCopy", QT_TRANSLATE_NOOP("MainWindow", "Copy"), "Ctrl+C"},
           {"actionPaste", QT_TRANSLATE_NOOP("MainWindow", "Paste"), "Ctrl+V"},
           {"actionMove_to", QT_TRANSLATE_NOOP("MainWindow", "Move to"), ""},
@@ -127,6 +134,29 @@ const char *const kIconFiles[][2] = {
     {"actionUpdate_PLU", "update.png"},
 };
 
+// The weight-unit menu's entries in code order, with the slot each one calls.
+const char *const kUnitTexts[WeightUnits::Count] = {
+    QT_TRANSLATE_NOOP("MainWindow", "50g"),     QT_TRANSLATE_NOOP("MainWindow", "g"),
+    QT_TRANSLATE_NOOP("MainWindow", "10g"),     QT_TRANSLATE_NOOP("MainWindow", "100g"),
+    QT_TRANSLATE_NOOP("MainWindow", "kg"),      QT_TRANSLATE_NOOP("MainWindow", "oz"),
+    QT_TRANSLATE_NOOP("MainWindow", "lb"),      QT_TRANSLATE_NOOP("MainWindow", "500g"),
+    QT_TRANSLATE_NOOP("MainWindow", "600g"),    QT_TRANSLATE_NOOP("MainWindow", "PCS(g)"),
+    QT_TRANSLATE_NOOP("MainWindow", "PCS(kg)"), QT_TRANSLATE_NOOP("MainWindow", "PCS(oz)"),
+    QT_TRANSLATE_NOOP("MainWindow", "PCS(lb)"),
+};
+using MenuSlot = void (MainWindow::*)();
+const MenuSlot kUnitSlots[WeightUnits::Count] = {
+    &MainWindow::a_50g_Clicked,    &MainWindow::a_g_Clicked,      &MainWindow::a_10g_Clicked,
+    &MainWindow::a_100g_Clicked,   &MainWindow::a_kg_Clicked,     &MainWindow::a_oz_Clicked,
+    &MainWindow::a_lb_Clicked,     &MainWindow::a_500g_Clicked,   &MainWindow::a_600g_Clicked,
+    &MainWindow::a_pcs_g_Clicked,  &MainWindow::a_pcs_kg_Clicked, &MainWindow::a_pcs_oz_Clicked,
+    &MainWindow::a_pcs_LB_Clicked,
+};
+const MenuSlot kPackageSlots[PackageTypes::Count] = {
+    &MainWindow::a_Normal_Clicked,    &MainWindow::a_FixedWeight_Clicked, &MainWindow::a_FixedPrice_Clicked,
+    &MainWindow::a_BothFixed_Clicked, &MainWindow::a_QRCode_Clicked,      &MainWindow::a_PT_Clicked,
+};
+
 QString imagePath(const QString &file)
 {
     const QString local = QStringLiteral("./Images/") + file;
@@ -137,7 +167,8 @@ QString imagePath(const QString &file)
 } // namespace
 
 MainWindow::MainWindow(QWidget *parent)
-    : QMainWindow(parent), m_document(new PluDocument(this)), m_table(new QTableView(this))
+    : QMainWindow(parent), m_document(new PluDocument(this)), m_table(new QTableView(this)),
+      m_editor(new PluEditCommands(m_document, m_table, this, this))
 {
     PackageTypes::retranslate();
     resize(1024, 768);
@@ -158,6 +189,10 @@ MainWindow::MainWindow(QWidget *parent)
     action(QStringLiteral("actionPackage_type_setting"))->setVisible(ZQConfig::isShowPT());
 
     PluTableSetup::apply(m_table, model());
+    m_table->addActions({action(QStringLiteral("actionUndo")), action(QStringLiteral("actionRedo"))});
+    auto *undoRule = new QAction(m_table);
+    undoRule->setSeparator(true);
+    m_table->addAction(undoRule);
     m_table->addActions({action(QStringLiteral("actionCut")), action(QStringLiteral("actionCopy")),
                          action(QStringLiteral("actionPaste")), action(QStringLiteral("actionMove_to"))});
     auto *rule = new QAction(m_table);
@@ -167,6 +202,7 @@ MainWindow::MainWindow(QWidget *parent)
     m_table->setContextMenuPolicy(Qt::ActionsContextMenu);
     connect(m_table, &QTableView::clicked, this, &MainWindow::on_TABLEVW_SHOW_clicked);
     connect(m_table, &QTableView::activated, this, &MainWindow::onTableView_activated);
+    connect(m_table, &QTableView::doubleClicked, this, &MainWindow::on_TABLEVW_SHOW_doubleClicked);
     connect(m_document, &PluDocument::currentFileChanged, this, &MainWindow::updateTitle);
 
     m_document->setModified(false);
@@ -240,6 +276,33 @@ void MainWindow::buildActions()
     hook("actionSelect_entire_row", &MainWindow::on_actionSelect_entire_row_triggered);
     hook("actionSelect_block_column", &MainWindow::on_actionSelect_block_column_triggered);
     hook("actionSelect_All", &MainWindow::on_actionSelect_All_triggered);
+
+    hook("actionUndo", &MainWindow::on_actionUndo_triggered);
+    hook("actionRedo", &MainWindow::on_actionRedo_triggered);
+    action(QStringLiteral("actionRedo"))
+        ->setShortcuts({QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))});
+    QUndoStack *undo = m_editor->undoStack();
+    for (const char *name : {"actionUndo", "actionRedo"}) {
+        QAction *a = action(QString::fromLatin1(name));
+        const bool isUndo = a->objectName() == QLatin1String("actionUndo");
+        a->setEnabled(isUndo ? undo->canUndo() : undo->canRedo());
+        connect(undo, isUndo ? &QUndoStack::canUndoChanged : &QUndoStack::canRedoChanged, a, &QAction::setEnabled);
+    }
+    hook("actionCut", &MainWindow::on_actionCut_triggered);
+    hook("actionCopy", &MainWindow::on_actionCopy_triggered);
+    hook("actionPaste", &MainWindow::on_actionPaste_triggered);
+    hook("actionMove_to", &MainWindow::on_actionMove_to_triggered);
+    hook("actionInsert", &MainWindow::on_actionInsert_triggered);
+    hook("actionDelete", &MainWindow::on_actionDelete_triggered);
+    hook("actionSort_by_Name", &MainWindow::on_actionSort_by_Name_triggered);
+    hook("actionSort_by_LF_Code", &MainWindow::on_actionSort_by_LF_Code_triggered);
+    hook("actionSort_by_Code", &MainWindow::on_actionSort_by_Code_triggered);
+    hook("actionGenerate_hotkey", &MainWindow::on_actionGenerate_hotkey_triggered);
+    hook("actionGenerate_LF_Code", &MainWindow::on_actionGenerate_LF_Code_triggered);
+    hook("actionGenerate_Code", &MainWindow::on_actionGenerate_Code_triggered);
+    hook("actionGenerate_Message_ID", &MainWindow::on_actionGenerate_Message_ID_triggered);
+    hook("actionFill", &MainWindow::on_actionFill_triggered);
+    hook("actionClear", &MainWindow::on_actionClear_triggered);
 }
 
 void MainWindow::buildToolBar()
@@ -361,14 +424,18 @@ void MainWindow::closeEvent(QCloseEvent *event)
 void MainWindow::clearDocument()
 {
     m_document->clear();
+    m_document->resetHistory();
     updateTitle();
 }
 
 void MainWindow::onClearTable()
 {
-    PluTableModel::BulkUpdate bulk(model());
-    model()->resetRows(0);
-    m_document->setRowCount(0);
+    {
+        PluTableModel::BulkUpdate bulk(model());
+        model()->resetRows(0);
+        m_document->setRowCount(0);
+    }
+    m_document->resetHistory();
 }
 
 void MainWindow::on_actionNew_triggered()
@@ -402,6 +469,7 @@ void MainWindow::loadFile(const QString &path)
             Prompt::warning(this, tr("Warning"), error);
         return;
     }
+    m_document->resetHistory();
     m_table->clearSelection();
     updateTitle();
     if (!warning.isEmpty())
@@ -552,4 +620,247 @@ void MainWindow::onIndexNameCurrentIndexChanged(int index)
             m_lookupBox->removeItem(m_lookupBox->count() - 1);
     }
     runFind(PluFinder::columnForIndex(index), text);
+}
+
+void MainWindow::convertRowUnit(int row, const QString &oldUnit, const QString &newUnit)
+{
+    m_editor->convertRowUnit(row, oldUnit, newUnit);
+}
+
+void MainWindow::on_actionUndo_triggered()
+{
+    m_editor->undoStack()->undo();
+}
+
+void MainWindow::on_actionRedo_triggered()
+{
+    m_editor->undoStack()->redo();
+}
+
+void MainWindow::on_actionCut_triggered()
+{
+    m_editor->cut();
+}
+
+void MainWindow::on_actionCopy_triggered()
+{
+    m_editor->copy();
+}
+
+void MainWindow::on_actionPaste_triggered()
+{
+    m_editor->paste();
+}
+
+void MainWindow::on_actionMove_to_triggered()
+{
+    m_editor->moveTo();
+}
+
+void MainWindow::on_actionInsert_triggered()
+{
+    m_editor->insertRow();
+}
+
+void MainWindow::on_actionDelete_triggered()
+{
+    m_editor->deleteRows();
+}
+
+void MainWindow::on_actionSort_by_Name_triggered()
+{
+    m_editor->sortBy(PluColumns::PluName);
+}
+
+void MainWindow::on_actionSort_by_LF_Code_triggered()
+{
+    m_editor->sortBy(PluColumns::LFCode);
+}
+
+void MainWindow::on_actionSort_by_Code_triggered()
+{
+    m_editor->sortBy(PluColumns::Code);
+}
+
+void MainWindow::on_actionGenerate_hotkey_triggered()
+{
+    m_editor->generateHotkeys();
+}
+
+void MainWindow::on_actionGenerate_LF_Code_triggered()
+{
+    m_editor->generateLfCodes();
+}
+
+void MainWindow::on_actionGenerate_Code_triggered()
+{
+    m_editor->generateCodes();
+}
+
+void MainWindow::on_actionGenerate_Message_ID_triggered()
+{
+    m_editor->generateMessageIds();
+}
+
+void MainWindow::on_actionFill_triggered()
+{
+    m_editor->fill();
+}
+
+void MainWindow::on_actionClear_triggered()
+{
+    m_editor->clear();
+}
+
+void MainWindow::on_TABLEVW_SHOW_doubleClicked(const QModelIndex &index)
+{
+    switch (m_editor->doubleClicked(index)) {
+    case PluEditCommands::Choice::UnitMenu:
+        showUnitMenu();
+        break;
+    case PluEditCommands::Choice::PackageMenu:
+        showPackageMenu();
+        break;
+    case PluEditCommands::Choice::None:
+        break;
+    }
+}
+
+void MainWindow::on_UpdateBarcodeType(int way, const QString &text)
+{
+    m_editor->updateBarcodeType(way, text);
+}
+
+void MainWindow::showUnitMenu()
+{
+    if (!m_unitMenu) {
+        m_unitMenu = new QMenu(this);
+        m_unitMenu->setObjectName(QStringLiteral("unitMenu"));
+        auto add = [this](int code, const QString &text) {
+            QAction *a = m_unitMenu->addAction(text);
+            connect(a, &QAction::triggered, this, kUnitSlots[code]);
+        };
+        if (ZQConfig::certiStatus() == 0) {
+            for (int code = 0; code < WeightUnits::Count; ++code) {
+                if (code == 9)
+                    m_unitMenu->addSeparator();
+                add(code, tr(kUnitTexts[code]));
+            }
+        } else {
+            // Certified scales weigh in kilograms or count pieces, nothing else.
+            add(WeightUnits::DefaultCode, tr(kUnitTexts[WeightUnits::DefaultCode]));
+            add(WeightUnits::PcsKgCode, WeightUnits::name(WeightUnits::PcsKgCode));
+        }
+    }
+    m_unitMenu->popup(QCursor::pos());
+}
+
+void MainWindow::showPackageMenu()
+{
+    delete m_packageMenu;
+    m_packageMenu = new QMenu(this);
+    m_packageMenu->setObjectName(QStringLiteral("packageMenu"));
+    const QStringList names = PackageTypes::names();
+    for (int code = 0; code < PackageTypes::Count; ++code) {
+        QAction *a = m_packageMenu->addAction(names.at(code));
+        connect(a, &QAction::triggered, this, kPackageSlots[code]);
+        if (code == 0)
+            m_packageMenu->addSeparator();
+    }
+    m_packageMenu->popup(QCursor::pos());
+}
+
+void MainWindow::a_50g_Clicked()
+{
+    m_editor->chooseUnit(0);
+}
+
+void MainWindow::a_g_Clicked()
+{
+    m_editor->chooseUnit(1);
+}
+
+void MainWindow::a_10g_Clicked()
+{
+    m_editor->chooseUnit(2);
+}
+
+void MainWindow::a_100g_Clicked()
+{
+    m_editor->chooseUnit(3);
+}
+
+void MainWindow::a_kg_Clicked()
+{
+    m_editor->chooseUnit(4);
+}
+
+void MainWindow::a_oz_Clicked()
+{
+    m_editor->chooseUnit(5);
+}
+
+void MainWindow::a_lb_Clicked()
+{
+    m_editor->chooseUnit(6);
+}
+
+void MainWindow::a_500g_Clicked()
+{
+    m_editor->chooseUnit(7);
+}
+
+void MainWindow::a_600g_Clicked()
+{
+    m_editor->chooseUnit(8);
+}
+
+void MainWindow::a_pcs_g_Clicked()
+{
+    m_editor->chooseUnit(9);
+}
+
+void MainWindow::a_pcs_kg_Clicked()
+{
+    m_editor->chooseUnit(10);
+}
+
+void MainWindow::a_pcs_oz_Clicked()
+{
+    m_editor->chooseUnit(11);
+}
+
+void MainWindow::a_pcs_LB_Clicked()
+{
+    m_editor->chooseUnit(12);
+}
+
+void MainWindow::a_Normal_Clicked()
+{
+    m_editor->choosePackageType(0);
+}
+
+void MainWindow::a_FixedWeight_Clicked()
+{
+    m_editor->choosePackageType(1);
+}
+
+void MainWindow::a_FixedPrice_Clicked()
+{
+    m_editor->choosePackageType(2);
+}
+
+void MainWindow::a_BothFixed_Clicked()
+{
+    m_editor->choosePackageType(3);
+}
+
+void MainWindow::a_QRCode_Clicked()
+{
+    m_editor->choosePackageType(4);
+}
+
+void MainWindow::a_PT_Clicked()
+{
+    m_editor->choosePackageType(5);
 }

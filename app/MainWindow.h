@@ -12,6 +12,7 @@ class QLineEdit;
 class QMenu;
 class QTableView;
 class PluDocument;
+class PluEditCommands;
 class PluTableModel;
 
 // The one window: the PLU grid with its menus, toolbar and status bar, and the document state.
@@ -29,6 +30,8 @@ public:
     PluTableModel *model() const;
     QTableView *tableView() const { return m_table; }
     QAction *action(const QString &objectName) const;
+    // The grid's editing commands and undo history.
+    PluEditCommands *editCommands() const { return m_editor; }
 
     // Rows in use, recomputed from the names.
     int rowCount();
@@ -38,6 +41,8 @@ public:
     TPLU rowToPlu(int row) const;
     void pluToRow(const TPLU &plu, int row);
     void resetRow(int row);
+    // Converts tare and package weight of a row between two weight units.
+    void convertRowUnit(int row, const QString &oldUnit, const QString &newUnit);
 
     // Opens a PLU file set as Open does, without asking for the name.
     void loadFile(const QString &path);
@@ -67,6 +72,48 @@ public slots:
     void onTableView_activated(const QModelIndex &index);
     void onClearTable();
 
+    void on_actionUndo_triggered();
+    void on_actionRedo_triggered();
+    void on_actionCut_triggered();
+    void on_actionCopy_triggered();
+    void on_actionPaste_triggered();
+    void on_actionMove_to_triggered();
+    void on_actionInsert_triggered();
+    void on_actionDelete_triggered();
+    void on_actionSort_by_Name_triggered();
+    void on_actionSort_by_LF_Code_triggered();
+    void on_actionSort_by_Code_triggered();
+    void on_actionGenerate_hotkey_triggered();
+    void on_actionGenerate_LF_Code_triggered();
+    void on_actionGenerate_Code_triggered();
+    void on_actionGenerate_Message_ID_triggered();
+    void on_actionFill_triggered();
+    void on_actionClear_triggered();
+    void on_TABLEVW_SHOW_doubleClicked(const QModelIndex &index);
+    void on_UpdateBarcodeType(int way, const QString &text);
+
+    // The weight-unit menu.
+    void a_50g_Clicked();
+    void a_g_Clicked();
+    void a_10g_Clicked();
+    void a_100g_Clicked();
+    void a_kg_Clicked();
+    void a_oz_Clicked();
+    void a_lb_Clicked();
+    void a_500g_Clicked();
+    void a_600g_Clicked();
+    void a_pcs_g_Clicked();
+    void a_pcs_kg_Clicked();
+    void a_pcs_oz_Clicked();
+    void a_pcs_LB_Clicked();
+    // The package-type menu.
+    void a_Normal_Clicked();
+    void a_FixedWeight_Clicked();
+    void a_FixedPrice_Clicked();
+    void a_BothFixed_Clicked();
+    void a_QRCode_Clicked();
+    void a_PT_Clicked();
+
 protected:
     void closeEvent(QCloseEvent *event) override;
 
@@ -80,9 +127,14 @@ private:
     bool saveAs();
     bool writeFileSet(const QString &path, bool asNewName);
     void runFind(int column, const QString &text);
+    void showUnitMenu();
+    void showPackageMenu();
 
     PluDocument *m_document;
     QTableView *m_table;
+    PluEditCommands *m_editor;
+    QMenu *m_unitMenu = nullptr;
+    QMenu *m_packageMenu = nullptr;
     QLineEdit *m_lineNoEdit = nullptr;
     QComboBox *m_indexNameBox = nullptr;
     QComboBox *m_lookupBox = nullptr;
