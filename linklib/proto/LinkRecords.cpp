@@ -382,7 +382,8 @@ bool ByteReader::real(double &v)
     if (!u64(bits))
         return false;
     std::memcpy(&v, &bits, sizeof v);
-    return true;
+    // JSON has no NaN or infinity, so no record may carry one.
+    return std::isfinite(v);
 }
 
 bool ByteReader::bytes(QByteArray &b, int maxSize)

@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets with clang in build-fuzz and runs each for a short while.
+# Exits non-zero when a target crashes (libFuzzer leaves the crashing input in build-fuzz/fuzz).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+if ! command -v clang++ >/dev/null; then
+    echo "fuzz.sh: clang++ not found, skipping" >&2
+    exit 0
+fi
+seconds="${FUZZ_SECONDS:-30}"
+build=build-fuzz
+targets=(link_decode_fuzzer)
+
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DPLU_BUILD_FUZZERS=ON >/dev/null
+ninja -C "$build" "${targets[@]}"
+
+status=0
+for target in "${targets[@]}"; do
+    corpus="$build/fuzz/corpus-$target"
+    mkdir -p "$corpus"
+    echo "fuzz.sh: running $target for ${seconds}s"
+    if ! (cd "$build/fuzz" && "./$target" -max_total_time="$seconds" -max_len=16384 -print_final_stats=1 \
+        "corpus-$target"); then
+        echo "fuzz.sh: $target crashed" >&2
+        status=1
+    fi
+done
+exit $status
