@@ -1,6 +1,9 @@
 #include "app/MainWindow.h"
 
 #include "app/ZQAboutDialog.h"
+#include "comm/TransferJob.h"
+#include "comm/TransferTarget.h"
+#include "comm/ZQCommunicationConfig.h"
 #include "core/PackageTypes.h"
 #include "core/PluColumns.h"
 #include "core/Prompt.h"
@@ -168,9 +171,13 @@ QString imagePath(const QString &file)
 
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent), m_document(new PluDocument(this)), m_table(new QTableView(this)),
-      m_editor(new PluEditCommands(m_document, m_table, this, this))
+      m_editor(new PluEditCommands(m_document, m_table, this, this)),
+      m_transferTarget(new TransferTarget(m_document, this))
 {
     PackageTypes::retranslate();
+    // Progress from records arriving during a transfer is announced as the window's own.
+    connect(m_transferTarget, &TransferTarget::updateTotalPackage, this, &MainWindow::updateTotalPackage);
+    connect(m_transferTarget, &TransferTarget::updateCurPackage, this, &MainWindow::updateCurPackage);
     resize(1024, 768);
     setWindowIcon(QIcon(imagePath(QStringLiteral("PLUBtn.bmp"))));
     auto *central = new QWidget(this);
@@ -303,6 +310,10 @@ void MainWindow::buildActions()
     hook("actionGenerate_Message_ID", &MainWindow::on_actionGenerate_Message_ID_triggered);
     hook("actionFill", &MainWindow::on_actionFill_triggered);
     hook("actionClear", &MainWindow::on_actionClear_triggered);
+    hook("actionDownload_PLU", &MainWindow::on_actionDownload_PLU_triggered);
+    hook("actionUpdate_PLU", &MainWindow::on_actionUpdate_PLU_triggered);
+    hook("actionUpload_PLU", &MainWindow::on_actionUpload_PLU_triggered);
+    hook("actionDownloadADInfo", &MainWindow::on_actionDownloadADInfo_triggered);
 }
 
 void MainWindow::buildToolBar()
@@ -436,6 +447,40 @@ void MainWindow::onClearTable()
         m_document->setRowCount(0);
     }
     m_document->resetHistory();
+}
+
+void MainWindow::startCommunication(int job)
+{
+    if (!m_commDialog) {
+        m_commDialog = new ZQCommunicationConfig(this);
+        connect(m_commDialog, &ZQCommunicationConfig::clearTable, this, &MainWindow::onClearTable);
+    }
+    m_commDialog->setJob(job);
+    m_commDialog->setTarget(m_transferTarget);
+    if (m_commDialog->exec() == QDialog::Accepted)
+        Prompt::information(this, tr("Info"), tr("Communication End"));
+}
+
+void MainWindow::on_actionDownload_PLU_triggered()
+{
+    startCommunication(JobDownloadPlu);
+}
+
+void MainWindow::on_actionUpdate_PLU_triggered()
+{
+    startCommunication(JobUpdatePlu);
+}
+
+void MainWindow::on_actionUpload_PLU_triggered()
+{
+    if (!maybeSave())
+        return;
+    startCommunication(JobUploadPlu);
+}
+
+void MainWindow::on_actionDownloadADInfo_triggered()
+{
+    startCommunication(JobDownloadAdvertising);
 }
 
 void MainWindow::on_actionNew_triggered()

@@ -14,6 +14,8 @@ class QTableView;
 class PluDocument;
 class PluEditCommands;
 class PluTableModel;
+class TransferTarget;
+class ZQCommunicationConfig;
 
 // The one window: the PLU grid with its menus, toolbar and status bar, and the document state.
 class MainWindow : public QMainWindow
@@ -48,6 +50,11 @@ public:
     void loadFile(const QString &path);
     // The unsaved-changes prompt; false when the operator cancelled.
     bool maybeSave();
+
+    // Runs a transfer job through the link settings dialog; "Communication End" when it succeeded.
+    void startCommunication(int job);
+    // Where records from a scale land.
+    TransferTarget *transferTarget() const { return m_transferTarget; }
 
 signals:
     void updatePluRequest();
@@ -91,6 +98,10 @@ public slots:
     void on_actionClear_triggered();
     void on_TABLEVW_SHOW_doubleClicked(const QModelIndex &index);
     void on_UpdateBarcodeType(int way, const QString &text);
+    void on_actionDownload_PLU_triggered();
+    void on_actionUpdate_PLU_triggered();
+    void on_actionUpload_PLU_triggered();
+    void on_actionDownloadADInfo_triggered();
 
     // The weight-unit menu.
     void a_50g_Clicked();
@@ -139,5 +150,7 @@ private:
     QComboBox *m_indexNameBox = nullptr;
     QComboBox *m_lookupBox = nullptr;
     QLabel *m_hintLabel = nullptr;
+    TransferTarget *m_transferTarget;
+    ZQCommunicationConfig *m_commDialog = nullptr;
     static MainWindow *s_instance;
 };

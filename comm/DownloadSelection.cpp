@@ -1,0 +1,7 @@
+#include "comm/DownloadSelection.h"
+
+DownloadSelection &DownloadSelection::current()
+{
+    static DownloadSelection selection;
+    return selection;
+}

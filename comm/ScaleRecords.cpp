@@ -1,0 +1,144 @@
+#include "comm/ScaleRecords.h"
+
+#include "core/TextCodec.h"
+
+#include <QJsonDocument>
+
+namespace {
+int intOf(const QJsonObject &o, const char *key)
+{
+    return o.value(QLatin1String(key)).toInt();
+}
+} // namespace
+
+QJsonObject ScaleRecords::pluToJson(const TPLU &plu)
+{
+    QJsonObject o;
+    o.insert(QStringLiteral("PluName"), TextCodec::fromLocal8(plu.pluNameBytes()));
+    o.insert(QStringLiteral("LFCode"), plu.LFCode);
+    o.insert(QStringLiteral("Code"), TextCodec::fromLocal8(plu.codeBytes()));
+    o.insert(QStringLiteral("BarCode"), plu.BarCode);
+    o.insert(QStringLiteral("UnitPrice"), plu.UnitPrice);
+    o.insert(QStringLiteral("WeightUnit"), plu.WeightUnit);
+    o.insert(QStringLiteral("QtyUnit"), plu.QtyUnit);
+    o.insert(QStringLiteral("Deptment"), plu.Deptment);
+    o.insert(QStringLiteral("Tare"), plu.Tare);
+    o.insert(QStringLiteral("ShlefTime"), plu.ShlefTime);
+    o.insert(QStringLiteral("PackageType"), plu.PackageType);
+    o.insert(QStringLiteral("PackageWeight"), plu.PackageWeight);
+    o.insert(QStringLiteral("Tolerance"), plu.Tolerance);
+    o.insert(QStringLiteral("Message1"), plu.Message1);
+    o.insert(QStringLiteral("Message2"), plu.Message2);
+    o.insert(QStringLiteral("LabelId"), plu.LabelId);
+    o.insert(QStringLiteral("Rebate"), plu.Rebate);
+    o.insert(QStringLiteral("Ice"), plu.Ice);
+    return o;
+}
+
+TPLU ScaleRecords::pluFromJson(const QJsonObject &o)
+{
+    TPLU plu;
+    plu.HotKey = intOf(o, "HotKey");
+    plu.setPluNameBytes(TextCodec::toLocal8(o.value(QLatin1String("PluName")).toString()));
+    plu.LFCode = intOf(o, "LFCode");
+    plu.setCodeBytes(TextCodec::toLocal8(o.value(QLatin1String("Code")).toString()));
+    plu.BarCode = intOf(o, "BarCode");
+    plu.UnitPrice = intOf(o, "UnitPrice");
+    plu.WeightUnit = intOf(o, "WeightUnit");
+    plu.QtyUnit = static_cast<uint8_t>(intOf(o, "QtyUnit"));
+    plu.Deptment = intOf(o, "Deptment");
+    plu.Tare = o.value(QLatin1String("Tare")).toDouble();
+    plu.ShlefTime = intOf(o, "ShlefTime");
+    plu.PackageType = intOf(o, "PackageType");
+    plu.PackageWeight = o.value(QLatin1String("PackageWeight")).toDouble();
+    plu.Tolerance = intOf(o, "Tolerance");
+    plu.Message1 = intOf(o, "Message1");
+    plu.Message2 = static_cast<uint8_t>(intOf(o, "Message2"));
+    plu.LabelId = static_cast<uint8_t>(intOf(o, "LabelId"));
+    plu.Rebate = static_cast<uint8_t>(intOf(o, "Rebate"));
+    plu.Ice = o.value(QLatin1String("Ice")).toDouble();
+    plu.IsLock = intOf(o, "IsLock") != 0;
+    plu.Recomdays = intOf(o, "Recomdays");
+    return plu;
+}
+
+QByteArray ScaleRecords::toLocalText(const QJsonArray &array)
+{
+    return TextCodec::toLocal8(QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Indented)));
+}
+
+QJsonValue ScaleRecords::parseLocalText(const char *text)
+{
+    if (!text)
+        return QJsonValue();
+    const QJsonDocument doc = QJsonDocument::fromJson(TextCodec::fromLocal8(QByteArray(text)).toUtf8());
+    if (doc.isObject())
+        return doc.object();
+    if (doc.isArray())
+        return doc.array();
+    return QJsonValue();
+}
+
+QList<QByteArray> ScaleRecords::pluPackets(const TPLUList &plus)
+{
+    QList<QByteArray> packets;
+    QJsonArray array;
+    QByteArray text;
+    for (const TPLU &plu : plus) {
+        QJsonArray candidate = array;
+        candidate.append(pluToJson(plu));
+        QByteArray candidateText = toLocalText(candidate);
+        if (!array.isEmpty() && candidateText.size() >= PacketBufferSize) {
+            packets << text;
+            candidate = QJsonArray{pluToJson(plu)};
+            candidateText = toLocalText(candidate);
+        }
+        array = candidate;
+        text = candidateText;
+        if (array.size() == RecordsPerPacket) {
+            packets << text;
+            array = QJsonArray();
+            text.clear();
+        }
+    }
+    if (!array.isEmpty())
+        packets << text;
+    return packets;
+}
+
+QVector<int> ScaleRecords::hotkeyTable(const TPLUList &plus)
+{
+    QVector<int> table(HotkeyCount, 0);
+    for (const TPLU &plu : plus) {
+        if (plu.HotKey >= 1 && plu.HotKey <= HotkeyCount)
+            table[plu.HotKey - 1] = plu.LFCode;
+    }
+    return table;
+}
+
+QJsonArray ScaleRecords::periodsToJson(const QVector<SchedulePeriod> &periods)
+{
+    QJsonArray array;
+    for (const SchedulePeriod &p : periods) {
+        QJsonObject o;
+        o.insert(QStringLiteral("Hour"), int(p.hour));
+        o.insert(QStringLiteral("Minute"), int(static_cast<uint8_t>(p.minute)));
+        o.insert(QStringLiteral("Discount"), int(static_cast<uint8_t>(p.rate)));
+        array.append(o);
+    }
+    return array;
+}
+
+QVector<SchedulePeriod> ScaleRecords::periodsFromJson(const QJsonArray &array)
+{
+    QVector<SchedulePeriod> periods;
+    for (const QJsonValue &v : array) {
+        const QJsonObject o = v.toObject();
+        SchedulePeriod p;
+        p.hour = static_cast<int8_t>(intOf(o, "Hour"));
+        p.minute = static_cast<int8_t>(intOf(o, "Minute"));
+        p.rate = static_cast<int8_t>(intOf(o, "Discount"));
+        periods << p;
+    }
+    return periods;
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QObject>
+#include <QStringList>
+
+class QTimer;
+
+// Tells when a serial device appears or disappears while a dialog is open. On Linux it watches
+// the device folder; on Windows the device-change messages of the dialog's window.
+class SerialPortWatcher : public QObject
+{
+    Q_OBJECT
+public:
+    explicit SerialPortWatcher(QObject *parent = nullptr);
+    // The system's serial port names in the order it reports them.
+    static QStringList availablePorts();
+
+#ifdef Q_OS_WIN
+    // Fed from the dialog's native event handler.
+    void nativeEvent(void *message);
+#endif
+
+signals:
+    void portsChanged(const QStringList &ports);
+
+private:
+    void recheck();
+
+    QStringList m_ports;
+    QTimer *m_settle;
+};

@@ -1,0 +1,25 @@
+#include "comm/TransferSnapshot.h"
+
+#include "core/ZQConfig.h"
+#include "document/PluDocument.h"
+#include "document/PluTableModel.h"
+
+TransferSnapshot TransferSnapshot::take(PluDocument *doc)
+{
+    TransferSnapshot s;
+    s.selection = DownloadSelection::current();
+    s.customHotkeyFunctions = ZQConfig::isShowCusHotKeyFun();
+    s.clearMessagesFirst = ZQConfig::isClearMessage();
+    if (!doc)
+        return s;
+    s.hasDocument = true;
+    const int rows = doc->recomputeRowCount();
+    s.plus.reserve(rows);
+    for (int r = 0; r < rows; ++r)
+        s.plus.append(doc->model()->rowToPlu(r));
+    s.messages = doc->messages().messageList();
+    s.periods = doc->schedules().periods();
+    s.adHead = doc->advertising().head();
+    s.adTail = doc->advertising().tail();
+    return s;
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "comm/DownloadSelection.h"
+#include "core/TPLU.h"
+#include "document/SchedulePeriod.h"
+
+#include <QStringList>
+#include <QVector>
+
+class PluDocument;
+
+// What a transfer sends, copied from the document before the worker starts, so the worker never
+// reads the grid or the stores while the operator's thread owns them.
+struct TransferSnapshot
+{
+    bool hasDocument = false;
+    TPLUList plus; // rows 0..rowCount-1
+    QStringList messages;
+    QVector<SchedulePeriod> periods;
+    QString adHead;
+    QString adTail;
+    DownloadSelection selection;
+    bool customHotkeyFunctions = false; // "isShowCusHotKeyFun"
+    bool clearMessagesFirst = true;     // "IsClearMessage"
+
+    // Reads the document (recounting its used rows) and the current settings and selection.
+    static TransferSnapshot take(PluDocument *doc);
+};

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "comm/TransferSnapshot.h"
+
+#include <QDialog>
+#include <memory>
+
+namespace Ui {
+class UploadDownDlg;
+}
+class TransferTarget;
+class ZQCommucationProcess;
+
+// Runs one transfer: creates and starts the worker, shows its status and progress, lets the
+// operator cancel, and closes itself (accepted) when the job has finished.
+class UploadDownDlg : public QDialog
+{
+    Q_OBJECT
+public:
+    UploadDownDlg(const QString &link, const QString &baud, int linkType, int job, const TransferSnapshot &snapshot,
+                  TransferTarget *target, QWidget *parent = nullptr);
+    ~UploadDownDlg() override;
+
+    static QString titleForJob(int job);
+    ZQCommucationProcess *worker() const { return m_worker.get(); }
+
+public slots:
+    void ProcessMaxValue(int maxVal);
+    void ProcessSetCurStep(int value);
+    void SetStatus(bool isError, const QString &tmpStr);
+    void updateFinish();
+    void on_cancelBtn_clicked();
+    // Escape and closing end the dialog here too: a running transfer is broken off first.
+    void reject() override;
+
+private:
+    std::unique_ptr<Ui::UploadDownDlg> ui;
+    std::unique_ptr<ZQCommucationProcess> m_worker;
+    int m_job;
+};

@@ -1,0 +1,335 @@
+#include "comm/ZQCommucationProcess.h"
+
+#include "comm/ScaleLinkLibrary.h"
+#include "comm/ScaleRecords.h"
+#include "comm/TransferTarget.h"
+#include "core/AppPaths.h"
+#include "core/LogCategories.h"
+#include "core/TextCodec.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QJsonDocument>
+#include <cstring>
+
+namespace {
+QString g_libraryFolder;
+thread_local ZQCommucationProcess *t_worker = nullptr;
+} // namespace
+
+ZQCommucationProcess::ZQCommucationProcess(QObject *parent)
+    : QThread(parent), m_lib(std::make_unique<ScaleLinkLibrary>(g_libraryFolder))
+{
+    if (m_lib->zqscaleLoadIniFile)
+        m_lib->zqscaleLoadIniFile(QFile::encodeName(AppPaths::settingsFile()).constData());
+}
+
+ZQCommucationProcess::~ZQCommucationProcess()
+{
+    wait();
+}
+
+void ZQCommucationProcess::setLibraryFolder(const QString &folder)
+{
+    g_libraryFolder = folder;
+}
+
+bool ZQCommucationProcess::libraryLoaded() const
+{
+    return m_lib->isLoaded();
+}
+
+void ZQCommucationProcess::setTransferParameters(const QString &link, const QString &baud, int linkType, int job)
+{
+    m_link = link;
+    m_baud = baud;
+    m_linkType = linkType;
+    m_job = job;
+}
+
+void ZQCommucationProcess::requestBreak()
+{
+    if (m_lib->zqscaleSetTransBreak)
+        m_lib->zqscaleSetTransBreak(0);
+}
+
+void ZQCommucationProcess::status(const char *text)
+{
+    emit updateStatus(false, tr(text));
+}
+
+bool ZQCommucationProcess::fail(const QString &text)
+{
+    emit updateStatus(true, text);
+    return false;
+}
+
+template <typename F> void ZQCommucationProcess::handOver(F &&fn)
+{
+    if (!m_target)
+        return;
+    if (m_target->thread() == QThread::currentThread())
+        fn();
+    else
+        QMetaObject::invokeMethod(m_target.data(), std::forward<F>(fn), Qt::BlockingQueuedConnection);
+}
+
+void ZQCommucationProcess::run()
+{
+    if (m_finished) {
+        emit updateFinish();
+        return;
+    }
+    t_worker = this;
+    status(QT_TRANSLATE_NOOP("ZQCommucationProcess", "Connect..."));
+    m_handle = 0;
+    bool ok = m_lib->zqscaleConnect &&
+              m_lib->zqscaleConnect(TextCodec::toLocal8(m_link).constData(), m_baud.toInt(), &m_handle) == 0;
+    if (!ok)
+        fail(tr("Connect Fail"));
+    else
+        ok = runSequence();
+    if (ok) {
+        if (!m_lib->zqscaleDisConnect || m_lib->zqscaleDisConnect(m_handle) != 0) {
+            fail(tr("Data Send Fail"));
+        } else {
+            status(QT_TRANSLATE_NOOP("ZQCommucationProcess", "Finish"));
+            m_finished = true;
+            emit updateFinish();
+        }
+    } else if (m_linkType == LinkSerial && m_lib->zqscaleDisConnect) {
+        m_lib->zqscaleDisConnect(m_handle);
+    }
+    t_worker = nullptr;
+}
+
+bool ZQCommucationProcess::runSequence()
+{
+    const DownloadSelection &sel = m_snapshot.selection;
+    switch (m_job) {
+    case JobUploadPluForHotkeys:
+        return uploadPlus();
+    case JobUpdatePlu:
+        status(QT_TRANSLATE_NOOP("ZQCommucationProcess", "update plu"));
+        return sendPlus(false);
+    case JobDownloadPlu:
+        status(QT_TRANSLATE_NOOP("ZQCommucationProcess", "Download plu"));
+        if (!m_snapshot.hasDocument)
+            return false;
+        if (sel.plu && !sendPlus(true))
+            return false;
+        if (sel.hotkey && !sendHotkeys())
+            return false;
+        if (sel.info) {
+            status(QT_TRANSLATE_NOOP("ZQCommucationProcess", "Download Ad Info"));
+            if (!sendAdvertising())
+                return false;
+        }
+        if (sel.message && !sendMessages())
+            return false;
+        if (sel.schedule && !sendSchedule())
+            return false;
+        return true;
+    case JobUploadPlu:
+        return uploadPlus() && uploadAdvertising() && uploadMessages() && uploadSchedule();
+    case JobDownloadAdvertising:
+        return !m_snapshot.hasDocument || sendAdvertising();
+    case JobDownloadDepartments:
+    case JobUploadDepartments:
+    case JobDownloadNutritionTable:
+    case JobDownloadHotkeySheet:
+    case JobDownloadPackageTypes:
+    case JobUploadPackageTypes:
+        // Their stores are not part of this program yet; nothing offers these jobs.
+        return fail(tr("Data Send Fail"));
+    default:
+        return true; // connect and disconnect only
+    }
+}
+
+bool ZQCommucationProcess::sendPlus(bool clearFirst)
+{
+    if (clearFirst && (!m_lib->zqscaleClearPLUData || m_lib->zqscaleClearPLUData(m_handle) != 0))
+        return fail(tr("Clear PLU data Error"));
+    const QList<QByteArray> packets = ScaleRecords::pluPackets(m_snapshot.plus);
+    emit updateTotalPackage(packets.size());
+    for (int p = 0; p < packets.size(); ++p) {
+        if (!m_lib->zqscaleDownLoadPLU || m_lib->zqscaleDownLoadPLU(m_handle, packets.at(p).constData(), p) != 0)
+            return fail(tr("Download Plu Error"));
+        emit updateCurPackage(p + 1);
+    }
+    return true;
+}
+
+bool ZQCommucationProcess::sendHotkeys()
+{
+    status(QT_TRANSLATE_NOOP("ZQCommucationProcess", "Download Hotkey"));
+    QVector<int> table = ScaleRecords::hotkeyTable(m_snapshot.plus);
+    table.resize(3 * ScaleRecords::HotkeysPerPacket); // the last packet is padded with zeros
+    emit updateTotalPackage(3);
+    for (int p = 0; p < 3; ++p) {
+        if (!m_lib->zqscaleDownLoadHotkey ||
+            m_lib->zqscaleDownLoadHotkey(m_handle, table.constData() + p * ScaleRecords::HotkeysPerPacket, p) < 0)
+            return fail(tr("Download Plu Error"));
+        emit updateCurPackage(p + 1);
+    }
+    return true;
+}
+
+bool ZQCommucationProcess::sendAdvertising()
+{
+    emit updateTotalPackage(1);
+    emit updateCurPackage(0);
+    const QByteArray head = TextCodec::toLocal8(m_snapshot.adHead);
+    const QByteArray tail = TextCodec::toLocal8(m_snapshot.adTail);
+    if (!m_lib->zqscaleDownLoadAdHead || m_lib->zqscaleDownLoadAdHead(m_handle, head.constData(), head.size()) != 0)
+        return fail(tr("Download Ad Header fail"));
+    if (!m_lib->zqscaleDownLoadAdTail || m_lib->zqscaleDownLoadAdTail(m_handle, tail.constData(), tail.size()) != 0)
+        return fail(tr("Download Ad Tail fail"));
+    emit updateCurPackage(1);
+    return true;
+}
+
+bool ZQCommucationProcess::sendMessages()
+{
+    status(QT_TRANSLATE_NOOP("ZQCommucationProcess", "Download Message Info"));
+    if (!m_snapshot.selection.plu && m_snapshot.clearMessagesFirst && m_lib->zqscaleClearMessage)
+        m_lib->zqscaleClearMessage(m_handle);
+    emit updateTotalPackage(m_snapshot.messages.size());
+    for (int i = 0; i < m_snapshot.messages.size(); ++i) {
+        const QByteArray text = TextCodec::toLocal8(m_snapshot.messages.at(i));
+        int reserved = 0;
+        if (!m_lib->zqscaleDownLoadMessage ||
+            m_lib->zqscaleDownLoadMessage(m_handle, i, text.constData(), text.size(), &reserved) != 0)
+            return fail(tr("Download Message fail"));
+        emit updateCurPackage(i + 1);
+    }
+    return true;
+}
+
+bool ZQCommucationProcess::sendSchedule()
+{
+    status(QT_TRANSLATE_NOOP("ZQCommucationProcess", "Download Discount Info"));
+    const QByteArray text = ScaleRecords::toLocalText(ScaleRecords::periodsToJson(m_snapshot.periods));
+    emit updateTotalPackage(1);
+    emit updateCurPackage(0);
+    if (!m_lib->zqscaleDownLoadDisCountSchedule ||
+        m_lib->zqscaleDownLoadDisCountSchedule(m_handle, text.constData()) != 0)
+        return fail(tr("Download DisCountSchedule fail"));
+    emit updateCurPackage(1);
+    return true;
+}
+
+bool ZQCommucationProcess::uploadPlus()
+{
+    status(QT_TRANSLATE_NOOP("ZQCommucationProcess", "upload plu"));
+    if (!m_lib->zqscaleUploadPluData || m_lib->zqscaleUploadPluData(m_handle, &ZQCommucationProcess::onPlu) < 0)
+        return false;
+    if (m_snapshot.customHotkeyFunctions &&
+        (!m_lib->zqscaleUploadCustomHotkey ||
+         m_lib->zqscaleUploadCustomHotkey(m_handle, &ZQCommucationProcess::onHotkeyFunctions) < 0))
+        return false;
+    return true;
+}
+
+bool ZQCommucationProcess::uploadAdvertising()
+{
+    status(QT_TRANSLATE_NOOP("ZQCommucationProcess", "Advertisement Info"));
+    emit updateTotalPackage(1);
+    emit updateCurPackage(0);
+    char buffer[260];
+    std::memset(buffer, 0, sizeof buffer);
+    if (!m_lib->zqscaleUploadDataAdHead || m_lib->zqscaleUploadDataAdHead(m_handle, buffer) != 0)
+        return fail(tr("Upload Ad Header fail"));
+    buffer[sizeof buffer - 1] = '\0';
+    const QString head = TextCodec::fromLocal8(QByteArray(buffer));
+    std::memset(buffer, 0, sizeof buffer);
+    if (m_lib->zqscaleUploadDataAdTail && m_lib->zqscaleUploadDataAdTail(m_handle, buffer) != 0)
+        return fail(tr("Upload Ad Tail fail"));
+    buffer[sizeof buffer - 1] = '\0';
+    emit updateCurPackage(1);
+    const QString tail = TextCodec::fromLocal8(QByteArray(buffer));
+    handOver([target = m_target, head, tail] {
+        if (target)
+            target->receiveAdvertising(head, tail);
+    });
+    return true;
+}
+
+bool ZQCommucationProcess::uploadMessages()
+{
+    status(QT_TRANSLATE_NOOP("ZQCommucationProcess", "Message Info"));
+    if (!m_snapshot.hasDocument)
+        return true;
+    emit updateTotalPackage(0);
+    emit updateCurPackage(0);
+    m_collectedMessages.clear();
+    const int result =
+        m_lib->zqscaleUploadMessage ? m_lib->zqscaleUploadMessage(m_handle, &ZQCommucationProcess::onMessage) : -1;
+    const QStringList messages = m_collectedMessages;
+    handOver([target = m_target, messages] {
+        if (target)
+            target->receiveMessages(messages);
+    });
+    return result >= 0;
+}
+
+bool ZQCommucationProcess::uploadSchedule()
+{
+    status(QT_TRANSLATE_NOOP("ZQCommucationProcess", "Discount Info"));
+    emit updateTotalPackage(0);
+    emit updateCurPackage(0);
+    return m_lib->zqscaleUpLoadDisCountSchedule &&
+           m_lib->zqscaleUpLoadDisCountSchedule(m_handle, &ZQCommucationProcess::onPeriods) >= 0;
+}
+
+void ZQCommucationProcess::onPlu(const char *json, int itemNo, int)
+{
+    ZQCommucationProcess *self = t_worker;
+    if (!self)
+        return;
+    const TPLU plu = ScaleRecords::pluFromJson(ScaleRecords::parseLocalText(json).toObject());
+    self->handOver([target = self->m_target, itemNo, plu] {
+        if (target)
+            target->receivePlu(itemNo, plu);
+    });
+}
+
+void ZQCommucationProcess::onMessage(const char *json, int itemNo, int)
+{
+    ZQCommucationProcess *self = t_worker;
+    if (!self)
+        return;
+    self->m_collectedMessages
+        << ScaleRecords::parseLocalText(json).toObject().value(QLatin1String("MsgText")).toString();
+    if (self->m_target) {
+        emit self->m_target->updateTotalPackage(itemNo + 10);
+        emit self->m_target->updateCurPackage(itemNo);
+    }
+}
+
+void ZQCommucationProcess::onPeriods(const char *json, int itemNo, int)
+{
+    ZQCommucationProcess *self = t_worker;
+    if (!self)
+        return;
+    // Discount records are plain ASCII numbers; they are read as UTF-8 directly.
+    const QJsonArray array = QJsonDocument::fromJson(QByteArray(json ? json : "")).array();
+    const QVector<SchedulePeriod> periods = ScaleRecords::periodsFromJson(array);
+    self->handOver([target = self->m_target, itemNo, periods] {
+        if (target)
+            target->receivePeriods(itemNo, periods);
+    });
+}
+
+void ZQCommucationProcess::onHotkeyFunctions(const char *json, int itemNo, int)
+{
+    ZQCommucationProcess *self = t_worker;
+    if (!self)
+        return;
+    const QJsonArray array = ScaleRecords::parseLocalText(json).toArray();
+    self->handOver([target = self->m_target, itemNo, array] {
+        if (target)
+            target->receiveHotkeyFunctions(itemNo, array);
+    });
+}

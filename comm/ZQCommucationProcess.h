@@ -1,0 +1,79 @@
+#pragma once
+
+#include "comm/TransferJob.h"
+#include "comm/TransferSnapshot.h"
+
+#include <QJsonArray>
+#include <QPointer>
+#include <QStringList>
+#include <QThread>
+#include <atomic>
+#include <memory>
+
+class ScaleLinkLibrary;
+class TransferTarget;
+
+// Runs one transfer job against one scale on a thread of its own: connect, the job's fixed
+// sequence of library calls, disconnect. What it sends comes from a snapshot taken before the
+// start; what it receives goes to the target in the target's thread, in arrival order.
+class ZQCommucationProcess : public QThread
+{
+    Q_OBJECT
+public:
+    // Loads the link library (from the program folder first) and hands it the settings file.
+    explicit ZQCommucationProcess(QObject *parent = nullptr);
+    ~ZQCommucationProcess() override;
+
+    void setTransferParameters(const QString &link, const QString &baud, int linkType, int job);
+    void setSnapshot(const TransferSnapshot &snapshot) { m_snapshot = snapshot; }
+    void setTarget(TransferTarget *target) { m_target = target; }
+    // Asks the library to break off the running call. Safe from the operator's thread.
+    void requestBreak();
+    bool isFinished() const { return m_finished; }
+    bool libraryLoaded() const;
+
+    // Tests and the command-line tool may point at the folder that holds the library.
+    static void setLibraryFolder(const QString &folder);
+
+signals:
+    void updateTotalPackage(int total);
+    void updateCurPackage(int current);
+    void updateStatus(bool isError, const QString &msgStr);
+    void updateFinish();
+
+protected:
+    void run() override;
+
+private:
+    bool runSequence();
+    bool sendPlus(bool clearFirst);
+    bool sendHotkeys();
+    bool sendAdvertising();
+    bool sendMessages();
+    bool sendSchedule();
+    bool uploadPlus();
+    bool uploadAdvertising();
+    bool uploadMessages();
+    bool uploadSchedule();
+    bool fail(const QString &text);
+    void status(const char *text);
+
+    // Record callbacks of the library; they run on this thread during an upload call.
+    static void onPlu(const char *json, int itemNo, int reserved);
+    static void onMessage(const char *json, int itemNo, int reserved);
+    static void onPeriods(const char *json, int itemNo, int reserved);
+    static void onHotkeyFunctions(const char *json, int itemNo, int reserved);
+    // Runs fn in the target's thread and waits for it.
+    template <typename F> void handOver(F &&fn);
+
+    std::unique_ptr<ScaleLinkLibrary> m_lib;
+    QString m_link;
+    QString m_baud;
+    int m_linkType = LinkTcp;
+    int m_job = 0;
+    int m_handle = 0;
+    TransferSnapshot m_snapshot;
+    QPointer<TransferTarget> m_target;
+    QStringList m_collectedMessages;
+    std::atomic<bool> m_finished{false};
+};

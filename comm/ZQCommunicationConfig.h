@@ -1,0 +1,53 @@
+#pragma once
+
+#include "comm/TransferJob.h"
+
+#include <QDialog>
+#include <memory>
+
+namespace Ui {
+class ZQCommunicationConfig;
+}
+class SerialPortWatcher;
+class TransferTarget;
+
+// The link settings every transfer passes through: serial port and baud rate or the scale's
+// address. On OK it checks and stores them, asks which parts to send for "Download PLU", and
+// runs the progress dialog.
+class ZQCommunicationConfig : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit ZQCommunicationConfig(QWidget *parent = nullptr);
+    ~ZQCommunicationConfig() override;
+
+    void setJob(int job) { m_job = job; }
+    int job() const { return m_job; }
+    // Where received records go and what is sent is read from.
+    void setTarget(TransferTarget *target) { m_target = target; }
+
+    static bool isValidIp(const QString &text);
+
+public slots:
+    void on_OKBtn_clicked();
+    void on_CancelBtn_clicked();
+    void onClickRS232Btn();
+    void onClickIPBtn();
+
+signals:
+    void clearTable();
+
+protected:
+#ifdef Q_OS_WIN
+    bool nativeEvent(const QByteArray &eventType, void *message, long *result) override;
+#endif
+
+private:
+    void fillPorts(const QStringList &ports);
+
+    std::unique_ptr<Ui::ZQCommunicationConfig> ui;
+    SerialPortWatcher *m_watcher;
+    TransferTarget *m_target = nullptr;
+    int m_linkType = LinkTcp;
+    int m_job = 0;
+};

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QDialog>
+#include <memory>
+
+namespace Ui {
+class ZQDownloadSelectDlg;
+}
+class QCheckBox;
+
+// Asks which parts "Download PLU" sends; remembers the answer in the settings and in the
+// process-wide selection the transfer reads.
+class ZQDownloadSelectDlg : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit ZQDownloadSelectDlg(QWidget *parent = nullptr);
+    ~ZQDownloadSelectDlg() override;
+
+public slots:
+    void onClickOkBtn();
+    void onClickCancelBtn();
+    void on_allSelectCheckBox_clicked(bool checked);
+
+private:
+    struct Box
+    {
+        QCheckBox *box;
+        const char *key;
+        bool defaultValue;
+        bool *flag;
+    };
+    QVector<Box> boxes() const;
+    std::unique_ptr<Ui::ZQDownloadSelectDlg> ui;
+};
