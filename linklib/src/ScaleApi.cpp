@@ -104,7 +104,10 @@ template <typename F> int getRecords(LinkSession &s, RecordKind kind, quint8 mod
         ByteReader in(answer.payload);
         quint32 total = 0;
         quint16 count = 0;
-        if (!in.u32(total) || !in.u16(count) || total > quint32(kMaxUploadItems))
+        // A set is gathered whole before it is delivered, so a peer may not announce more than
+        // the scale can hold.
+        const quint32 most = schema.perItem ? quint32(kMaxUploadItems) : quint32(schema.capacity);
+        if (!in.u32(total) || !in.u16(count) || total > most)
             return ErrProtocol;
         for (quint16 k = 0; k < count; ++k) {
             Record rec;

@@ -3,6 +3,10 @@
 // transfers and two handles on two threads at once.
 #include "LinkTestSupport.h"
 
+#include <QEventLoop>
+#include <QSemaphore>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <atomic>
 
 using namespace linktest;
@@ -34,6 +38,8 @@ private slots:
     void serialRoundTripOfEveryKind();
     void nobodyListening_data();
     void nobodyListening();
+    void hostilePeerCannotHoldTheCall_data();
+    void hostilePeerCannotHoldTheCall();
     void breakEndsARunningDownload();
     void twoHandlesOnTwoThreads();
 
@@ -184,6 +190,52 @@ void TestLinkFaults::nobodyListening()
     QVERIFY(m_lib->zqscaleConnect(link.constData(), baud, &handle) < 0);
     QVERIFY(t.elapsed() < kFailBoundMs);
     QCOMPARE(handle, 0);
+}
+
+void TestLinkFaults::hostilePeerCannotHoldTheCall_data()
+{
+    QTest::addColumn<QByteArray>("reply");
+    QByteArray oversize("\xA5\x5A\x81\x00\x01\x00\xFF\xFF", 8);
+    oversize.append(char(~quint8(0x81 + 0x01 + 0xFF + 0xFF)));
+    // A well-formed answer to HELLO that names protocol version 9.
+    QByteArray wrongVersion("\xA5\x5A\x81\x00\x01\x00\x01\x00", 8);
+    wrongVersion.append(char(~quint8(0x81 + 0x01 + 0x01)));
+    wrongVersion.append('\x09');
+    QTest::newRow("nothing at all") << QByteArray();
+    QTest::newRow("noise") << QByteArray(5000, '\xA5');
+    QTest::newRow("length beyond the frame limit") << oversize + QByteArray(70000, 'x');
+    QTest::newRow("answer with a wrong CRC") << wrongVersion + QByteArray("\x00\x00", 2);
+}
+
+void TestLinkFaults::hostilePeerCannotHoldTheCall()
+{
+    QFETCH(QByteArray, reply);
+    // A peer in a thread of its own that answers every connection with the same bytes.
+    QSemaphore ready;
+    std::atomic<quint16> port{0};
+    std::unique_ptr<QThread> peer(QThread::create([&] {
+        QTcpServer server;
+        server.listen(QHostAddress::LocalHost, 0);
+        port = server.serverPort();
+        QObject::connect(&server, &QTcpServer::newConnection, &server, [&] {
+            while (QTcpSocket *socket = server.nextPendingConnection())
+                socket->write(reply);
+        });
+        ready.release();
+        QEventLoop loop;
+        loop.exec();
+    }));
+    peer->start();
+    QVERIFY(ready.tryAcquire(1, 5000));
+    const QByteArray link = "127.0.0.1:" + QByteArray::number(port.load());
+    int handle = 0;
+    QElapsedTimer t;
+    t.start();
+    QVERIFY(m_lib->zqscaleConnect(link.constData(), 0, &handle) < 0);
+    QVERIFY2(t.elapsed() < kFailBoundMs, qPrintable(QString::number(t.elapsed())));
+    QCOMPARE(handle, 0);
+    peer->quit();
+    QVERIFY(peer->wait(5000));
 }
 
 void TestLinkFaults::breakEndsARunningDownload()

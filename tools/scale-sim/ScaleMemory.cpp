@@ -202,6 +202,9 @@ ScaleMemory::Outcome ScaleMemory::put(const QByteArray &payload)
     const RecordSchema &schema = *schemaFor(kind);
     const QByteArray what = "PUT " + kindName(kind) + " packet " + QByteArray::number(packet) + " count " +
                             QByteArray::number(n) + (mode ? " replace" : "");
+    // Every record takes at least one byte per member, which bounds what a count may ask for.
+    if (int(n) * int(schema.fields.size()) > in.remaining())
+        return failure(StatusBadRequest, what + ": count larger than the payload");
     std::vector<Record> incoming(n);
     for (Record &r : incoming) {
         if (!decodeRecord(schema, in, r))
