@@ -471,10 +471,10 @@ bool recordFromJson(const RecordSchema &schema, const QJsonObject &object, Recor
 {
     record = emptyRecord(schema);
     for (size_t f = 0; f < schema.fields.size(); ++f) {
-        const FieldSpec &spec = schema.fields[f];
-        const QJsonValue v = object.value(QLatin1String(spec.name));
+        const FieldDef &def = schema.fields[f];
+        const QJsonValue v = object.value(QLatin1String(def.name));
         FieldValue &out = record[f];
-        switch (spec.type) {
+        switch (def.type) {
         case FieldType::Int:
             if (!jsonToInt(v, out.i))
                 return false;
@@ -519,7 +519,7 @@ bool recordFromJson(const RecordSchema &schema, const QJsonObject &object, Recor
                 return false;
             for (int k = 0; k < items.size(); ++k) {
                 const QJsonValue item = items.at(k);
-                if (spec.type == FieldType::BoolArray) {
+                if (def.type == FieldType::BoolArray) {
                     out.a[k] = (item.isBool() ? item.toBool() : item.toDouble() != 0.0) ? 1.0 : 0.0;
                 } else if (!jsonToReal(item, out.a[k])) {
                     return false;
@@ -536,14 +536,14 @@ void appendRecordJson(const RecordSchema &schema, const Record &record, QByteArr
 {
     out.append('{');
     for (size_t f = 0; f < schema.fields.size(); ++f) {
-        const FieldSpec &spec = schema.fields[f];
+        const FieldDef &def = schema.fields[f];
         const FieldValue &v = record[f];
         if (f > 0)
             out.append(',');
         out.append('"');
-        out.append(spec.name);
+        out.append(def.name);
         out.append("\":", 2);
-        switch (spec.type) {
+        switch (def.type) {
         case FieldType::Int:
             out.append(QByteArray::number(v.i));
             break;
@@ -563,7 +563,7 @@ void appendRecordJson(const RecordSchema &schema, const Record &record, QByteArr
                 if (k > 0)
                     out.append(',');
                 const double x = k < v.a.size() ? v.a[k] : 0.0;
-                if (spec.type == FieldType::BoolArray)
+                if (def.type == FieldType::BoolArray)
                     out.append(x != 0.0 ? "true" : "false");
                 else
                     appendJsonReal(x, out);
@@ -619,9 +619,9 @@ QByteArray jsonTextBytes(const QJsonValue &value)
 
 bool validateRecord(const RecordSchema &schema, const Record &record, QByteArray *fault)
 {
-    auto refuse = [&](const FieldSpec &spec, const char *why) {
+    auto refuse = [&](const FieldDef &def, const char *why) {
         if (fault)
-            *fault = QByteArray(spec.name) + ' ' + why;
+            *fault = QByteArray(def.name) + ' ' + why;
         return false;
     };
     if (record.size() != schema.fields.size()) {
@@ -630,25 +630,25 @@ bool validateRecord(const RecordSchema &schema, const Record &record, QByteArray
         return false;
     }
     for (size_t f = 0; f < schema.fields.size(); ++f) {
-        const FieldSpec &spec = schema.fields[f];
+        const FieldDef &def = schema.fields[f];
         const FieldValue &v = record[f];
-        switch (spec.type) {
+        switch (def.type) {
         case FieldType::Int:
         case FieldType::Bool:
-            if (double(v.i) < spec.min || double(v.i) > spec.max)
-                return refuse(spec, "out of range");
+            if (double(v.i) < def.min || double(v.i) > def.max)
+                return refuse(def, "out of range");
             break;
         case FieldType::Real:
-            if (!(v.d >= spec.min && v.d <= spec.max))
-                return refuse(spec, "out of range");
+            if (!(v.d >= def.min && v.d <= def.max))
+                return refuse(def, "out of range");
             break;
         case FieldType::Text:
-            if (v.s.size() > int(spec.max))
-                return refuse(spec, "too long");
-            if (spec.digitsOnly) {
+            if (v.s.size() > int(def.max))
+                return refuse(def, "too long");
+            if (def.digitsOnly) {
                 for (const char c : v.s) {
                     if (c < '0' || c > '9')
-                        return refuse(spec, "not digits");
+                        return refuse(def, "not digits");
                 }
             }
             break;
@@ -656,8 +656,8 @@ bool validateRecord(const RecordSchema &schema, const Record &record, QByteArray
             break;
         case FieldType::RealArray:
             for (const double x : v.a) {
-                if (!(x >= spec.min && x <= spec.max))
-                    return refuse(spec, "out of range");
+                if (!(x >= def.min && x <= def.max))
+                    return refuse(def, "out of range");
             }
             break;
         }

@@ -41,7 +41,7 @@ enum class FieldType : quint8
 // Fixed length of the array members of a PLU nutrition record.
 constexpr int kNutritionSlots = 12;
 
-struct FieldSpec
+struct FieldDef
 {
     const char *name;
     FieldType type;
@@ -54,7 +54,7 @@ struct RecordSchema
 {
     RecordKind kind;
     const char *name;
-    std::vector<FieldSpec> fields;
+    std::vector<FieldDef> fields;
     int keyField; // field whose value identifies a stored record (replace on equal), -1: none
     int capacity; // most records the scale keeps (PLU and PLU nutrition: the configured capacity)
     bool perItem; // uploads deliver one callback per record, otherwise one with the whole array

@@ -313,8 +313,8 @@ ScaleMemory::Outcome ScaleMemory::updatePrice(const QByteArray &payload)
     const QByteArray what = "PRICE LF " + QByteArray::number(lf) + " to " + QByteArray::number(price);
     const RecordSchema &schema = *schemaFor(RecordKind::Plu);
     const int priceField = fieldIndex(schema, "UnitPrice");
-    const FieldSpec &spec = schema.fields[size_t(priceField)];
-    if (double(price) < spec.min || double(price) > spec.max)
+    const FieldDef &def = schema.fields[size_t(priceField)];
+    if (double(price) < def.min || double(price) > def.max)
         return failure(StatusRefused, what + ": out of range");
     Store &s = store(RecordKind::Plu);
     const auto it = s.index.constFind(lf);

@@ -133,18 +133,18 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "scale-sim: serving %s at %d baud\n", qPrintable(parser.value(serial)), baudRate);
     }
     if (parser.isSet(tcp) || !parser.isSet(serial)) {
-        const QString spec = parser.isSet(tcp) ? parser.value(tcp) : QStringLiteral("127.0.0.1:5005");
-        const int colon = spec.lastIndexOf(QLatin1Char(':'));
+        const QString listenAt = parser.isSet(tcp) ? parser.value(tcp) : QStringLiteral("127.0.0.1:5005");
+        const int colon = listenAt.lastIndexOf(QLatin1Char(':'));
         bool portOk = false;
-        const int port = colon < 0 ? -1 : spec.mid(colon + 1).toInt(&portOk);
-        const QHostAddress address(spec.left(colon));
+        const int port = colon < 0 ? -1 : listenAt.mid(colon + 1).toInt(&portOk);
+        const QHostAddress address(listenAt.left(colon));
         if (!portOk || port < 0 || port > 65535 || address.isNull()) {
-            std::fprintf(stderr, "scale-sim: --tcp wants ADDRESS:PORT, not %s\n", qPrintable(spec));
+            std::fprintf(stderr, "scale-sim: --tcp wants ADDRESS:PORT, not %s\n", qPrintable(listenAt));
             return 2;
         }
         QString error;
         if (!server.listenTcp(address, quint16(port), &error)) {
-            std::fprintf(stderr, "scale-sim: cannot listen on %s: %s\n", qPrintable(spec), qPrintable(error));
+            std::fprintf(stderr, "scale-sim: cannot listen on %s: %s\n", qPrintable(listenAt), qPrintable(error));
             return 1;
         }
         if (parser.isSet(portFile)) {
