@@ -14,9 +14,9 @@ int intOf(const QJsonObject &o, const char *key)
 QJsonObject ScaleRecords::pluToJson(const TPLU &plu)
 {
     QJsonObject o;
-    o.insert(QStringLiteral("PluName"), TextCodec::fromLocal8(plu.pluNameBytes()));
+    o.insert(QStringLiteral("PluName"), TextCodec::fromLocal8Whole(plu.pluNameBytes()));
     o.insert(QStringLiteral("LFCode"), plu.LFCode);
-    o.insert(QStringLiteral("Code"), TextCodec::fromLocal8(plu.codeBytes()));
+    o.insert(QStringLiteral("Code"), TextCodec::fromLocal8Whole(plu.codeBytes()));
     o.insert(QStringLiteral("BarCode"), plu.BarCode);
     o.insert(QStringLiteral("UnitPrice"), plu.UnitPrice);
     o.insert(QStringLiteral("WeightUnit"), plu.WeightUnit);

@@ -24,12 +24,15 @@ public:
     static QString titleForJob(int job);
     ZQCommucationProcess *worker() const { return m_worker.get(); }
 
+    // Named after their widgets but connected explicitly: as plain functions, the form's
+    // by-name wiring does not connect them a second time.
+    void on_cancelBtn_clicked();
+
 public slots:
     void ProcessMaxValue(int maxVal);
     void ProcessSetCurStep(int value);
     void SetStatus(bool isError, const QString &tmpStr);
     void updateFinish();
-    void on_cancelBtn_clicked();
     // Escape and closing end the dialog here too: a running transfer is broken off first.
     void reject() override;
 

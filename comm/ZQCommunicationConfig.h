@@ -28,9 +28,12 @@ public:
 
     static bool isValidIp(const QString &text);
 
-public slots:
+    // Named after their widgets but connected explicitly: as plain functions, the form's
+    // by-name wiring does not connect them a second time.
     void on_OKBtn_clicked();
     void on_CancelBtn_clicked();
+
+public slots:
     void onClickRS232Btn();
     void onClickIPBtn();
 

@@ -17,10 +17,13 @@ public:
     explicit ZQDownloadSelectDlg(QWidget *parent = nullptr);
     ~ZQDownloadSelectDlg() override;
 
+    // Named after their widgets but connected explicitly: as plain functions, the form's
+    // by-name wiring does not connect them a second time.
+    void on_allSelectCheckBox_clicked(bool checked);
+
 public slots:
     void onClickOkBtn();
     void onClickCancelBtn();
-    void on_allSelectCheckBox_clicked(bool checked);
 
 private:
     struct Box

@@ -48,6 +48,12 @@ QString TextCodec::fromLocal8(const char *bytes, int size)
     return codec()->toUnicode(bytes, size);
 }
 
+QString TextCodec::fromLocal8Whole(const QByteArray &bytes)
+{
+    QTextCodec::ConverterState state;
+    return codec()->toUnicode(bytes.constData(), bytes.size(), &state);
+}
+
 bool TextCodec::isValidUtf8(const QByteArray &bytes)
 {
     QTextCodec::ConverterState state;

@@ -21,6 +21,9 @@ public:
     static QByteArray toLocal8(const QString &text);
     static QString fromLocal8(const QByteArray &bytes);
     static QString fromLocal8(const char *bytes, int size);
+    // As fromLocal8, but a character cut in half at the end (by a byte limit) is left out
+    // instead of becoming a replacement character, which would encode longer than the limit.
+    static QString fromLocal8Whole(const QByteArray &bytes);
     // True when the bytes decode as UTF-8 without an invalid sequence.
     static bool isValidUtf8(const QByteArray &bytes);
 };

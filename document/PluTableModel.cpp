@@ -210,7 +210,7 @@ void PluTableModel::pluToRow(const TPLU &plu, int row)
     const int unitDecimals = WeightUnits::decimals(unit);
     const int priceDecimals = PriceFormat::decimals();
     r[C::HotKey] = QString::number(plu.HotKey);
-    r[C::PluName] = TextCodec::fromLocal8(plu.pluNameBytes());
+    r[C::PluName] = TextCodec::fromLocal8Whole(plu.pluNameBytes());
     r[C::LFCode] = static_cast<int>(plu.LFCode);
     r[C::Code] = TextCodec::fromLocal8(plu.codeBytes()).toLongLong();
     r[C::BarCode] = QString::number(plu.BarCode);

@@ -1,0 +1,429 @@
+#include "ModalDriver.h"
+#include "TestSupport.h"
+#include "linklib/LinkTestSupport.h"
+
+#include "app/MainWindow.h"
+#include "comm/TransferTarget.h"
+#include "comm/UploadDownDlg.h"
+#include "comm/ZQCommucationProcess.h"
+#include "comm/ZQCommunicationConfig.h"
+#include "comm/ZQDownloadSelectDlg.h"
+#include "document/PluDocument.h"
+#include "document/PluFileSet.h"
+#include "document/PluTableModel.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+
+using C = PluColumns;
+using linktest::ScaleSim;
+
+namespace {
+QString fixture()
+{
+    return QStringLiteral(PLU_TEST_DATA_DIR "/document/all-fields/input.txp");
+}
+
+struct Link
+{
+    bool serial = false;
+    QString address; // IP, or the device path for serial
+    QString baud = QStringLiteral("115200");
+};
+
+// Fills in the link settings dialog and confirms it.
+void answerFailure(ModalDriver &driver, QString *status, QString *style);
+// The status of the last transfer that failed where the test expected success.
+QString g_unexpectedFailure;
+
+void answerLink(ModalDriver &driver, const Link &link)
+{
+    answerFailure(driver, &g_unexpectedFailure, nullptr);
+    driver.on("ZQCommunicationConfig", [link](QWidget *w) {
+        if (link.serial) {
+            w->findChild<QRadioButton *>(QStringLiteral("radioButtonRS232"))->click();
+            w->findChild<QComboBox *>(QStringLiteral("comboBoxPort"))->setEditText(link.address);
+            auto *baud = w->findChild<QComboBox *>(QStringLiteral("comboBoxBaudRate"));
+            baud->setCurrentIndex(baud->findText(link.baud));
+        } else {
+            w->findChild<QRadioButton *>(QStringLiteral("radioButtonIP"))->click();
+            w->findChild<QLineEdit *>(QStringLiteral("lineEditIPAddress"))->setText(link.address);
+        }
+        w->findChild<QPushButton *>(QStringLiteral("OKBtn"))->click();
+    });
+}
+
+void answerSelection(ModalDriver &driver, const QStringList &boxes)
+{
+    driver.on("ZQDownloadSelectDlg", [boxes](QWidget *w) {
+        for (QCheckBox *box : w->findChildren<QCheckBox *>())
+            box->setChecked(boxes.contains(box->objectName()));
+        w->findChild<QPushButton *>(QStringLiteral("okPushButton"))->click();
+    });
+}
+
+// A progress dialog that failed waits for its OK button: press it, so a failing test ends.
+void answerFailure(ModalDriver &driver, QString *status, QString *style = nullptr)
+{
+    driver.on("UploadDownDlg", [status, style](QWidget *w) {
+        auto *ok = w->findChild<QPushButton *>(QStringLiteral("okBtn"));
+        auto *timer = new QTimer(w);
+        QObject::connect(timer, &QTimer::timeout, w, [w, ok, status, style] {
+            if (!ok->isEnabled())
+                return;
+            *status = w->findChild<QLabel *>(QStringLiteral("statusInfo"))->text();
+            if (style)
+                *style = w->findChild<QLabel *>(QStringLiteral("statusInfo"))->styleSheet();
+            QVERIFY(!w->findChild<QPushButton *>(QStringLiteral("cancelBtn"))->isEnabled());
+            ok->click();
+        });
+        timer->start(10);
+    });
+}
+
+const QStringList kAllParts{QStringLiteral("pluCheckBox"), QStringLiteral("infoCheckBox"),
+                            QStringLiteral("scheduleCheckBox"), QStringLiteral("hotkeyCheckBox"),
+                            QStringLiteral("messageCheckBox")};
+} // namespace
+
+class TestTransfers : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void downloadThenUploadEveryPart_data();
+    void downloadThenUploadEveryPart();
+    void updateKeepsWhatTheScaleHas();
+    void downloadAdvertising();
+    void connectFailShowsRedAndNoEnd();
+    void droppedLinkShowsTheStepError();
+    void cancelEndsALongDownloadQuickly();
+    void progressNumbers();
+    void uploadProgressStaysAhead();
+    void noSelectionStartsNothing();
+    void ipAddresses_data();
+    void ipAddresses();
+
+private:
+    QVariantMap settingsFor(const ScaleSim &sim) const
+    {
+        return {{QStringLiteral("Link/TcpPort"), sim.port()}, {QStringLiteral("Link/TimeoutMs"), 2000}};
+    }
+};
+
+void TestTransfers::init()
+{
+    g_unexpectedFailure.clear();
+}
+
+void TestTransfers::initTestCase()
+{
+    ZQCommucationProcess::setLibraryFolder(linktest::binDir());
+}
+
+void TestTransfers::downloadThenUploadEveryPart_data()
+{
+    QTest::addColumn<bool>("serial");
+    QTest::newRow("tcp") << false;
+    if (ScaleSim::haveSocat())
+        QTest::newRow("serial") << true;
+}
+
+void TestTransfers::downloadThenUploadEveryPart()
+{
+    QFETCH(bool, serial);
+    ScaleSim sim;
+    QVERIFY(serial ? sim.startSerial() : sim.startTcp());
+    TestEnvironment env(settingsFor(sim));
+    const Link link{serial, serial ? QString::fromLocal8Bit(sim.link()) : QStringLiteral("127.0.0.1")};
+
+    MainWindow w;
+    w.loadFile(fixture());
+    w.document()->messages().setMessageLines(2, {QStringLiteral("Keep cool"), QString(), QStringLiteral("Line 3")});
+    SchedulePeriod p;
+    p.hour = 8;
+    p.minute = 30;
+    p.rate = 85;
+    w.document()->schedules().setPeriod(0, 1, p);
+    w.document()->advertising().setTexts({QStringLiteral("Welcome"), QStringLiteral("Thanks"), QStringLiteral("Bye")});
+    const TPLU first = w.rowToPlu(0);
+    {
+        ModalDriver driver;
+        answerLink(driver, link);
+        answerSelection(driver, kAllParts);
+        w.action(QStringLiteral("actionDownload_PLU"))->trigger();
+        QCOMPARE(driver.seen().mid(0, 2), QList<QByteArray>({"ZQCommunicationConfig", "ZQDownloadSelectDlg"}));
+    }
+    QVERIFY2(g_unexpectedFailure.isEmpty(), qPrintable(g_unexpectedFailure));
+    QCOMPARE(Prompt::lastTitle(), QStringLiteral("Info"));
+    QCOMPARE(Prompt::lastText(), QStringLiteral("Communication End"));
+
+    // The link is remembered.
+    env.config()->sync();
+    QSettings ini(env.settingsPath(), QSettings::IniFormat);
+    QCOMPARE(ini.value(QStringLiteral("Comm/CommType")).toInt(), serial ? 0 : 1);
+
+    // Read everything back into an empty document.
+    w.action(QStringLiteral("actionNew"))->trigger();
+    Prompt::clearScript();
+    {
+        ModalDriver driver;
+        answerLink(driver, link);
+        w.action(QStringLiteral("actionUpload_PLU"))->trigger();
+    }
+    QCOMPARE(Prompt::lastText(), QStringLiteral("Communication End"));
+    QCOMPARE(w.model()->usedRowCount(), 3);
+    const TPLU back = w.rowToPlu(0);
+    QCOMPARE(back.pluNameBytes(), first.pluNameBytes());
+    QCOMPARE(back.LFCode, first.LFCode);
+    QCOMPARE(back.UnitPrice, first.UnitPrice);
+    QCOMPARE(back.WeightUnit, first.WeightUnit);
+    QCOMPARE(back.Tare, first.Tare);
+    QCOMPARE(back.HotKey, 5); // from the hotkey table sent with the PLUs
+    QCOMPARE(w.model()->text(2, C::PluName), QStringLiteral("Pears"));
+    QCOMPARE(w.document()->messages().messageLines(2).at(2), QStringLiteral("Line 3"));
+    QVERIFY(w.document()->schedules().period(0, 1) == p);
+    QCOMPARE(w.document()->advertising().texts(),
+             QStringList({QStringLiteral("Welcome"), QStringLiteral("Thanks"), QStringLiteral("Bye")}));
+    QVERIFY(w.isModified()); // what came from the scale is not saved yet
+}
+
+void TestTransfers::updateKeepsWhatTheScaleHas()
+{
+    ScaleSim sim;
+    QVERIFY(sim.startTcp());
+    TestEnvironment env(settingsFor(sim));
+    const Link link{false, QStringLiteral("127.0.0.1")};
+    MainWindow w;
+    w.loadFile(fixture());
+    {
+        ModalDriver driver;
+        answerLink(driver, link);
+        answerSelection(driver, {QStringLiteral("pluCheckBox")});
+        w.action(QStringLiteral("actionDownload_PLU"))->trigger();
+    }
+    // A table holding only a changed first article and a new one: the scale keeps the others.
+    w.action(QStringLiteral("actionNew"))->trigger();
+    w.model()->setCell(0, C::PluName, QStringLiteral("Apples"));
+    w.model()->setCell(0, C::LFCode, 1001);
+    w.model()->setCell(0, C::UnitPrice, QStringLiteral("3.33"));
+    w.model()->setCell(1, C::PluName, QStringLiteral("Cherries"));
+    w.model()->setCell(1, C::LFCode, 1003);
+    {
+        ModalDriver driver;
+        answerLink(driver, link);
+        w.action(QStringLiteral("actionUpdate_PLU"))->trigger();
+        QVERIFY(!driver.seen().contains("ZQDownloadSelectDlg")); // only "Download PLU" asks for parts
+    }
+    w.setModified(false);
+    {
+        ModalDriver driver;
+        answerLink(driver, link);
+        w.action(QStringLiteral("actionUpload_PLU"))->trigger();
+    }
+    QStringList names;
+    for (int r = 0; r < w.model()->usedRowCount(); ++r)
+        names << w.model()->text(r, C::PluName);
+    QCOMPARE(names.size(), 4);
+    QVERIFY(names.contains(QStringLiteral("Cherries")));
+    QVERIFY(names.contains(QStringLiteral("Pears")));
+    const int apples = names.indexOf(QStringLiteral("Apples"));
+    QCOMPARE(w.model()->text(apples, C::UnitPrice), QStringLiteral("3.33"));
+}
+
+void TestTransfers::downloadAdvertising()
+{
+    ScaleSim sim;
+    QVERIFY(sim.startTcp({QStringLiteral("--data"), sim.dataFile()}));
+    TestEnvironment env(settingsFor(sim));
+    MainWindow w;
+    w.document()->advertising().setTexts(
+        {QStringLiteral("Head line"), QStringLiteral("Tail 1"), QStringLiteral("Tail 2")});
+    {
+        ModalDriver driver;
+        answerLink(driver, {false, QStringLiteral("127.0.0.1")});
+        w.action(QStringLiteral("actionDownloadADInfo"))->trigger();
+    }
+    QCOMPARE(Prompt::lastText(), QStringLiteral("Communication End"));
+    const QByteArray dump = QJsonDocument(sim.dump()).toJson(QJsonDocument::Compact);
+    QVERIFY2(dump.contains("Head line") && dump.contains("Tail 1\\r\\nTail 2"), dump.left(400).constData());
+}
+
+void TestTransfers::connectFailShowsRedAndNoEnd()
+{
+    // Nothing listens on the port: the connection is refused.
+    TestEnvironment env({{QStringLiteral("Link/TcpPort"), 1}, {QStringLiteral("Link/TimeoutMs"), 1000}});
+    MainWindow w;
+    w.loadFile(fixture());
+    QString status, style;
+    {
+        ModalDriver driver;
+        answerLink(driver, {false, QStringLiteral("127.0.0.1")});
+        answerSelection(driver, {QStringLiteral("pluCheckBox")});
+        answerFailure(driver, &status, &style);
+        w.action(QStringLiteral("actionDownload_PLU"))->trigger();
+    }
+    QCOMPARE(status, QStringLiteral("Connect Fail"));
+    QCOMPARE(style, QStringLiteral("color:red"));
+    for (const Prompt::Shown &s : Prompt::shown())
+        QVERIFY(s.text != QStringLiteral("Communication End"));
+}
+
+void TestTransfers::droppedLinkShowsTheStepError()
+{
+    ScaleSim sim;
+    QVERIFY(sim.startTcp({QStringLiteral("--drop-after"), QStringLiteral("4")}));
+    TestEnvironment env(settingsFor(sim));
+    MainWindow w;
+    for (int r = 0; r < 40; ++r) {
+        w.model()->setCell(r, C::PluName, QStringLiteral("Item %1").arg(r));
+        w.model()->setCell(r, C::LFCode, r + 1);
+    }
+    QString status, style;
+    {
+        ModalDriver driver;
+        answerLink(driver, {false, QStringLiteral("127.0.0.1")});
+        answerSelection(driver, {QStringLiteral("pluCheckBox")});
+        answerFailure(driver, &status, &style);
+        w.action(QStringLiteral("actionDownload_PLU"))->trigger();
+    }
+    QVERIFY2(status == QStringLiteral("Download Plu Error"), sim.log().constData());
+    QCOMPARE(style, QStringLiteral("color:red"));
+}
+
+void TestTransfers::cancelEndsALongDownloadQuickly()
+{
+    ScaleSim sim;
+    QVERIFY(sim.startTcp({QStringLiteral("--delay-ms"), QStringLiteral("5")}));
+    TestEnvironment env(settingsFor(sim));
+    PluDocument doc;
+    for (int r = 0; r < PluColumns::RowCount; ++r) {
+        doc.model()->setCell(r, C::PluName, QStringLiteral("Article %1").arg(r));
+        doc.model()->setCell(r, C::LFCode, r + 1);
+    }
+    TransferTarget target(&doc);
+    DownloadSelection::current() = DownloadSelection{};
+    DownloadSelection::current().plu = true;
+    UploadDownDlg dialog(QStringLiteral("127.0.0.1"), QString(), LinkTcp, JobDownloadPlu, TransferSnapshot::take(&doc),
+                         &target);
+    auto *bar = dialog.findChild<QProgressBar *>(QStringLiteral("comProgressBar"));
+    QElapsedTimer sinceCancel;
+    QTimer::singleShot(0, &dialog, [&] {
+        auto *poll = new QTimer(&dialog);
+        QObject::connect(poll, &QTimer::timeout, &dialog, [&, poll] {
+            if (bar->value() < 20)
+                return; // well into the download
+            poll->stop();
+            sinceCancel.start();
+            dialog.findChild<QPushButton *>(QStringLiteral("cancelBtn"))->click();
+        });
+        poll->start(5);
+    });
+    QCOMPARE(dialog.exec(), int(QDialog::Rejected));
+    QVERIFY(dialog.worker()->wait(5000));
+    // The break must end the running call within a second; the margin covers a loaded machine.
+    QVERIFY2(sinceCancel.elapsed() < 1500, qPrintable(QString::number(sinceCancel.elapsed())));
+    QVERIFY(bar->value() < 5000);
+}
+
+void TestTransfers::progressNumbers()
+{
+    ScaleSim sim;
+    QVERIFY(sim.startTcp());
+    TestEnvironment env(settingsFor(sim));
+    PluDocument doc;
+    for (int r = 0; r < 9; ++r) {
+        doc.model()->setCell(r, C::PluName, QStringLiteral("Row %1").arg(r));
+        doc.model()->setCell(r, C::LFCode, r + 1);
+    }
+    TransferTarget target(&doc);
+    DownloadSelection::current() = DownloadSelection{};
+    DownloadSelection::current().plu = true;
+    UploadDownDlg dialog(QStringLiteral("127.0.0.1"), QString(), LinkTcp, JobDownloadPlu, TransferSnapshot::take(&doc),
+                         &target);
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Download PLU"));
+    QSignalSpy values(dialog.findChild<QProgressBar *>(QStringLiteral("comProgressBar")), &QProgressBar::valueChanged);
+    QCOMPARE(dialog.exec(), int(QDialog::Accepted)); // closes by itself
+    QList<int> seen;
+    for (const QList<QVariant> &v : values)
+        seen << v.first().toInt();
+    QCOMPARE(seen, QList<int>({1, 2, 3}));
+    QCOMPARE(dialog.findChild<QLabel *>(QStringLiteral("totalPackInfo"))->text(), QStringLiteral("3"));
+    QCOMPARE(dialog.findChild<QLabel *>(QStringLiteral("statusInfo"))->text(), QStringLiteral("Finish"));
+}
+
+void TestTransfers::uploadProgressStaysAhead()
+{
+    ScaleSim sim;
+    QVERIFY(sim.startTcp());
+    TestEnvironment env(settingsFor(sim));
+    PluDocument source;
+    for (int r = 0; r < 30; ++r) {
+        source.model()->setCell(r, C::PluName, QStringLiteral("Row %1").arg(r));
+        source.model()->setCell(r, C::LFCode, r + 1);
+    }
+    TransferTarget sourceTarget(&source);
+    DownloadSelection::current() = DownloadSelection{};
+    DownloadSelection::current().plu = true;
+    {
+        UploadDownDlg down(QStringLiteral("127.0.0.1"), QString(), LinkTcp, JobDownloadPlu,
+                           TransferSnapshot::take(&source), &sourceTarget);
+        QCOMPARE(down.exec(), int(QDialog::Accepted));
+    }
+    PluDocument doc;
+    TransferTarget target(&doc);
+    UploadDownDlg up(QStringLiteral("127.0.0.1"), QString(), LinkTcp, JobUploadPluForHotkeys,
+                     TransferSnapshot::take(&doc), &target);
+    QCOMPARE(up.windowTitle(), QStringLiteral("Upload PLU"));
+    QCOMPARE(up.exec(), int(QDialog::Accepted));
+    QCOMPARE(up.findChild<QLabel *>(QStringLiteral("totalPackInfo"))->text(), QStringLiteral("80"));
+    QCOMPARE(up.findChild<QLabel *>(QStringLiteral("curPackInfo"))->text(), QStringLiteral("30"));
+    QCOMPARE(doc.model()->text(29, C::PluName), QStringLiteral("Row 29"));
+}
+
+void TestTransfers::noSelectionStartsNothing()
+{
+    TestEnvironment env;
+    MainWindow w;
+    {
+        ModalDriver driver;
+        answerLink(driver, {false, QStringLiteral("127.0.0.1")});
+        answerSelection(driver, {});
+        w.action(QStringLiteral("actionDownload_PLU"))->trigger();
+        QCOMPARE(driver.seen(), QList<QByteArray>({"ZQCommunicationConfig", "ZQDownloadSelectDlg"}));
+    }
+    env.config()->sync();
+    QSettings ini(env.settingsPath(), QSettings::IniFormat);
+    QCOMPARE(ini.value(QStringLiteral("ChoiceDownLoad/SelectDown PLU")).toString(), QStringLiteral("false"));
+    QCOMPARE(ini.value(QStringLiteral("ChoiceDownLoad/SelectDown Message")).toString(), QStringLiteral("false"));
+    QCOMPARE(Prompt::count(), 0);
+}
+
+void TestTransfers::ipAddresses_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("valid");
+    QTest::newRow("256") << "192.168.1.256" << false;
+    QTest::newRow("three parts") << "192.168.1" << false;
+    QTest::newRow("leading zero") << "01.2.3.4" << false;
+    QTest::newRow("leading blank") << " 10.0.0.1" << false;
+    QTest::newRow("zeros") << "0.0.0.0" << true;
+    QTest::newRow("top") << "255.255.255.255" << true;
+}
+
+void TestTransfers::ipAddresses()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, valid);
+    QCOMPARE(ZQCommunicationConfig::isValidIp(text), valid);
+}
+
+QTEST_MAIN(TestTransfers)
+#include "TestTransfers.moc"
