@@ -48,8 +48,25 @@ QByteArray commandName(quint8 command)
 } // namespace
 
 SimServer::SimServer(ScaleMemory &memory, const FaultPlan &faults, const QString &dataPath, QObject *parent)
-    : QObject(parent), m_memory(memory), m_faults(faults), m_dataPath(dataPath)
+    : QObject(parent), m_memory(memory), m_faults(faults), m_dataPath(dataPath), m_saveTimer(new QTimer(this))
 {
+    // Rewriting a full memory after each of the thousands of packets of one download would take
+    // minutes: the file is written when a session says goodbye or drops, and after a short quiet
+    // spell, so a transfer that has returned is always on disk.
+    m_saveTimer->setSingleShot(true);
+    m_saveTimer->setInterval(200);
+    connect(m_saveTimer, &QTimer::timeout, this, &SimServer::flush);
+}
+
+void SimServer::flush()
+{
+    m_saveTimer->stop();
+    if (!m_dirty)
+        return;
+    m_dirty = false;
+    QString error;
+    if (!saveState(&error))
+        logLine("cannot write the data file: " + error.toLocal8Bit());
 }
 
 bool SimServer::listenTcp(const QHostAddress &address, quint16 port, QString *error)
@@ -65,6 +82,7 @@ bool SimServer::listenTcp(const QHostAddress &address, quint16 port, QString *er
             auto *link = new SimLink(*this, socket, false, 0, this);
             socket->setParent(link);
             connect(socket, &QTcpSocket::disconnected, link, &QObject::deleteLater);
+            connect(socket, &QTcpSocket::disconnected, this, &SimServer::flush);
             logLine("connected " + link->name());
         }
     });
@@ -173,9 +191,11 @@ bool SimServer::handle(SimLink &link, const Frame &request, int wireSize)
         m_counters.bytesOut += quint64(bytes.size());
         ++m_counters.framesOut;
     }
-    QString error;
-    if (!saveState(&error))
-        logLine("cannot write the data file: " + error.toLocal8Bit());
+    m_dirty = true;
+    if (request.command == CmdBye)
+        flush(); // before the answer: a finished transfer is on disk when the library returns
+    else
+        m_saveTimer->start();
 
     if (m_faults.corruptFrame == n) {
         const int payloadSize = bytes.size() - kHeaderSize - kTrailerSize;
@@ -263,6 +283,7 @@ void SimLink::writePaced()
 void SimLink::drop()
 {
     logLine("dropping " + m_name);
+    m_server.flush();
     if (auto *socket = qobject_cast<QTcpSocket *>(m_device.data())) {
         socket->abort();
         deleteLater();

@@ -48,6 +48,8 @@ public:
     // Memory and counters, the data file's content and the --dump output.
     QByteArray stateJson() const;
     bool saveState(QString *error) const;
+    // Writes the data file now if the memory changed since the last write.
+    void flush();
 
 private:
     friend class SimLink;
@@ -60,6 +62,8 @@ private:
     LinkCounters m_counters;
     qint64 m_requestNo = 0;
     QTcpServer *m_tcp = nullptr;
+    QTimer *m_saveTimer;
+    bool m_dirty = false;
 };
 
 // One byte stream to the library: a TCP client or the serial line.

@@ -9,11 +9,20 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSaveFile>
+#include <QTimer>
+#include <atomic>
+#include <csignal>
 #include <cstdio>
 
 using namespace linkproto;
 
 namespace {
+std::atomic<bool> g_stop{false};
+
+extern "C" void onStopSignal(int)
+{
+    g_stop = true;
+}
 
 bool loadState(const QString &path, ScaleMemory &memory, LinkCounters &counters, QString *error)
 {
@@ -158,5 +167,16 @@ int main(int argc, char *argv[])
         std::printf("listening on %s:%u\n", qPrintable(address.toString()), unsigned(server.tcpPort()));
         std::fflush(stdout);
     }
-    return app.exec();
+    // Ending the simulator (Ctrl+C, or the start script stopping it) keeps the memory.
+    std::signal(SIGINT, onStopSignal);
+    std::signal(SIGTERM, onStopSignal);
+    QTimer stopWatch;
+    QObject::connect(&stopWatch, &QTimer::timeout, &app, [] {
+        if (g_stop)
+            QCoreApplication::quit();
+    });
+    stopWatch.start(100);
+    const int code = app.exec();
+    server.flush();
+    return code;
 }
