@@ -10,6 +10,15 @@
 #include <QFileSystemWatcher>
 #endif
 
+namespace {
+std::function<QStringList()> g_lister;
+}
+
+void SerialPortWatcher::setPortLister(std::function<QStringList()> lister)
+{
+    g_lister = std::move(lister);
+}
+
 SerialPortWatcher::SerialPortWatcher(QObject *parent)
     : QObject(parent), m_ports(availablePorts()), m_settle(new QTimer(this))
 {
@@ -26,6 +35,8 @@ SerialPortWatcher::SerialPortWatcher(QObject *parent)
 
 QStringList SerialPortWatcher::availablePorts()
 {
+    if (g_lister)
+        return g_lister();
     QStringList names;
     const QList<QSerialPortInfo> ports = QSerialPortInfo::availablePorts();
     for (const QSerialPortInfo &info : ports)

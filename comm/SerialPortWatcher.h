@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QStringList>
+#include <functional>
 
 class QTimer;
 
@@ -14,6 +15,10 @@ public:
     explicit SerialPortWatcher(QObject *parent = nullptr);
     // The system's serial port names in the order it reports them.
     static QStringList availablePorts();
+    // Tests stand in for the system's list; an empty function restores it.
+    static void setPortLister(std::function<QStringList()> lister);
+    // Lists the ports again and tells when the list changed.
+    void recheck();
 
 #ifdef Q_OS_WIN
     // Fed from the dialog's native event handler.
@@ -24,8 +29,6 @@ signals:
     void portsChanged(const QStringList &ports);
 
 private:
-    void recheck();
-
     QStringList m_ports;
     QTimer *m_settle;
 };
