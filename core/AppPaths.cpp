@@ -7,7 +7,8 @@
 
 namespace {
 QString g_override;
-}
+QString g_settingsOverride;
+} // namespace
 
 QString AppPaths::programDir()
 {
@@ -32,4 +33,14 @@ QString AppPaths::dataDir()
 void AppPaths::setDataDirOverride(const QString &dir)
 {
     g_override = dir;
+}
+
+QString AppPaths::settingsFile()
+{
+    return g_settingsOverride.isEmpty() ? dataFile(QStringLiteral("SYSTEM.CFG")) : g_settingsOverride;
+}
+
+void AppPaths::setSettingsFileOverride(const QString &path)
+{
+    g_settingsOverride = path;
 }

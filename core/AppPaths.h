@@ -11,7 +11,12 @@ public:
     static QString programDir();
     static QString dataDir();
     static QString dataFile(const QString &name) { return dataDir() + QLatin1Char('/') + name; }
-    static QString settingsFile() { return dataFile(QStringLiteral("SYSTEM.CFG")); }
+    // "SYSTEM.CFG" in the data folder, unless a settings file was named explicitly.
+    static QString settingsFile();
     // Tests point the data folder at a temporary folder; an empty path restores the rule above.
     static void setDataDirOverride(const QString &dir);
+    // The command-line tool's "--config FILE": the settings store and the link library both
+    // read this file instead. Only the settings file moves; the data folder stays. An empty path
+    // restores the default.
+    static void setSettingsFileOverride(const QString &path);
 };
