@@ -1,0 +1,52 @@
+#pragma once
+
+#include "comm/DownloadSelection.h"
+#include "comm/ScaleAddress.h"
+
+#include <QCoreApplication>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+class ScaleJobRunner;
+
+// The command-line tool: parses the command line, then sends a file set to scales, fetches one
+// from a scale, or converts a PLU file. Results go to stdout, progress and errors to stderr.
+class PluCli
+{
+    Q_DECLARE_TR_FUNCTIONS(PluCli)
+public:
+    enum ExitStatus
+    {
+        Success = 0,
+        Failed = 1,   // a transfer, a read or a write failed
+        BadUsage = 2, // the command line is wrong; nothing was done
+    };
+
+    // arguments: as QCoreApplication::arguments(), the program first. Needs a QCoreApplication.
+    int run(const QStringList &arguments);
+
+private:
+    struct Options
+    {
+        QString command;
+        QStringList positional;
+        QVector<ScaleAddress> scales;
+        DownloadSelection parts;
+        bool update = false;
+        QString output;
+        QString config;
+        bool quiet = false;
+    };
+
+    bool parse(const QStringList &arguments, Options *options, QString *error, bool *helpShown);
+    int send(const Options &options);
+    int fetch(const Options &options);
+    int convert(const Options &options);
+    // Runs every runner at once and prints one result line each, in the order given.
+    bool runAll(const QVector<ScaleJobRunner *> &runners, bool quiet);
+
+    static bool parseParts(const QString &text, DownloadSelection *parts, QString *error);
+    static void printOut(const QString &line);
+    static void printErr(const QString &line);
+};
