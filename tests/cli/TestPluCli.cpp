@@ -1,0 +1,391 @@
+#include "TestSupport.h"
+#include "linklib/LinkTestSupport.h"
+
+#include "document/PluDocument.h"
+#include "document/PluFileSet.h"
+#include "document/PluTableModel.h"
+
+#include <QProcess>
+
+using C = PluColumns;
+using linktest::ScaleSim;
+
+namespace {
+QString dataPath(const QString &name)
+{
+    return QStringLiteral(PLU_TEST_DATA_DIR "/document/") + name;
+}
+
+struct Result
+{
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+Result runCli(const QStringList &args, int timeoutMs = 120000)
+{
+    QProcess p;
+    p.start(linktest::binDir() + QStringLiteral("/plu-cli"), args);
+    Result r;
+    if (!p.waitForFinished(timeoutMs)) {
+        p.kill();
+        p.waitForFinished();
+        r.err = QStringLiteral("plu-cli did not end");
+        return r;
+    }
+    r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    r.out = QString::fromLocal8Bit(p.readAllStandardOutput());
+    r.err = QString::fromLocal8Bit(p.readAllStandardError());
+    return r;
+}
+
+QString describe(const Result &r)
+{
+    return QStringLiteral("exit %1\nstdout:\n%2\nstderr (end):\n%3").arg(r.exitCode).arg(r.out, r.err.right(1500));
+}
+
+QString tcpAddress(const ScaleSim &sim)
+{
+    return QString::fromLatin1(sim.link());
+}
+
+// The file set a save writes: main file and side files, by extension.
+QMap<QString, QByteArray> readSet(const QString &mainPath)
+{
+    const PluFileSet::SidePaths sides = PluFileSet::sidePathsForSaveAs(mainPath);
+    return {{QStringLiteral("main"), TestEnvironment::readFile(mainPath)},
+            {QStringLiteral("info"), TestEnvironment::readFile(sides.info)},
+            {QStringLiteral("msg"), TestEnvironment::readFile(sides.msg)},
+            {QStringLiteral("rsc"), TestEnvironment::readFile(sides.rsc)}};
+}
+
+bool saveSet(PluDocument *doc, const QString &path)
+{
+    QString error;
+    return PluFileSet::save(doc, path, PluFileSet::sidePathsForSaveAs(path), &error);
+}
+
+// Names of the used rows of a file set, in order.
+QStringList namesIn(const QString &path)
+{
+    PluDocument doc;
+    QString error;
+    if (PluFileSet::load(&doc, path, &error) != PluFileSet::LoadResult::Loaded)
+        return {QStringLiteral("load failed: ") + error};
+    QStringList names;
+    for (int r = 0; r < doc.rowCount(); ++r)
+        names << doc.model()->text(r, C::PluName);
+    return names;
+}
+} // namespace
+
+class TestPluCli : public QObject
+{
+    Q_OBJECT
+private slots:
+    void sendEveryPartThenFetchBack_data();
+    void sendEveryPartThenFetchBack();
+    void failingScaleIsNamedOthersSucceed_data();
+    void failingScaleIsNamedOthersSucceed();
+    void failedFetchWritesNothing();
+    void updateKeepsPlusTheScaleHad();
+    void convertWritesTheFileSet_data();
+    void convertWritesTheFileSet();
+    void badArguments_data();
+    void badArguments();
+
+private:
+    // A settings file for plu-cli and for this process's own loads and saves.
+    QVariantMap settings(const QString &codePage = QString()) const
+    {
+        return {{QStringLiteral("Link/TimeoutMs"), 2000}, {QStringLiteral("Setting/CodePage"), codePage}};
+    }
+};
+
+void TestPluCli::sendEveryPartThenFetchBack_data()
+{
+    QTest::addColumn<bool>("serial");
+    QTest::newRow("two scales over tcp at once") << false;
+    if (ScaleSim::haveSocat())
+        QTest::newRow("serial") << true;
+}
+
+void TestPluCli::sendEveryPartThenFetchBack()
+{
+    QFETCH(bool, serial);
+    ScaleSim sims[2];
+    const int scaleCount = serial ? 1 : 2;
+    QStringList addresses;
+    for (int i = 0; i < scaleCount; ++i) {
+        QVERIFY(serial ? sims[i].startSerial() : sims[i].startTcp());
+        addresses << QString::fromLocal8Bit(sims[i].link());
+    }
+    // The first TCP scale is named without a port: the link library must take it from --config.
+    QVariantMap values = settings();
+    if (!serial) {
+        values.insert(QStringLiteral("Link/TcpPort"), sims[0].port());
+        addresses[0] = QStringLiteral("127.0.0.1");
+    }
+    TestEnvironment env(values);
+
+    // The file set to send: the all-fields rows with every kind of side data.
+    PluDocument doc;
+    QString error;
+    QCOMPARE(PluFileSet::load(&doc, dataPath(QStringLiteral("all-fields/input.txp")), &error),
+             PluFileSet::LoadResult::Loaded);
+    doc.messages().setMessageLines(0, {QStringLiteral("Keep cool"), QStringLiteral("Best before")});
+    doc.messages().setMessageLines(3, {QString(), QStringLiteral("Line two of message 4")});
+    SchedulePeriod early;
+    early.hour = 8;
+    early.minute = 30;
+    early.rate = 85;
+    SchedulePeriod late;
+    late.hour = 19;
+    late.minute = 45;
+    late.rate = 50;
+    doc.schedules().setPeriod(0, 1, early);
+    doc.schedules().setPeriod(2, 0, late);
+    doc.advertising().setTexts({QStringLiteral("Welcome"), QStringLiteral("Thank you"), QStringLiteral("See you")});
+    const QString sent = env.path(QStringLiteral("sent.txp"));
+    QVERIFY(saveSet(&doc, sent));
+
+    QStringList sendArgs{QStringLiteral("send"),     sent,
+                         QStringLiteral("--parts"),  QStringLiteral("plu,hotkey,info,message,schedule"),
+                         QStringLiteral("--config"), env.settingsPath()};
+    for (const QString &a : addresses)
+        sendArgs << QStringLiteral("--scale") << a;
+    const Result sendResult = runCli(sendArgs);
+    QVERIFY2(sendResult.exitCode == 0, qPrintable(describe(sendResult)));
+    QStringList okLines;
+    for (const QString &a : addresses)
+        okLines << a + QStringLiteral(": ok");
+    QCOMPARE(sendResult.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts), okLines);
+    QVERIFY2(sendResult.err.contains(addresses.first() + QStringLiteral(": Download Discount Info")),
+             qPrintable(sendResult.err));
+
+    // What the scale keeps of a PLU: the columns its record has no member for come back as a new
+    // row has them, Code as a number, and Ice with two decimals. Everything else, and the side
+    // files, must come back exactly as a save of the sent document writes them.
+    for (int r = 0; r < doc.rowCount(); ++r) {
+        PluTableModel *m = doc.model();
+        m->setCell(r, C::Code, m->text(r, C::Code).toLongLong());
+        m->setCell(r, C::Ice, QString::number(m->text(r, C::Ice).toDouble(), 'f', 2));
+        m->setCell(r, C::PackPrice, QStringLiteral("0.00"));
+        for (int c : {C::Account, C::TraceID, C::Nutrition, C::NgTolerance})
+            m->setCell(r, c, QStringLiteral("0"));
+        m->setCell(r, C::ProDate, QString());
+    }
+    const QString expectedPath = env.path(QStringLiteral("expected.txp"));
+    QVERIFY(saveSet(&doc, expectedPath));
+    const QMap<QString, QByteArray> expected = readSet(expectedPath);
+    QVERIFY(expected.value(QStringLiteral("msg")).contains("Line two of message 4"));
+
+    for (int i = 0; i < scaleCount; ++i) {
+        const QString back = env.path(QStringLiteral("back%1.txp").arg(i));
+        const Result fetchResult =
+            runCli({QStringLiteral("fetch"), QStringLiteral("--scale"), addresses.at(i), QStringLiteral("-o"), back,
+                    QStringLiteral("--config"), env.settingsPath(), QStringLiteral("--quiet")});
+        QVERIFY2(fetchResult.exitCode == 0, qPrintable(describe(fetchResult)));
+        QCOMPARE(fetchResult.out.trimmed(), addresses.at(i) + QStringLiteral(": ok"));
+        QVERIFY2(fetchResult.err.isEmpty(), qPrintable(fetchResult.err)); // --quiet
+        const QMap<QString, QByteArray> got = readSet(back);
+        for (auto it = expected.begin(); it != expected.end(); ++it)
+            QVERIFY2(got.value(it.key()) == it.value(),
+                     qPrintable(QStringLiteral("%1 of scale %2 differs:\n%3\nexpected:\n%4")
+                                    .arg(it.key(), addresses.at(i), QString::fromLocal8Bit(got.value(it.key())),
+                                         QString::fromLocal8Bit(it.value()))));
+    }
+}
+
+void TestPluCli::failingScaleIsNamedOthersSucceed_data()
+{
+    QTest::addColumn<QStringList>("faultySimArgs"); // empty: nothing listens at the address
+    QTest::addColumn<QString>("reason");
+    // Requests: HELLO, CLEAR, then the first PUT of PLUs.
+    QTest::newRow("refuses the first packet")
+        << QStringList{QStringLiteral("--refuse-frame"), QStringLiteral("3")} << "Download Plu Error";
+    QTest::newRow("holds one PLU of three")
+        << QStringList{QStringLiteral("--capacity"), QStringLiteral("1")} << "Download Plu Error";
+    QTest::newRow("refuses the clear") << QStringList{QStringLiteral("--refuse-frame"), QStringLiteral("2")}
+                                       << "Clear PLU data Error";
+    QTest::newRow("nothing listens") << QStringList() << "Connect Fail";
+}
+
+void TestPluCli::failingScaleIsNamedOthersSucceed()
+{
+    QFETCH(QStringList, faultySimArgs);
+    QFETCH(QString, reason);
+    TestEnvironment env(settings());
+    ScaleSim good, faulty;
+    QVERIFY(good.startTcp());
+    QString faultyAddress = QStringLiteral("127.0.0.1:1");
+    if (!faultySimArgs.isEmpty()) {
+        QVERIFY(faulty.startTcp(faultySimArgs));
+        faultyAddress = tcpAddress(faulty);
+    }
+    const Result r = runCli({QStringLiteral("send"), dataPath(QStringLiteral("all-fields/input.txp")),
+                             QStringLiteral("--scale"), faultyAddress, QStringLiteral("--scale"), tcpAddress(good),
+                             QStringLiteral("--config"), env.settingsPath()});
+    QCOMPARE(r.exitCode, 1);
+    QCOMPARE(r.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts),
+             QStringList(
+                 {faultyAddress + QStringLiteral(": failed: ") + reason, tcpAddress(good) + QStringLiteral(": ok")}));
+    // The good scale really holds the file.
+    const QString back = env.path(QStringLiteral("back.txp"));
+    const Result fetched = runCli({QStringLiteral("fetch"), QStringLiteral("--scale"), tcpAddress(good),
+                                   QStringLiteral("-o"), back, QStringLiteral("--config"), env.settingsPath()});
+    QVERIFY2(fetched.exitCode == 0, qPrintable(describe(fetched)));
+    QCOMPARE(namesIn(back), QStringList({QStringLiteral("Apples"), QString(), QStringLiteral("Pears")}));
+}
+
+void TestPluCli::failedFetchWritesNothing()
+{
+    TestEnvironment env(settings());
+    ScaleSim sim;
+    QVERIFY(sim.startTcp());
+    QCOMPARE(runCli({QStringLiteral("send"), dataPath(QStringLiteral("all-fields/input.txp")),
+                     QStringLiteral("--scale"), tcpAddress(sim), QStringLiteral("--config"), env.settingsPath()})
+                 .exitCode,
+             0);
+    sim.stop();
+    // The link drops during the PLU upload (HELLO, then the first GET): the upload call fails
+    // without an error text of its own, so the step that was running is the reason.
+    ScaleSim dropping;
+    QVERIFY(dropping.startTcp({QStringLiteral("--drop-after"), QStringLiteral("1")}));
+    const QString back = env.path(QStringLiteral("back.txp"));
+    const Result r = runCli({QStringLiteral("fetch"), QStringLiteral("--scale"), tcpAddress(dropping),
+                             QStringLiteral("-o"), back, QStringLiteral("--config"), env.settingsPath()});
+    QCOMPARE(r.exitCode, 1);
+    QCOMPARE(r.out.trimmed(), tcpAddress(dropping) + QStringLiteral(": failed: upload plu"));
+    QVERIFY(!QFile::exists(back));
+    QVERIFY(!QFile::exists(env.path(QStringLiteral("back.Msg"))));
+}
+
+void TestPluCli::updateKeepsPlusTheScaleHad()
+{
+    TestEnvironment env(settings());
+    ScaleSim sim;
+    QVERIFY(sim.startTcp());
+    const QStringList common{QStringLiteral("--scale"), tcpAddress(sim), QStringLiteral("--config"),
+                             env.settingsPath()};
+    QCOMPARE(
+        runCli(QStringList{QStringLiteral("send"), dataPath(QStringLiteral("all-fields/input.txp"))} + common).exitCode,
+        0);
+
+    // Only a changed Apples and a new Cherries: the scale keeps Pears and the blank row.
+    PluDocument update;
+    update.model()->setCell(0, C::PluName, QStringLiteral("Cherries"));
+    update.model()->setCell(0, C::LFCode, 1003);
+    update.model()->setCell(1, C::PluName, QStringLiteral("Apples"));
+    update.model()->setCell(1, C::LFCode, 1001);
+    update.model()->setCell(1, C::UnitPrice, QStringLiteral("3.33"));
+    const QString updatePath = env.path(QStringLiteral("update.txp"));
+    QVERIFY(saveSet(&update, updatePath));
+    const Result r = runCli(QStringList{QStringLiteral("send"), updatePath, QStringLiteral("--update")} + common);
+    QVERIFY2(r.exitCode == 0, qPrintable(describe(r)));
+    QVERIFY2(r.err.contains(QStringLiteral(": update plu")), qPrintable(r.err));
+
+    const QString back = env.path(QStringLiteral("back.txp"));
+    QCOMPARE(runCli(QStringList{QStringLiteral("fetch"), QStringLiteral("-o"), back} + common).exitCode, 0);
+    // Stored in place by LF code; new ones appended.
+    QCOMPARE(namesIn(back),
+             QStringList({QStringLiteral("Apples"), QString(), QStringLiteral("Pears"), QStringLiteral("Cherries")}));
+    PluDocument fetched;
+    QString error;
+    QCOMPARE(PluFileSet::load(&fetched, back, &error), PluFileSet::LoadResult::Loaded);
+    QCOMPARE(fetched.model()->text(0, C::UnitPrice), QStringLiteral("3.33"));
+}
+
+void TestPluCli::convertWritesTheFileSet_data()
+{
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("codePage");
+    QTest::newRow("csv") << "csv-stop/input.csv"
+                         << "";
+    // The code page comes from --config: read as the locale's, these names would not survive.
+    QTest::newRow("gbk names") << "gbk-name/input.txp"
+                               << "GBK";
+}
+
+void TestPluCli::convertWritesTheFileSet()
+{
+    QFETCH(QString, input);
+    QFETCH(QString, codePage);
+    TestEnvironment env(settings(codePage));
+    const QString out = env.path(QStringLiteral("converted.txp"));
+    const Result r =
+        runCli({QStringLiteral("convert"), dataPath(input), out, QStringLiteral("--config"), env.settingsPath()});
+    QVERIFY2(r.exitCode == 0, qPrintable(describe(r)));
+    const QString expected = dataPath(input.section(QLatin1Char('/'), 0, 0) + QStringLiteral("/expected.txp"));
+    QCOMPARE(TestEnvironment::readFile(out), TestEnvironment::readFile(expected));
+    for (const QString &side :
+         {QStringLiteral("converted.Info"), QStringLiteral("converted.Msg"), QStringLiteral("converted.RSC")})
+        QVERIFY2(QFile::exists(env.path(side)), qPrintable(side));
+}
+
+void TestPluCli::badArguments_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("message");
+    const QString txp = dataPath(QStringLiteral("all-fields/input.txp"));
+    QTest::newRow("no command") << QStringList() << 2 << "no command given";
+    QTest::newRow("unknown command") << QStringList{"push", txp} << 2 << "unknown command \"push\"";
+    QTest::newRow("unknown option") << QStringList{"send", txp, "--scale", "127.0.0.1", "--fast"} << 2
+                                    << "Unknown option 'fast'";
+    QTest::newRow("send without scale") << QStringList{"send", txp} << 2 << "at least one --scale";
+    QTest::newRow("send two files") << QStringList{"send", txp, txp, "--scale", "127.0.0.1"} << 2
+                                    << "send takes one file set";
+    QTest::newRow("address out of range") << QStringList{"send", txp, "--scale", "192.168.1.256"} << 2
+                                          << "\"192.168.1.256\" is neither an IPv4 address nor a serial device path";
+    QTest::newRow("port out of range") << QStringList{"send", txp, "--scale", "127.0.0.1:70000"} << 2
+                                       << "not a valid IPv4 address and port";
+    QTest::newRow("serial baud") << QStringList{"send", txp, "--scale", "/dev/ttyS0", "--baud", "1234"} << 2
+                                 << "1234 is not a baud rate";
+    QTest::newRow("baud not a number") << QStringList{"send", txp, "--scale", "/dev/ttyS0", "--baud", "fast"} << 2
+                                       << "--baud takes a number";
+    QTest::newRow("unknown part") << QStringList{"send", txp, "--scale", "127.0.0.1", "--parts", "plu,prices"} << 2
+                                  << "unknown part \"prices\"";
+    QTest::newRow("update with parts") << QStringList{"send", txp, "--scale", "127.0.0.1", "--update", "--parts", "plu"}
+                                       << 2 << "takes no --parts";
+    QTest::newRow("fetch without output") << QStringList{"fetch", "--scale", "127.0.0.1"} << 2 << "needs -o FILE";
+    QTest::newRow("fetch from two scales")
+        << QStringList{"fetch", "--scale", "127.0.0.1", "--scale", "127.0.0.2", "-o", "x.txp"} << 2
+        << "exactly one --scale";
+    QTest::newRow("fetch into csv") << QStringList{"fetch", "--scale", "127.0.0.1", "-o", "x.csv"} << 2
+                                    << "name it .txp";
+    QTest::newRow("convert one file") << QStringList{"convert", txp} << 2 << "an input and an output file";
+    QTest::newRow("convert with scale") << QStringList{"convert", txp, "x.txp", "--scale", "127.0.0.1"} << 2
+                                        << "--scale does not apply";
+    QTest::newRow("missing settings") << QStringList{"convert", txp, "x.txp", "--config", "/nonexistent/SYSTEM.CFG"}
+                                      << 2 << "settings file \"/nonexistent/SYSTEM.CFG\" not found";
+    QTest::newRow("missing input") << QStringList{"send", "/nonexistent/shop.txp", "--scale", "127.0.0.1"} << 1
+                                   << "\"/nonexistent/shop.txp\": no such file";
+    QTest::newRow("folder as input") << QStringList{"convert", dataPath(QStringLiteral("csv-stop")), "x.txp"} << 1
+                                     << "no such file";
+}
+
+void TestPluCli::badArguments()
+{
+    QFETCH(QStringList, args);
+    QFETCH(int, exitCode);
+    QFETCH(QString, message);
+    TestEnvironment env(settings());
+    // Output paths are relative: run where a stray write would be seen.
+    QProcess p;
+    p.setWorkingDirectory(env.path(QString()));
+    const QStringList withConfig = args.contains(QStringLiteral("--config")) || args.isEmpty()
+                                       ? args
+                                       : args + QStringList{QStringLiteral("--config"), env.settingsPath()};
+    p.start(linktest::binDir() + QStringLiteral("/plu-cli"), withConfig);
+    QVERIFY(p.waitForFinished(30000));
+    const QString err = QString::fromLocal8Bit(p.readAllStandardError());
+    QCOMPARE(p.exitCode(), exitCode);
+    QVERIFY2(err.contains(message), qPrintable(err));
+    QCOMPARE(p.readAllStandardOutput(), QByteArray()); // no scale was talked to
+    QVERIFY(!QFile::exists(env.path(QStringLiteral("x.txp"))));
+}
+
+QTEST_GUILESS_MAIN(TestPluCli)
+#include "TestPluCli.moc"
