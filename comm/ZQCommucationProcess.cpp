@@ -14,6 +14,10 @@
 
 namespace {
 QString g_libraryFolder;
+// A batch of PLUs goes over when it is this large or this old, so that a slow serial link still
+// shows its progress several times a second.
+constexpr int kPluBatch = 256;
+constexpr qint64 kPluBatchMs = 50;
 thread_local ZQCommucationProcess *t_worker = nullptr;
 } // namespace
 
@@ -151,7 +155,8 @@ bool ZQCommucationProcess::sendPlus(bool clearFirst)
 {
     if (clearFirst && (!m_lib->zqscaleClearPLUData || m_lib->zqscaleClearPLUData(m_handle) != 0))
         return fail(tr("Clear PLU data Error"));
-    const QList<QByteArray> packets = ScaleRecords::pluPackets(m_snapshot.plus);
+    const QList<QByteArray> packets =
+        m_snapshot.pluPacketsReady ? m_snapshot.pluPackets : ScaleRecords::pluPackets(m_snapshot.plus);
     emit updateTotalPackage(packets.size());
     for (int p = 0; p < packets.size(); ++p) {
         if (!m_lib->zqscaleDownLoadPLU || m_lib->zqscaleDownLoadPLU(m_handle, packets.at(p).constData(), p) != 0)
@@ -223,7 +228,13 @@ bool ZQCommucationProcess::sendSchedule()
 bool ZQCommucationProcess::uploadPlus()
 {
     status(QT_TRANSLATE_NOOP("ZQCommucationProcess", "upload plu"));
-    if (!m_lib->zqscaleUploadPluData || m_lib->zqscaleUploadPluData(m_handle, &ZQCommucationProcess::onPlu) < 0)
+    m_pendingPlus.clear();
+    m_sinceHandOver.start();
+    const int result =
+        m_lib->zqscaleUploadPluData ? m_lib->zqscaleUploadPluData(m_handle, &ZQCommucationProcess::onPlu) : -1;
+    // What arrived before a failure is kept, as when every record went over on its own.
+    handOverPlus();
+    if (result < 0)
         return false;
     if (m_snapshot.customHotkeyFunctions &&
         (!m_lib->zqscaleUploadCustomHotkey ||
@@ -288,11 +299,25 @@ void ZQCommucationProcess::onPlu(const char *json, int itemNo, int)
     ZQCommucationProcess *self = t_worker;
     if (!self)
         return;
-    const TPLU plu = ScaleRecords::pluFromJson(ScaleRecords::parseLocalText(json).toObject());
-    self->handOver([target = self->m_target, itemNo, plu] {
-        if (target)
-            target->receivePlu(itemNo, plu);
+    self->m_pendingPlus.append({itemNo, ScaleRecords::pluFromJson(ScaleRecords::parseLocalText(json).toObject())});
+    if (self->m_pendingPlus.size() >= kPluBatch || self->m_sinceHandOver.elapsed() >= kPluBatchMs)
+        self->handOverPlus();
+}
+
+void ZQCommucationProcess::handOverPlus()
+{
+    if (m_pendingPlus.isEmpty())
+        return;
+    QVector<QPair<int, TPLU>> batch;
+    batch.swap(m_pendingPlus);
+    handOver([target = m_target, batch] {
+        for (const QPair<int, TPLU> &p : batch) {
+            if (!target)
+                return;
+            target->receivePlu(p.first, p.second);
+        }
     });
+    m_sinceHandOver.restart();
 }
 
 void ZQCommucationProcess::onMessage(const char *json, int itemNo, int)

@@ -3,7 +3,9 @@
 #include "comm/TransferJob.h"
 #include "comm/TransferSnapshot.h"
 
+#include <QElapsedTimer>
 #include <QJsonArray>
+#include <QPair>
 #include <QPointer>
 #include <QStringList>
 #include <QThread>
@@ -65,6 +67,8 @@ private:
     static void onHotkeyFunctions(const char *json, int itemNo, int reserved);
     // Runs fn in the target's thread and waits for it.
     template <typename F> void handOver(F &&fn);
+    // Hands the PLUs received so far to the target, in order.
+    void handOverPlus();
 
     std::unique_ptr<ScaleLinkLibrary> m_lib;
     QString m_link;
@@ -75,5 +79,9 @@ private:
     TransferSnapshot m_snapshot;
     QPointer<TransferTarget> m_target;
     QStringList m_collectedMessages;
+    // PLUs go over in batches: one blocking hand-over per record costs two thread switches,
+    // which dominated uploads of a full table.
+    QVector<QPair<int, TPLU>> m_pendingPlus;
+    QElapsedTimer m_sinceHandOver;
     std::atomic<bool> m_finished{false};
 };
