@@ -81,28 +81,34 @@ QJsonValue ScaleRecords::parseLocalText(const char *text)
 
 QList<QByteArray> ScaleRecords::pluPackets(const TPLUList &plus)
 {
+    // Indented JSON of an array is "[\n", the elements joined by ",\n", and "\n]\n"; each element
+    // reads the same wherever it stands. So every record is serialised once, alone, and packets
+    // are joined from the pieces: the same bytes as serialising each packet, without serialising
+    // a record again for every candidate packet it might join.
+    static const QByteArray open = "[\n";
+    static const QByteArray separator = ",\n";
+    static const QByteArray close = "\n]\n";
     QList<QByteArray> packets;
-    QJsonArray array;
     QByteArray text;
+    int count = 0;
     for (const TPLU &plu : plus) {
-        QJsonArray candidate = array;
-        candidate.append(pluToJson(plu));
-        QByteArray candidateText = toLocalText(candidate);
-        if (!array.isEmpty() && candidateText.size() >= PacketBufferSize) {
-            packets << text;
-            candidate = QJsonArray{pluToJson(plu)};
-            candidateText = toLocalText(candidate);
-        }
-        array = candidate;
-        text = candidateText;
-        if (array.size() == RecordsPerPacket) {
-            packets << text;
-            array = QJsonArray();
+        const QByteArray single = toLocalText(QJsonArray{pluToJson(plu)});
+        const QByteArray element = single.mid(open.size(), single.size() - open.size() - close.size());
+        if (count > 0 && text.size() + separator.size() + element.size() + close.size() >= PacketBufferSize) {
+            packets << text + close;
             text.clear();
+            count = 0;
+        }
+        text += count == 0 ? open : separator;
+        text += element;
+        if (++count == RecordsPerPacket) {
+            packets << text + close;
+            text.clear();
+            count = 0;
         }
     }
-    if (!array.isEmpty())
-        packets << text;
+    if (count > 0)
+        packets << text + close;
     return packets;
 }
 
