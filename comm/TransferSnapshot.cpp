@@ -1,5 +1,6 @@
 #include "comm/TransferSnapshot.h"
 
+#include "comm/ScaleRecords.h"
 #include "core/ZQConfig.h"
 #include "document/PluDocument.h"
 #include "document/PluTableModel.h"
@@ -22,4 +23,10 @@ TransferSnapshot TransferSnapshot::take(PluDocument *doc)
     s.adHead = doc->advertising().head();
     s.adTail = doc->advertising().tail();
     return s;
+}
+
+void TransferSnapshot::preparePluPackets()
+{
+    pluPackets = ScaleRecords::pluPackets(plus);
+    pluPacketsReady = true;
 }

@@ -4,6 +4,8 @@
 #include "core/TPLU.h"
 #include "document/SchedulePeriod.h"
 
+#include <QByteArray>
+#include <QList>
 #include <QStringList>
 #include <QVector>
 
@@ -23,6 +25,12 @@ struct TransferSnapshot
     bool customHotkeyFunctions = false; // "isShowCusHotKeyFun"
     bool clearMessagesFirst = true;     // "IsClearMessage"
 
+    // The PLUs as packets for the link library, when built beforehand: a snapshot sent to several
+    // scales is then coded once instead of once per worker.
+    QList<QByteArray> pluPackets;
+    bool pluPacketsReady = false;
+
     // Reads the document (recounting its used rows) and the current settings and selection.
     static TransferSnapshot take(PluDocument *doc);
+    void preparePluPackets();
 };

@@ -288,6 +288,8 @@ int PluCli::send(const Options &options)
 
     TransferSnapshot snapshot = TransferSnapshot::take(&doc);
     snapshot.selection = options.parts;
+    if (options.scales.size() > 1)
+        snapshot.preparePluPackets();
     const int job = options.update ? JobUpdatePlu : JobDownloadPlu;
     std::vector<std::unique_ptr<ScaleJobRunner>> owned;
     QVector<ScaleJobRunner *> runners;
