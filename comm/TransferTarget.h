@@ -11,8 +11,8 @@
 class PluDocument;
 
 // Where the records a transfer receives land: the document's grid and side stores. Lives in
-// the operator's thread; the worker hands records over with blocking queued calls, so they
-// arrive in order and each is stored before the worker goes on.
+// the operator's thread; the worker hands records over with blocking queued calls (PLUs in small
+// batches), so they arrive in order and are stored before the worker goes on.
 class TransferTarget : public QObject
 {
     Q_OBJECT
