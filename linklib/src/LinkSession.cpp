@@ -79,6 +79,14 @@ int LinkSession::answerBudget() const
 
 int LinkSession::exchange(quint8 command, const QByteArray &payload, Frame &answer, int maxAnswerPayload)
 {
+    const int r = exchangeOnLink(command, payload, answer, maxAnswerPayload);
+    if (r != ResultOk && m_transport && !m_transport->isSerial())
+        m_transport.reset();
+    return r;
+}
+
+int LinkSession::exchangeOnLink(quint8 command, const QByteArray &payload, Frame &answer, int maxAnswerPayload)
+{
     if (!m_transport)
         return ErrNotConnected;
     if (broken.load())

@@ -35,6 +35,8 @@ public:
     int open(const QByteArray &link, int baud);
     // Sends one request and waits for its answer; a serial line resends a lost or damaged
     // frame. Returns ResultOk with the answer (whatever its status) or an error.
+    // A TCP link that fails here is closed: the program does not disconnect a failed TCP link,
+    // and its socket would otherwise stay open for the rest of the run.
     int exchange(quint8 command, const QByteArray &payload, linkproto::Frame &answer, int maxAnswerPayload = 0);
     // exchange() plus the answer status mapped to a result.
     int request(quint8 command, const QByteArray &payload, linkproto::Frame &answer, int maxAnswerPayload = 0);
@@ -51,6 +53,8 @@ private:
     int mapIo(IoResult r) const;
 
     LinkSettings m_settings;
+    int exchangeOnLink(quint8 command, const QByteArray &payload, linkproto::Frame &answer, int maxAnswerPayload);
+
     std::unique_ptr<Transport> m_transport;
     linkproto::FrameParser m_parser;
     QByteArray m_readBuffer;

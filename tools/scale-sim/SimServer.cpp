@@ -83,6 +83,8 @@ bool SimServer::listenTcp(const QHostAddress &address, quint16 port, QString *er
             socket->setParent(link);
             connect(socket, &QTcpSocket::disconnected, link, &QObject::deleteLater);
             connect(socket, &QTcpSocket::disconnected, this, &SimServer::flush);
+            const QByteArray name = link->name();
+            connect(socket, &QTcpSocket::disconnected, this, [name] { logLine("closed " + name); });
             logLine("connected " + link->name());
         }
     });
