@@ -3,9 +3,8 @@
 set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkg-config
-    qtbase5-dev qttools5-dev qttools5-dev-tools libqt5serialport5-dev libqt5sql5-sqlite libqt5svg5-dev
+    qtbase5-dev qttools5-dev qttools5-dev-tools libqt5serialport5-dev libqt5sql5-sqlite
     socat clang libclang-rt-14-dev clang-format
-    xvfb x11-apps
 )
 missing=()
 for p in "${packages[@]}"; do
