@@ -83,7 +83,9 @@ bool readCounters(ScaleLinkLibrary &lib, int handle, Counters *out)
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    const QString bin = QCoreApplication::applicationDirPath();
+    // The library and the simulator live in the program folder.
+    const QByteArray env = qgetenv("PLU_BIN_DIR");
+    const QString bin = env.isEmpty() ? QStringLiteral(PLU_BIN_DIR) : QString::fromLocal8Bit(env);
     ScaleLinkLibrary lib(bin);
     if (!lib.isLoaded()) {
         std::fprintf(stderr, "cannot load the link library: %s\n", qPrintable(lib.errorString()));

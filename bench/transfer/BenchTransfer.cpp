@@ -36,7 +36,7 @@ constexpr int kRows = PluColumns::RowCount;
 QString binDir()
 {
     const QByteArray env = qgetenv("PLU_BIN_DIR");
-    return env.isEmpty() ? QCoreApplication::applicationDirPath() : QString::fromLocal8Bit(env);
+    return env.isEmpty() ? QStringLiteral(PLU_BIN_DIR) : QString::fromLocal8Bit(env);
 }
 
 // One scale-sim on an ephemeral loopback port.
@@ -145,6 +145,7 @@ int main(int argc, char *argv[])
     }
     AppPaths::setSettingsFileOverride(config);
     ZQConfig settings(config);
+    ZQCommucationProcess::setLibraryFolder(binDir());
 
     std::vector<std::unique_ptr<Sim>> sims;
     for (int i = 0; i < 4; ++i) {
