@@ -191,8 +191,6 @@ MainWindow::MainWindow(QWidget *parent)
     updateTitle();
     buildToolBar();
     buildStatusBar();
-    if (ZQConfig::certiStatus() == 1)
-        WeightUnits::setPcsKgName(QStringLiteral("PCS"));
     action(QStringLiteral("actionPackage_type_setting"))->setVisible(ZQConfig::isShowPT());
 
     PluTableSetup::apply(m_table, model());

@@ -44,8 +44,7 @@ ZQAboutDialog::ZQAboutDialog(QWidget *parent) : QDialog(parent), ui(std::make_un
     auto override = [config](ZQConfig::Key key, QLabel *label) {
         if (!config)
             return;
-        const QVariant v = config->value(QString::fromLatin1(ZQConfig::info(key).group),
-                                         QString::fromLatin1(ZQConfig::info(key).key), QVariant());
+        const QVariant v = config->stored(key, QVariant());
         if (v.isValid())
             label->setText(v.toString());
     };

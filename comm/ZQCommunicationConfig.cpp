@@ -23,9 +23,7 @@ ZQCommunicationConfig::ZQCommunicationConfig(QWidget *parent)
 
     ZQConfig *config = ZQConfig::instance();
     auto stored = [config](ZQConfig::Key key, const QVariant &fallback) {
-        return config ? config->value(QString::fromLatin1(ZQConfig::info(key).group),
-                                      QString::fromLatin1(ZQConfig::info(key).key), fallback)
-                      : fallback;
+        return config ? config->stored(key, fallback) : fallback;
     };
     m_linkType = stored(ZQConfig::CommType, 1).toInt();
     const QString port = stored(ZQConfig::CommPort, ui->comboBoxPort->currentText()).toString();

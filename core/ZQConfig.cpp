@@ -216,7 +216,7 @@ QVariant ZQConfig::value(Key key) const
 {
     if (m_cached[key])
         return m_cache[key];
-    return convert(key, value(str(kKeys[key].group), str(kKeys[key].key), kKeys[key].defaultValue));
+    return convert(key, stored(key, kKeys[key].defaultValue));
 }
 
 void ZQConfig::setValue(Key key, const QVariant &value)
@@ -230,6 +230,11 @@ void ZQConfig::setValue(Key key, const QVariant &value)
         PriceFormat::setDecimals(m_cache[key].toInt());
     if (key == CodePage)
         TextCodec::setCodePage(m_cache[key].toString().toLatin1());
+}
+
+QVariant ZQConfig::stored(Key key, const QVariant &fallback) const
+{
+    return value(str(kKeys[key].group), str(kKeys[key].key), fallback);
 }
 
 void ZQConfig::sync()

@@ -144,6 +144,9 @@ public:
     // Table keys: the cached value for cached keys, the file's value (or the default) otherwise.
     QVariant value(Key key) const;
     void setValue(Key key, const QVariant &value);
+    // The file's own value of a table key, or fallback when the file has none: for dialogs whose
+    // defaults are their current texts.
+    QVariant stored(Key key, const QVariant &fallback) const;
     void sync();
 
     // Typed getters; without an instance they give the defaults.

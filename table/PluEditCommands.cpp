@@ -431,7 +431,8 @@ void numberColumn(PluTableModel *model, PluGridChange &change, int column, int f
 }
 } // namespace
 
-void PluEditCommands::generateLfCodes()
+void PluEditCommands::numberSelection(const QString &text, int column, qint64 modulus, const QVariant &cleared,
+                                      const std::function<QVariant(qint64)> &stored, const QVariant &none)
 {
     const int rows = m_document->recomputeRowCount();
     const QModelIndexList cells = selection();
@@ -440,29 +441,25 @@ void PluEditCommands::generateLfCodes()
     PluGridChange change;
     {
         PluTableModel::BulkUpdate bulk(model());
-        numberColumn(
-            model(), change, C::LFCode, cells.first().row(), qMin(cells.last().row() + 1, rows), rows, kLfCodeModulus,
-            QStringLiteral("0"), [](qint64 v) { return QVariant(static_cast<int>(v)); }, QVariant(0));
+        numberColumn(model(), change, column, cells.first().row(), qMin(cells.last().row() + 1, rows), rows, modulus,
+                     cleared, stored, none);
     }
     m_document->setModified(true);
-    push(tr("Generate LF Code"), change);
+    push(text, change);
+}
+
+void PluEditCommands::generateLfCodes()
+{
+    numberSelection(
+        tr("Generate LF Code"), C::LFCode, kLfCodeModulus, QStringLiteral("0"),
+        [](qint64 v) { return QVariant(static_cast<int>(v)); }, QVariant(0));
 }
 
 void PluEditCommands::generateCodes()
 {
-    const int rows = m_document->recomputeRowCount();
-    const QModelIndexList cells = selection();
-    if (cells.isEmpty() || cells.first().row() >= rows)
-        return;
-    PluGridChange change;
-    {
-        PluTableModel::BulkUpdate bulk(model());
-        numberColumn(
-            model(), change, C::Code, cells.first().row(), qMin(cells.last().row() + 1, rows), rows, kCodeModulus,
-            QString(), [](qint64 v) { return QVariant(static_cast<qlonglong>(v)); }, QVariant(QString()));
-    }
-    m_document->setModified(true);
-    push(tr("Generate Code"), change);
+    numberSelection(
+        tr("Generate Code"), C::Code, kCodeModulus, QString(),
+        [](qint64 v) { return QVariant(static_cast<qlonglong>(v)); }, QVariant(QString()));
 }
 
 void PluEditCommands::generateMessageIds()

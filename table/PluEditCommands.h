@@ -4,6 +4,7 @@
 
 #include <QModelIndex>
 #include <QObject>
+#include <functional>
 
 class PluDocument;
 class QTableView;
@@ -73,6 +74,9 @@ public slots:
 
 private:
     PluTableModel *model() const;
+    // Generate LF Code and Generate Code: numbers the selected used rows of the column.
+    void numberSelection(const QString &text, int column, qint64 modulus, const QVariant &cleared,
+                         const std::function<QVariant(qint64)> &stored, const QVariant &none);
     QModelIndexList selection() const;
     void convertRowUnit(PluGridChange &change, int row, const QString &oldUnit, const QString &newUnit);
     // Marks the document modified, checks the selected cells and records the step.
