@@ -5,9 +5,26 @@
 #include "document/PluDocument.h"
 #include "document/PluTableModel.h"
 
+namespace {
+TransferSnapshot::HotkeySheetSource &hotkeySheetSource()
+{
+    static TransferSnapshot::HotkeySheetSource source;
+    return source;
+}
+} // namespace
+
+void TransferSnapshot::setHotkeySheetSource(HotkeySheetSource source)
+{
+    hotkeySheetSource() = std::move(source);
+}
+
 TransferSnapshot TransferSnapshot::take(PluDocument *doc)
 {
     TransferSnapshot s;
+    if (hotkeySheetSource()) {
+        s.hasHotkeySheet = true;
+        s.hotkeySheetPlus = hotkeySheetSource()();
+    }
     s.selection = DownloadSelection::current();
     s.customHotkeyFunctions = ZQConfig::isShowCusHotKeyFun();
     s.clearMessagesFirst = ZQConfig::isClearMessage();

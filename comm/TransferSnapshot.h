@@ -8,6 +8,7 @@
 #include <QList>
 #include <QStringList>
 #include <QVector>
+#include <functional>
 
 class PluDocument;
 
@@ -24,6 +25,9 @@ struct TransferSnapshot
     DownloadSelection selection;
     bool customHotkeyFunctions = false; // "isShowCusHotKeyFun"
     bool clearMessagesFirst = true;     // "IsClearMessage"
+    // The hotkey sheet editor's PLU list, which "Download" of the editor sends as the hotkey table.
+    bool hasHotkeySheet = false;
+    TPLUList hotkeySheetPlus;
 
     // The PLUs as packets for the link library, when built beforehand: a snapshot sent to several
     // scales is then coded once instead of once per worker.
@@ -32,5 +36,8 @@ struct TransferSnapshot
 
     // Reads the document (recounting its used rows) and the current settings and selection.
     static TransferSnapshot take(PluDocument *doc);
+    // The hotkey sheet editor lends its PLU list to the snapshots while it exists.
+    using HotkeySheetSource = std::function<TPLUList()>;
+    static void setHotkeySheetSource(HotkeySheetSource source);
     void preparePluPackets();
 };

@@ -122,7 +122,7 @@ bool ZQCommucationProcess::runSequence()
             return false;
         if (sel.plu && !sendPlus(true))
             return false;
-        if (sel.hotkey && !sendHotkeys())
+        if (sel.hotkey && !sendHotkeys(m_snapshot.plus, false))
             return false;
         if (sel.info) {
             status(QT_TRANSLATE_NOOP("ZQCommucationProcess", "Download Ad Info"));
@@ -138,10 +138,13 @@ bool ZQCommucationProcess::runSequence()
         return uploadPlus() && uploadAdvertising() && uploadMessages() && uploadSchedule();
     case JobDownloadAdvertising:
         return !m_snapshot.hasDocument || sendAdvertising();
+    case JobDownloadHotkeySheet:
+        if (!m_snapshot.hasHotkeySheet)
+            return fail(tr("Download Hotkey fail"));
+        return sendHotkeys(m_snapshot.hotkeySheetPlus, true);
     case JobDownloadDepartments:
     case JobUploadDepartments:
     case JobDownloadNutritionTable:
-    case JobDownloadHotkeySheet:
     case JobDownloadPackageTypes:
     case JobUploadPackageTypes:
         // Their stores are not part of this program yet; nothing offers these jobs.
@@ -166,16 +169,19 @@ bool ZQCommucationProcess::sendPlus(bool clearFirst)
     return true;
 }
 
-bool ZQCommucationProcess::sendHotkeys()
+bool ZQCommucationProcess::sendHotkeys(const TPLUList &plus, bool strict)
 {
     status(QT_TRANSLATE_NOOP("ZQCommucationProcess", "Download Hotkey"));
-    QVector<int> table = ScaleRecords::hotkeyTable(m_snapshot.plus);
+    QVector<int> table = ScaleRecords::hotkeyTable(plus);
     table.resize(3 * ScaleRecords::HotkeysPerPacket); // the last packet is padded with zeros
     emit updateTotalPackage(3);
     for (int p = 0; p < 3; ++p) {
-        if (!m_lib->zqscaleDownLoadHotkey ||
-            m_lib->zqscaleDownLoadHotkey(m_handle, table.constData() + p * ScaleRecords::HotkeysPerPacket, p) < 0)
-            return fail(tr("Download Plu Error"));
+        const int result =
+            m_lib->zqscaleDownLoadHotkey
+                ? m_lib->zqscaleDownLoadHotkey(m_handle, table.constData() + p * ScaleRecords::HotkeysPerPacket, p)
+                : -1;
+        if (strict ? result != 0 : result < 0)
+            return fail(strict ? tr("Download Hotkey fail") : tr("Download Plu Error"));
         emit updateCurPackage(p + 1);
     }
     return true;

@@ -49,7 +49,8 @@ protected:
 private:
     bool runSequence();
     bool sendPlus(bool clearFirst);
-    bool sendHotkeys();
+    // Job 4 fails only on a negative result, the sheet editor's job 8 on any non-zero one.
+    bool sendHotkeys(const TPLUList &plus, bool strict);
     bool sendAdvertising();
     bool sendMessages();
     bool sendSchedule();

@@ -1,0 +1,215 @@
+#include "hotkey/HotkeySheetFile.h"
+
+#include "core/AtomicFile.h"
+#include "core/PriceFormat.h"
+#include "hotkey/HotkeyFunctions.h"
+#include "hotkey/HotkeySheetTypes.h"
+
+#include <QBuffer>
+#include <QDataStream>
+#include <QFile>
+#include <QtEndian>
+
+namespace {
+// The stream version is not in the file: one version, fixed, for writing and reading.
+constexpr QDataStream::Version kStreamVersion = QDataStream::Qt_5_15;
+// Key pictures are small; a picture larger than this is taken for damage, not for a key.
+constexpr qint64 kMaxPictureSide = 8192;
+constexpr qint64 kMaxPicturePixels = 16 * 1024 * 1024;
+const char kPngSignature[] = "\x89PNG\r\n\x1a\n";
+
+bool plausibleFont(const QFont &font)
+{
+    const double points = font.pointSizeF();
+    const int pixels = font.pixelSize();
+    return (points > 0 && points <= 1000) || (pixels > 0 && pixels <= 1000);
+}
+
+bool plausibleColor(QColor *color)
+{
+    if (color->spec() == QColor::Invalid) {
+        *color = Qt::white;
+        return true;
+    }
+    return color->spec() >= QColor::Rgb && color->spec() <= QColor::ExtendedRgb;
+}
+
+// The picture's stream form: a marker, then (when set) a PNG image. Reads exactly the PNG's
+// chunks up to its end, so a damaged length is caught here and not inside the image decoder.
+bool readPicture(QDataStream &in, QImage *picture, QString *why)
+{
+    qint32 marker = 0;
+    in >> marker;
+    if (in.status() != QDataStream::Ok)
+        return false;
+    if (marker == 0) {
+        *picture = QImage();
+        return true;
+    }
+    if (marker != 1) {
+        *why = HotkeySheetFile::tr("bad picture marker");
+        return false;
+    }
+    QIODevice *device = in.device();
+    QByteArray png = device->read(8);
+    if (png != QByteArray(kPngSignature, 8)) {
+        *why = HotkeySheetFile::tr("the picture is not a PNG image");
+        return false;
+    }
+    for (bool first = true;; first = false) {
+        const QByteArray head = device->read(8);
+        if (head.size() != 8) {
+            *why = HotkeySheetFile::tr("the picture is cut short");
+            return false;
+        }
+        const quint32 length = qFromBigEndian<quint32>(head.constData());
+        const QByteArray type = head.mid(4);
+        if (length > quint32(device->bytesAvailable()) || device->bytesAvailable() - length < 4) {
+            *why = HotkeySheetFile::tr("the picture is cut short");
+            return false;
+        }
+        const QByteArray body = device->read(qint64(length) + 4);
+        if (first) {
+            if (type != "IHDR" || length < 8) {
+                *why = HotkeySheetFile::tr("the picture has no header");
+                return false;
+            }
+            const qint64 w = qFromBigEndian<quint32>(body.constData());
+            const qint64 h = qFromBigEndian<quint32>(body.constData() + 4);
+            if (w <= 0 || h <= 0 || w > kMaxPictureSide || h > kMaxPictureSide || w * h > kMaxPicturePixels) {
+                *why = HotkeySheetFile::tr("the picture's size %1 x %2 is impossible").arg(w).arg(h);
+                return false;
+            }
+        }
+        png += head + body;
+        if (type == "IEND")
+            break;
+    }
+    const QImage image = QImage::fromData(png, "PNG");
+    if (image.isNull()) {
+        *why = HotkeySheetFile::tr("the picture does not decode");
+        return false;
+    }
+    *picture = image;
+    return true;
+}
+
+enum class Record
+{
+    Read,
+    End, // no bytes left before the record
+    Damaged,
+};
+
+Record readKey(QDataStream &in, HotkeyKey *key, QString *why)
+{
+    if (in.atEnd())
+        return Record::End;
+    ItemData d = ItemData::fresh();
+    qint32 layout = 0;
+    in >> d.name1 >> d.name2 >> d.background1 >> d.background2 >> d.font1 >> d.font2 >> d.price1 >> d.price2 >>
+        d.lfCode1 >> d.lfCode2 >> d.hotKey1 >> d.hotKey2 >> d.nameIndex1 >> d.nameIndex2;
+    if (in.status() != QDataStream::Ok || !readPicture(in, &d.picture, why)) {
+        if (why->isEmpty())
+            *why = HotkeySheetFile::tr("the record is cut short");
+        return Record::Damaged;
+    }
+    in >> layout;
+    if (in.status() != QDataStream::Ok) {
+        *why = HotkeySheetFile::tr("the record is cut short");
+        return Record::Damaged;
+    }
+    if (!KeyLayout::isValid(layout))
+        *why = HotkeySheetFile::tr("layout %1 is not 0 to 3").arg(layout);
+    else if (!plausibleColor(&d.background1) || !plausibleColor(&d.background2))
+        *why = HotkeySheetFile::tr("a colour is not valid");
+    else if (!plausibleFont(d.font1) || !plausibleFont(d.font2))
+        *why = HotkeySheetFile::tr("a font size is not valid");
+    else if (d.lfCode1 < -1 || d.lfCode2 < -1 || d.nameIndex1 < -1 || d.nameIndex2 < -1)
+        *why = HotkeySheetFile::tr("a PLU number is negative");
+    else if (d.hotKey1 < 0 || d.hotKey2 < 0 || d.hotKey1 > 2 * HotkeySheetTypes::MaxKeys ||
+             d.hotKey2 > 2 * HotkeySheetTypes::MaxKeys)
+        *why = HotkeySheetFile::tr("a hotkey number is out of range");
+    if (!why->isEmpty())
+        return Record::Damaged;
+    for (int n = 1; n <= 2; ++n) {
+        ItemData::Layer l = d.layer(n);
+        // Only a layer that holds a PLU shows a price; the file stores 0 for the others.
+        l.price = l.lfCode == -1 || HotkeyFunctions::isFunctionKey(l.lfCode) ? QString()
+                                                                             : HotkeySheetFile::decimalPrice(l.price);
+    }
+    key->data = d;
+    key->layout = layout;
+    return Record::Read;
+}
+} // namespace
+
+QString HotkeySheetFile::scaledPrice(const QString &decimalText)
+{
+    const qint64 scaled = PriceFormat::toScaled(decimalText);
+    return QString::number(double(scaled), 'g', 6);
+}
+
+QString HotkeySheetFile::decimalPrice(const QString &scaledText)
+{
+    bool ok = false;
+    const double value = scaledText.trimmed().toDouble(&ok);
+    if (!ok || !(qAbs(value) < 1e15))
+        return QString();
+    return PriceFormat::fromScaled(PriceFormat::roundHalfAway(value));
+}
+
+QByteArray HotkeySheetFile::encode(const QVector<HotkeyKey> &keys)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QDataStream out(&buffer);
+    out.setVersion(kStreamVersion);
+    for (const HotkeyKey &key : keys) {
+        const ItemData &d = key.data;
+        out << d.name1 << d.name2 << d.background1 << d.background2 << d.font1 << d.font2 << scaledPrice(d.price1)
+            << scaledPrice(d.price2) << d.lfCode1 << d.lfCode2 << d.hotKey1 << d.hotKey2 << d.nameIndex1 << d.nameIndex2
+            << d.picture << qint32(key.layout);
+    }
+    return bytes;
+}
+
+HotkeySheetFile::Result HotkeySheetFile::decode(const QByteArray &bytes, int keyCount, QVector<HotkeyKey> *keys,
+                                                QString *error)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QDataStream in(&buffer);
+    in.setVersion(kStreamVersion);
+    QVector<HotkeyKey> read(qMax(0, keyCount));
+    for (int k = 0; k < read.size(); ++k) {
+        QString why;
+        const Record r = readKey(in, &read[k], &why);
+        if (r == Record::End)
+            break;
+        if (r == Record::Damaged) {
+            *error = tr("The hotkey sheet is damaged at key %1: %2.").arg(k + 1).arg(why);
+            return Result::Damaged;
+        }
+    }
+    *keys = read;
+    return Result::Ok;
+}
+
+bool HotkeySheetFile::write(const QString &path, const QVector<HotkeyKey> &keys, QString *error)
+{
+    return AtomicFile::write(path, encode(keys), error);
+}
+
+HotkeySheetFile::Result HotkeySheetFile::read(const QString &path, int keyCount, QVector<HotkeyKey> *keys,
+                                              QString *error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = tr("\"%1\" cannot be opened: %2").arg(path, file.errorString());
+        return Result::CannotOpen;
+    }
+    return decode(file.readAll(), keyCount, keys, error);
+}
