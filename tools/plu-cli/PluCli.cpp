@@ -9,6 +9,11 @@
 #include "document/PluDocument.h"
 #include "document/PluFile.h"
 #include "document/PluFileSet.h"
+#include "document/PluTableModel.h"
+#include "hotkey/HotkeyCard.h"
+#include "hotkey/HotkeySheet.h"
+#include "hotkey/HotkeySheetFile.h"
+#include "hotkey/HotkeySheetTypes.h"
 
 #include <QCommandLineParser>
 #include <QEventLoop>
@@ -18,7 +23,8 @@
 
 namespace {
 const char *const kDescription = QT_TRANSLATE_NOOP(
-    "PluCli", "Sends PLU file sets to label scales, reads them back and converts PLU files.\n"
+    "PluCli", "Sends PLU file sets to label scales, reads them back, converts PLU files and prints\n"
+              "hotkey cards.\n"
               "\n"
               "Commands:\n"
               "  send FILE --scale ADDR [--scale ADDR ...] [--update] [--parts LIST]\n"
@@ -32,6 +38,10 @@ const char *const kDescription = QT_TRANSLATE_NOOP(
               "      writes them as the file set FILE.\n"
               "  convert IN OUT\n"
               "      Reads IN (.txp, .txu or .csv, with its side files) and writes the file set OUT.\n"
+              "  hotkey-sheet SOURCE [--type N] [--portrait] -o CARD.pdf\n"
+              "      Writes the hotkey card of SOURCE as a one-page A4 PDF. SOURCE is a .Hotk sheet, or a\n"
+              "      PLU file whose PLUs are laid out by their hotkeys as the sheet editor does. N is the\n"
+              "      sheet type 0..4 (default: the type stored in the settings).\n"
               "\n"
               "ADDR is an IPv4 address (TCP, port from the settings file), a.b.c.d:port, or a serial\n"
               "device path such as /dev/ttyUSB0 or COM3 (at --baud).\n"
@@ -96,7 +106,7 @@ bool PluCli::parse(const QStringList &arguments, Options *options, QString *erro
     const QCommandLineOption update(optionName("update"), tr("send: the PLUs only, without clearing the scale."));
     const QCommandLineOption parts(optionName("parts"), tr("send: the parts to send (default plu)."), tr("LIST"));
     const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")},
-                                    tr("fetch: the file set to write."), tr("FILE"));
+                                    tr("fetch: the file set to write; hotkey-sheet: the PDF."), tr("FILE"));
     const QCommandLineOption baud(optionName("baud"), tr("Baud rate of serial scales (default 115200)."), tr("N"),
                                   QString::number(ScaleAddress::DefaultBaud));
     const QCommandLineOption config(optionName("config"),
@@ -104,8 +114,10 @@ bool PluCli::parse(const QStringList &arguments, Options *options, QString *erro
                                        "time-out); default SYSTEM.CFG in the program's data folder."),
                                     tr("FILE"));
     const QCommandLineOption quiet({QStringLiteral("q"), QStringLiteral("quiet")}, tr("No progress on stderr."));
-    parser.addOptions({scale, update, parts, output, baud, config, quiet});
-    parser.addPositionalArgument(QStringLiteral("command"), tr("send, fetch or convert."));
+    const QCommandLineOption type(optionName("type"), tr("hotkey-sheet: the sheet type 0..4."), tr("N"));
+    const QCommandLineOption portrait(optionName("portrait"), tr("hotkey-sheet: a portrait page."));
+    parser.addOptions({scale, update, parts, output, baud, config, quiet, type, portrait});
+    parser.addPositionalArgument(QStringLiteral("command"), tr("send, fetch, convert or hotkey-sheet."));
     parser.addPositionalArgument(QStringLiteral("files"), tr("The command's files."), tr("[FILE...]"));
 
     *helpShown = false;
@@ -150,15 +162,35 @@ bool PluCli::parse(const QStringList &arguments, Options *options, QString *erro
     const bool isSend = cmd == QLatin1String("send");
     const bool isFetch = cmd == QLatin1String("fetch");
     const bool isConvert = cmd == QLatin1String("convert");
-    if (!isSend && !isFetch && !isConvert) {
-        *error = tr("unknown command \"%1\" (send, fetch or convert)").arg(cmd);
+    const bool isHotkeySheet = cmd == QLatin1String("hotkey-sheet");
+    if (!isSend && !isFetch && !isConvert && !isHotkeySheet) {
+        *error = tr("unknown command \"%1\" (send, fetch, convert or hotkey-sheet)").arg(cmd);
         return false;
     }
-    const int wantedFiles = isSend ? 1 : isFetch ? 0 : 2;
+    const int wantedFiles = isSend || isHotkeySheet ? 1 : isFetch ? 0 : 2;
     if (positional.size() != wantedFiles) {
-        *error = isSend    ? tr("send takes one file set")
-                 : isFetch ? tr("fetch takes no file argument; name the output with -o FILE")
-                           : tr("convert takes an input and an output file");
+        *error = isSend          ? tr("send takes one file set")
+                 : isHotkeySheet ? tr("hotkey-sheet takes one sheet or PLU file")
+                 : isFetch       ? tr("fetch takes no file argument; name the output with -o FILE")
+                                 : tr("convert takes an input and an output file");
+        return false;
+    }
+    if (isHotkeySheet) {
+        bool typeOk = true;
+        if (parser.isSet(type))
+            options->sheetType = parser.value(type).toInt(&typeOk);
+        if (!typeOk || options->sheetType < -1 || options->sheetType >= HotkeySheetTypes::Count ||
+            (parser.isSet(type) && options->sheetType < 0)) {
+            *error = tr("--type takes a sheet type from 0 to 4, not \"%1\"").arg(parser.value(type));
+            return false;
+        }
+        options->portrait = parser.isSet(portrait);
+        if (options->output.isEmpty() || !options->scales.isEmpty()) {
+            *error = tr("hotkey-sheet needs -o CARD.pdf and talks to no scale");
+            return false;
+        }
+    } else if (parser.isSet(type) || parser.isSet(portrait)) {
+        *error = tr("--type and --portrait apply to hotkey-sheet only");
         return false;
     }
     if (isConvert && !options->scales.isEmpty()) {
@@ -177,7 +209,7 @@ bool PluCli::parse(const QStringList &arguments, Options *options, QString *erro
         *error = tr("fetch needs -o FILE");
         return false;
     }
-    if (!isFetch && parser.isSet(output)) {
+    if (!isFetch && !isHotkeySheet && parser.isSet(output)) {
         *error = tr("-o applies to fetch only");
         return false;
     }
@@ -230,6 +262,8 @@ int PluCli::run(const QStringList &arguments)
         return send(options);
     if (options.command == QLatin1String("fetch"))
         return fetch(options);
+    if (options.command == QLatin1String("hotkey-sheet"))
+        return hotkeySheet(options);
     return convert(options);
 }
 
@@ -333,6 +367,43 @@ int PluCli::convert(const Options &options)
         printErr(tr("plu-cli: \"%1\": %2").arg(in, warning));
     if (!PluFileSet::save(&doc, out, PluFileSet::sidePathsForSaveAs(out), &error)) {
         printErr(tr("plu-cli: \"%1\": %2").arg(out, error));
+        return Failed;
+    }
+    return Success;
+}
+
+int PluCli::hotkeySheet(const Options &options)
+{
+    const QString in = options.positional.at(0);
+    if (!QFileInfo(in).isFile()) {
+        printErr(tr("plu-cli: \"%1\": no such file").arg(in));
+        return Failed;
+    }
+    const int type = options.sheetType >= 0 ? options.sheetType : HotkeySheetTypes::stored();
+    HotkeySheet sheet;
+    sheet.newSheet(type);
+    QString error, warning;
+    if (in.endsWith(QLatin1String(".hotk"), Qt::CaseInsensitive)) {
+        QVector<HotkeyKey> keys;
+        if (HotkeySheetFile::read(in, sheet.keyCount(), &keys, &error) != HotkeySheetFile::Result::Ok) {
+            printErr(tr("plu-cli: %1").arg(error));
+            return Failed;
+        }
+        sheet.setKeys(keys);
+    } else {
+        PluDocument doc;
+        if (PluFileSet::load(&doc, in, &error, &warning) != PluFileSet::LoadResult::Loaded) {
+            printErr(tr("plu-cli: \"%1\": %2").arg(in, error));
+            return Failed;
+        }
+        TPLUList plus;
+        for (int r = 0; r < doc.rowCount(); ++r)
+            plus.append(doc.model()->rowToPlu(r));
+        sheet.fill(type, plus, {});
+    }
+    const auto orientation = options.portrait ? QPageLayout::Portrait : QPageLayout::Landscape;
+    if (!HotkeyCard::writePdf(options.output, sheet.keys(), type, orientation, &error)) {
+        printErr(tr("plu-cli: \"%1\": %2").arg(options.output, error));
         return Failed;
     }
     return Success;

@@ -37,12 +37,15 @@ private:
         QString output;
         QString config;
         bool quiet = false;
+        int sheetType = -1; // -1: the stored one
+        bool portrait = false;
     };
 
     bool parse(const QStringList &arguments, Options *options, QString *error, bool *helpShown);
     int send(const Options &options);
     int fetch(const Options &options);
     int convert(const Options &options);
+    int hotkeySheet(const Options &options);
     // Runs every runner at once and prints one result line each, in the order given.
     bool runAll(const QVector<ScaleJobRunner *> &runners, bool quiet);
 
