@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/TPLU.h"
+#include "table/EditorHost.h"
 
 #include <QMainWindow>
 #include <QModelIndex>
@@ -15,10 +16,13 @@ class PluDocument;
 class PluEditCommands;
 class PluTableModel;
 class TransferTarget;
-class ZQCommunicationConfig;
+class CommController;
+class EditorsController;
+class HotkeyController;
+class IoController;
 
 // The one window: the PLU grid with its menus, toolbar and status bar, and the document state.
-class MainWindow : public QMainWindow
+class MainWindow : public QMainWindow, public EditorHost
 {
     Q_OBJECT
 public:
@@ -28,12 +32,14 @@ public:
     // The one main window, once built; null before and after.
     static MainWindow *instance();
 
-    PluDocument *document() const { return m_document; }
+    // What the feature controllers reach.
+    QWidget *hostWidget() override { return this; }
+    PluDocument *document() const override { return m_document; }
+    PluEditCommands *editCommands() const override { return m_editor; }
+    QTableView *tableView() const override { return m_table; }
+    QAction *action(const QString &objectName) const override;
+
     PluTableModel *model() const;
-    QTableView *tableView() const { return m_table; }
-    QAction *action(const QString &objectName) const;
-    // The grid's editing commands and undo history.
-    PluEditCommands *editCommands() const { return m_editor; }
 
     // Rows in use, recomputed from the names.
     int rowCount();
@@ -49,10 +55,10 @@ public:
     // Opens a PLU file set as Open does, without asking for the name.
     void loadFile(const QString &path);
     // The unsaved-changes prompt; false when the operator cancelled.
-    bool maybeSave();
+    bool maybeSave() override;
 
     // Runs a transfer job through the link settings dialog; "Communication End" when it succeeded.
-    void startCommunication(int job);
+    void startCommunication(int job) override;
     // Where records from a scale land.
     TransferTarget *transferTarget() const { return m_transferTarget; }
 
@@ -102,6 +108,18 @@ public slots:
     void on_actionUpdate_PLU_triggered();
     void on_actionUpload_PLU_triggered();
     void on_actionDownloadADInfo_triggered();
+    void on_actionImport_PLU_from_Excel_triggered();
+    void on_actionCustom_import_triggered();
+    void on_actionExport_to_Excel_triggered();
+    void onImportTxt();
+    void on_actionExport_Hotkey_to_triggered();
+    void on_actionChoose_Parameter_triggered();
+    void on_actionHotkey_editing_triggered();
+    void on_actionDiscount_schedule_triggered();
+    void on_actionNutrition_elements_set_triggered();
+    void on_actionAdvertising_slogan_triggered();
+    void on_actionMessage_editing_triggered();
+    void on_actionPackage_type_setting_triggered();
 
     // The weight-unit menu.
     void a_50g_Clicked();
@@ -151,6 +169,9 @@ private:
     QComboBox *m_lookupBox = nullptr;
     QLabel *m_hintLabel = nullptr;
     TransferTarget *m_transferTarget;
-    ZQCommunicationConfig *m_commDialog = nullptr;
+    CommController *m_comm;
+    EditorsController *m_editors;
+    IoController *m_io;
+    HotkeyController *m_hotkey;
     static MainWindow *s_instance;
 };
