@@ -5,6 +5,7 @@
 #include "comm/CommController.h"
 #include "comm/TransferJob.h"
 #include "comm/TransferTarget.h"
+#include "core/Language.h"
 #include "core/PackageTypes.h"
 #include "core/PluColumns.h"
 #include "core/Prompt.h"
@@ -206,6 +207,11 @@ void MainWindow::buildActions()
     }
     for (const Hook &hook : features)
         connect(action(QString::fromLatin1(hook.name)), &QAction::triggered, this, hook.slot);
+    for (const Language::Choice &choice : Language::choices()) {
+        const QString code = choice.code;
+        connect(action(QStringLiteral("actionLanguage_") + code), &QAction::triggered, this,
+                [this, code] { onLanguageChosen(code); });
+    }
 
     action(QStringLiteral("actionRedo"))
         ->setShortcuts({QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))});
@@ -227,7 +233,6 @@ void MainWindow::buildToolBar()
     m_lineNoEdit = new QLineEdit(bar);
     m_lineNoEdit->setObjectName(QStringLiteral("lineNoEdit"));
     m_lineNoEdit->setValidator(new RangeIntValidator(1, PluColumns::RowCount, m_lineNoEdit));
-    m_lineNoEdit->setToolTip(tr("Line No"));
     m_lineNoEdit->setFixedSize(50, 22);
     bar->addWidget(m_lineNoEdit);
     connect(m_lineNoEdit, &QLineEdit::editingFinished, this, &MainWindow::onLineNoEditingFinished);
@@ -242,9 +247,8 @@ void MainWindow::buildToolBar()
 
     m_indexNameBox = new QComboBox(bar);
     m_indexNameBox->setObjectName(QStringLiteral("indexNameBox"));
-    m_indexNameBox->addItems({tr("HotKey"), tr("PluName"), tr("LF Code"), tr("Code")});
+    m_indexNameBox->addItems({QString(), QString(), QString(), QString()});
     m_indexNameBox->setFixedSize(70, 22);
-    m_indexNameBox->setToolTip(tr("Find"));
     bar->addWidget(m_indexNameBox);
     connect(m_indexNameBox, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
             &MainWindow::onIndexNameCurrentIndexChanged);
@@ -254,9 +258,50 @@ void MainWindow::buildToolBar()
     m_lookupBox->setEditable(true);
     m_lookupBox->setInsertPolicy(QComboBox::NoInsert);
     m_lookupBox->setFixedSize(150, 22);
-    m_lookupBox->setToolTip(tr("Find Content"));
     bar->addWidget(m_lookupBox);
     connect(m_lookupBox, &QComboBox::editTextChanged, this, &MainWindow::onLookupEditTextChanged);
+    retranslateToolBar();
+}
+
+void MainWindow::retranslateToolBar()
+{
+    m_lineNoEdit->setToolTip(tr("Line No"));
+    const QString items[] = {tr("HotKey"), tr("PluName"), tr("LF Code"), tr("Code")};
+    for (int i = 0; i < 4; ++i)
+        m_indexNameBox->setItemText(i, items[i]);
+    m_indexNameBox->setToolTip(tr("Find"));
+    m_lookupBox->setToolTip(tr("Find Content"));
+}
+
+void MainWindow::onLanguageChosen(const QString &code)
+{
+    if (ZQConfig *config = ZQConfig::instance())
+        config->setValue(ZQConfig::Language, code);
+    const QStringList before = PackageTypes::names();
+    if (!Language::install(code)) {
+        Prompt::warning(this, tr("Warning"), tr("The translation file for %1 is missing.").arg(code));
+        return;
+    }
+    // Package type cells hold the name in the language of the day; they follow the new one.
+    const QStringList after = PackageTypes::names();
+    PluTableModel::BulkUpdate bulk(model());
+    for (int row = 0; row < PluColumns::RowCount; ++row) {
+        const int code = before.indexOf(model()->text(row, PluColumns::PackageType));
+        if (code >= 0)
+            model()->setCell(row, PluColumns::PackageType, after.at(code));
+    }
+}
+
+void MainWindow::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        MainMenus::retranslate(this);
+        retranslateToolBar();
+        emit model()->headerDataChanged(Qt::Horizontal, 0, PluColumns::Count - 1);
+        if (m_table->currentIndex().isValid())
+            on_TABLEVW_SHOW_clicked(m_table->currentIndex());
+    }
+    QMainWindow::changeEvent(event);
 }
 
 void MainWindow::buildStatusBar()

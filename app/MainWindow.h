@@ -143,13 +143,18 @@ public slots:
     void a_QRCode_Clicked();
     void a_PT_Clicked();
 
+    // Help > Language: stores the choice and speaks it at once.
+    void onLanguageChosen(const QString &code);
+
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void buildActions();
     void buildToolBar();
     void buildStatusBar();
+    void retranslateToolBar();
     void updateTitle();
     void clearDocument();
     bool save();
