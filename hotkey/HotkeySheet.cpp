@@ -47,7 +47,6 @@ void HotkeySheet::resetKeys(int type, const QVector<HotkeyKey> &keys)
     m_model->setColumnCount(1);
     for (QStandardItem *item : items)
         m_model->appendRow(item);
-    emit sheetReset();
 }
 
 void HotkeySheet::newSheet(int type)
@@ -300,13 +299,15 @@ int HotkeySheet::hotkeyOf(qint32 lfCode) const
     return hotkeysByLfCode().value(lfCode, 0);
 }
 
-QVector<int> HotkeySheet::assignHotkeys(int usedRows)
+QVector<int> HotkeySheet::assignHotkeys(const TPLUList &rows)
 {
     const QHash<qint32, int> map = hotkeysByLfCode();
+    m_plus = rows;
     QVector<int> hotkeys;
-    for (int r = 0; r < usedRows && r < m_plus.size(); ++r) {
-        m_plus[r].HotKey = map.value(m_plus.at(r).LFCode, 0);
-        hotkeys.append(m_plus.at(r).HotKey);
+    hotkeys.reserve(rows.size());
+    for (TPLU &plu : m_plus) {
+        plu.HotKey = map.value(plu.LFCode, 0);
+        hotkeys.append(plu.HotKey);
     }
     return hotkeys;
 }

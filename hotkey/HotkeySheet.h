@@ -78,19 +78,15 @@ public:
     // The key number of the first layer holding this LF code (first layers of keys 1..N before
     // second layers), 0 when none does.
     int hotkeyOf(qint32 lfCode) const;
-    // Sets the hotkey of the first `usedRows` PLUs of the list from the keys and returns the new
-    // hotkeys in list order.
-    QVector<int> assignHotkeys(int usedRows);
+    // The table's rows get the hotkeys of their LF codes on the keys (0 when on none) and become
+    // the sheet's PLU list; returns the hotkeys in row order.
+    QVector<int> assignHotkeys(const TPLUList &rows);
     // What the editor's "Download" sends as the scale's hotkey table: the PLU list without the
     // layers that hold functions, whose key values are no LF codes (they travel as function
     // rows).
     TPLUList hotkeyTablePlus() const;
     // (key number, key value) of every layer holding a function, first layers first.
     HotkeyFunctionRows functionRows() const;
-
-signals:
-    // The keys were replaced (new sheet, fill, open): views select key 1 again.
-    void sheetReset();
 
 private:
     QHash<qint32, int> hotkeysByLfCode() const;

@@ -394,6 +394,20 @@ void PluEditCommands::generateHotkeys()
     push(tr("Generate hotkey"), change);
 }
 
+void PluEditCommands::setCells(const QString &text, const QVector<CellValue> &cells)
+{
+    PluGridChange change;
+    {
+        PluTableModel::BulkUpdate bulk(model());
+        for (const CellValue &c : cells)
+            change.write(model(), c.row, c.column, c.value);
+    }
+    if (change.isEmpty())
+        return;
+    m_document->setModified(true);
+    push(text, change);
+}
+
 namespace {
 // Numbers rows first..end-1 of an LF code or code column: values held outside those rows are
 // taken; each row tries the previous result plus one and skips taken values, wrapping at the

@@ -54,6 +54,15 @@ public:
     void moveRow(int row, int target);
     void sortBy(int column);
     void generateHotkeys();
+    // Many cells written as one step by a command outside the grid (hotkeys from the sheet
+    // editor): marks the document modified, runs no checks; nothing changes, no step.
+    struct CellValue
+    {
+        int row;
+        int column;
+        QVariant value;
+    };
+    void setCells(const QString &text, const QVector<CellValue> &cells);
     void generateLfCodes();
     void generateCodes();
     void generateMessageIds();

@@ -320,9 +320,11 @@ void TestHotkeySheet::hotkeysAndFunctionsForTheTable()
     sheet.loadPlu({2}, 2, 1); // B on key 3, second layer
     sheet.chooseFunction({5}, 2, 3);
     sheet.chooseFunction({6}, 1, 0);
-    QCOMPARE(sheet.assignHotkeys(3), (QVector<int>{2, 43, 0}));
-    QCOMPARE(sheet.plus().at(1).HotKey, 43);
-    QCOMPARE(sheet.plus().at(3).HotKey, 0); // past the used rows: left alone
+    // The table as it is now: B's row moved up, a new row E.
+    const TPLUList table{plu("B", 22, 5), plu("A", 11, 0), plu("C", 33, 9), plu("E", 55, 0)};
+    QCOMPARE(sheet.assignHotkeys(table), (QVector<int>{43, 2, 0, 0}));
+    QCOMPARE(sheet.plus().at(0).HotKey, 43);
+    QCOMPARE(sheet.pluNames().last(), QStringLiteral("E"));
     QCOMPARE(sheet.functionRows(), (HotkeyFunctionRows{{7, 0xAAAA01}, {46, 0xAAAA04}}));
 }
 
