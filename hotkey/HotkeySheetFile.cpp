@@ -18,6 +18,50 @@ constexpr qint64 kMaxPictureSide = 8192;
 constexpr qint64 kMaxPicturePixels = 16 * 1024 * 1024;
 const char kPngSignature[] = "\x89PNG\r\n\x1a\n";
 
+// Walks the stream form of a font (at this stream version) without building it: Qt's reader
+// reserves room for the family list's count as read, so a damaged count must be caught first.
+// Returns the offset after the font, or -1 when the bytes cannot hold one.
+qint64 fontEnd(const QByteArray &bytes, qint64 pos)
+{
+    bool ok = true;
+    auto skip = [&](qint64 n) {
+        ok = ok && n >= 0 && n <= bytes.size() - pos;
+        if (ok)
+            pos += n;
+    };
+    auto count = [&]() -> quint32 {
+        skip(4);
+        return ok ? qFromBigEndian<quint32>(bytes.constData() + pos - 4) : 0;
+    };
+    auto string = [&] {
+        const quint32 size = count();
+        // Qt's reader stops without consuming a text of odd length, and reads on out of step.
+        ok = ok && (size == 0xffffffffu || size % 2 == 0);
+        if (ok && size != 0xffffffffu)
+            skip(size);
+    };
+    string(); // family
+    string(); // style name
+    // point size, pixel size, style hint, strategy, char set, weight, bits, stretch, extended
+    // bits, letter and word spacing, hinting, capitalization
+    skip(8 + 4 + 1 + 2 + 1 + 1 + 1 + 2 + 1 + 4 + 4 + 1 + 1);
+    const quint32 families = count();
+    if (!ok || families > quint32(bytes.size() - pos) / 4)
+        return -1;
+    for (quint32 i = 0; i < families && ok; ++i)
+        string();
+    return ok ? pos : -1;
+}
+
+bool readFont(QDataStream &in, const QByteArray &bytes, QFont *font)
+{
+    const qint64 end = fontEnd(bytes, in.device()->pos());
+    if (end < 0)
+        return false;
+    in >> *font;
+    return in.status() == QDataStream::Ok && in.device()->pos() == end;
+}
+
 bool plausibleFont(const QFont &font)
 {
     const double points = font.pointSizeF();
@@ -101,14 +145,18 @@ enum class Record
     Damaged,
 };
 
-Record readKey(QDataStream &in, HotkeyKey *key, QString *why)
+Record readKey(QDataStream &in, const QByteArray &bytes, HotkeyKey *key, QString *why)
 {
     if (in.atEnd())
         return Record::End;
     ItemData d = ItemData::fresh();
     qint32 layout = 0;
-    in >> d.name1 >> d.name2 >> d.background1 >> d.background2 >> d.font1 >> d.font2 >> d.price1 >> d.price2 >>
-        d.lfCode1 >> d.lfCode2 >> d.hotKey1 >> d.hotKey2 >> d.nameIndex1 >> d.nameIndex2;
+    in >> d.name1 >> d.name2 >> d.background1 >> d.background2;
+    if (in.status() != QDataStream::Ok || !readFont(in, bytes, &d.font1) || !readFont(in, bytes, &d.font2)) {
+        *why = HotkeySheetFile::tr("a font is damaged");
+        return Record::Damaged;
+    }
+    in >> d.price1 >> d.price2 >> d.lfCode1 >> d.lfCode2 >> d.hotKey1 >> d.hotKey2 >> d.nameIndex1 >> d.nameIndex2;
     if (in.status() != QDataStream::Ok || !readPicture(in, &d.picture, why)) {
         if (why->isEmpty())
             *why = HotkeySheetFile::tr("the record is cut short");
@@ -186,7 +234,7 @@ HotkeySheetFile::Result HotkeySheetFile::decode(const QByteArray &bytes, int key
     QVector<HotkeyKey> read(qMax(0, keyCount));
     for (int k = 0; k < read.size(); ++k) {
         QString why;
-        const Record r = readKey(in, &read[k], &why);
+        const Record r = readKey(in, bytes, &read[k], &why);
         if (r == Record::End)
             break;
         if (r == Record::Damaged) {

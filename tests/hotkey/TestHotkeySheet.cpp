@@ -202,6 +202,20 @@ void TestHotkeySheet::damagedFilesAreRefused_data()
     QByteArray spec = HotkeySheetFile::encode({HotkeyKey()});
     spec[8] = 9; // the first colour's spec, after two null names
     QTest::newRow("colour spec 9") << spec << 1;
+    QByteArray fontBytes;
+    {
+        QDataStream out(&fontBytes, QIODevice::WriteOnly);
+        out.setVersion(QDataStream::Qt_5_15);
+        out << ItemData::defaultFont();
+    }
+    QByteArray families = HotkeySheetFile::encode({HotkeyKey()});
+    const int familiesAt = 2 * 4 + 2 * 11 + fontBytes.size() - 4; // after two null names and two colours
+    QCOMPARE(families.mid(familiesAt, 4), QByteArray(4, '\0'));
+    families.replace(familiesAt, 4, QByteArray(4, '\xff'));
+    QTest::newRow("font family count 2^32-1") << families << 1;
+    QByteArray oddName = HotkeySheetFile::encode({HotkeyKey()});
+    oddName[2 * 4 + 2 * 11 + 3] = char(oddName.at(2 * 4 + 2 * 11 + 3) | 1); // family name of odd byte length
+    QTest::newRow("font name of odd length") << oddName << 1;
     QByteArray huge = withPicture.left(pictureAt + 16);
     huge += QByteArray::fromHex("000186a0000186a0"); // 100000 x 100000
     huge += withPicture.mid(pictureAt + 24);
