@@ -6,8 +6,11 @@
 #include "hotkey/HotkeySheetTypes.h"
 
 #include <QBuffer>
+#include <QCache>
 #include <QDataStream>
 #include <QFile>
+#include <QImageWriter>
+#include <QMutex>
 #include <QtEndian>
 
 namespace {
@@ -17,6 +20,46 @@ constexpr QDataStream::Version kStreamVersion = QDataStream::Qt_5_15;
 constexpr qint64 kMaxPictureSide = 8192;
 constexpr qint64 kMaxPicturePixels = 16 * 1024 * 1024;
 const char kPngSignature[] = "\x89PNG\r\n\x1a\n";
+// Qt's PNG writer turns quality 80 into zlib level 1.
+constexpr int kPictureQuality = 80;
+
+// Pictures as PNG by image, so that a sheet saved again, or saved after opening, does not
+// compress its pictures again: compressing them is most of the time a save takes.
+class PictureCache
+{
+public:
+    QByteArray png(const QImage &picture)
+    {
+        QMutexLocker lock(&m_mutex);
+        if (const QByteArray *hit = m_cache.object(picture.cacheKey()))
+            return *hit;
+        lock.unlock();
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        QImageWriter writer(&buffer, "png");
+        writer.setQuality(kPictureQuality);
+        writer.write(picture);
+        remember(picture, png);
+        return png;
+    }
+    void remember(const QImage &picture, const QByteArray &png)
+    {
+        QMutexLocker lock(&m_mutex);
+        m_cache.insert(picture.cacheKey(), new QByteArray(png), int(qMin<qint64>(png.size(), kCacheBytes)));
+    }
+
+private:
+    static constexpr int kCacheBytes = 64 * 1024 * 1024;
+    QMutex m_mutex;
+    QCache<qint64, QByteArray> m_cache{kCacheBytes};
+};
+
+PictureCache &pictureCache()
+{
+    static PictureCache cache;
+    return cache;
+}
 
 // Walks the stream form of a font (at this stream version) without building it: Qt's reader
 // reserves room for the family list's count as read, so a damaged count must be caught first.
@@ -135,7 +178,20 @@ bool readPicture(QDataStream &in, QImage *picture, QString *why)
         return false;
     }
     *picture = image;
+    pictureCache().remember(image, png);
     return true;
+}
+
+// The picture's stream form as Qt writes a pixmap: a marker, then the PNG image.
+void writePicture(QDataStream &out, const QImage &picture)
+{
+    if (picture.isNull()) {
+        out << qint32(0);
+        return;
+    }
+    const QByteArray png = pictureCache().png(picture);
+    out << qint32(1);
+    out.writeRawData(png.constData(), png.size());
 }
 
 enum class Record
@@ -192,6 +248,12 @@ Record readKey(QDataStream &in, const QByteArray &bytes, HotkeyKey *key, QString
 }
 } // namespace
 
+void HotkeySheetFile::preparePicture(const QImage &picture)
+{
+    if (!picture.isNull())
+        pictureCache().png(picture);
+}
+
 QString HotkeySheetFile::scaledPrice(const QString &decimalText)
 {
     const qint64 scaled = PriceFormat::toScaled(decimalText);
@@ -217,8 +279,10 @@ QByteArray HotkeySheetFile::encode(const QVector<HotkeyKey> &keys)
     for (const HotkeyKey &key : keys) {
         const ItemData &d = key.data;
         out << d.name1 << d.name2 << d.background1 << d.background2 << d.font1 << d.font2 << scaledPrice(d.price1)
-            << scaledPrice(d.price2) << d.lfCode1 << d.lfCode2 << d.hotKey1 << d.hotKey2 << d.nameIndex1 << d.nameIndex2
-            << d.picture << qint32(key.layout);
+            << scaledPrice(d.price2) << d.lfCode1 << d.lfCode2 << d.hotKey1 << d.hotKey2 << d.nameIndex1
+            << d.nameIndex2;
+        writePicture(out, d.picture);
+        out << qint32(key.layout);
     }
     return bytes;
 }

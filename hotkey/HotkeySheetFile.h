@@ -30,6 +30,10 @@ public:
     static bool write(const QString &path, const QVector<HotkeyKey> &keys, QString *error);
     static Result read(const QString &path, int keyCount, QVector<HotkeyKey> *keys, QString *error);
 
+    // Compresses a picture for the file now, so that saving later does not (for a picture just
+    // imported). Saving and reading keep what they compressed or read.
+    static void preparePicture(const QImage &picture);
+
     // The price as the file holds it: the decimal text times 10^decimals, at most six digits.
     static QString scaledPrice(const QString &decimalText);
     // And back: the decimal text of a stored price, or empty text for one that is no number.

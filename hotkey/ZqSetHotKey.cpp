@@ -502,6 +502,7 @@ void ZqSetHotKey::importpicture()
     }
     if (picture.width() > kMaxPictureSide || picture.height() > kMaxPictureSide)
         picture = picture.scaled(kMaxPictureSide, kMaxPictureSide, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    HotkeySheetFile::preparePicture(picture);
     m_sheet->setPicture(rows, picture);
 }
 
