@@ -1,7 +1,11 @@
 #include "TestSupport.h"
 
+#include "document/PluDocument.h"
+#include "document/PluFileSet.h"
+#include "document/PluTableModel.h"
 #include "hotkey/HotkeyCard.h"
 #include "hotkey/HotkeySheet.h"
+#include "hotkey/HotkeySheetFile.h"
 #include "hotkey/HotkeySheetTypes.h"
 
 #include <QPrinter>
@@ -49,6 +53,8 @@ private slots:
     void pdfOf112Keys_data();
     void pdfOf112Keys();
     void cardMustFitThePage();
+    void commandLine_data();
+    void commandLine();
 
 private:
     std::unique_ptr<TestEnvironment> m_env;
@@ -131,6 +137,64 @@ void TestHotkeyCard::cardMustFitThePage()
     QVERIFY(error.contains(QStringLiteral("does not fit")));
     sheet.newSheet(4);
     QVERIFY(!HotkeyCard::pdf(sheet.keys(), 4, QPageLayout::Portrait, 300, &error).isEmpty());
+}
+
+void TestHotkeyCard::commandLine_data()
+{
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QStringList>("words"); // on the card, or in the error
+    QTest::newRow("PLU file, second layer")
+        << "shop.txp" << QStringList{"--type", "4"} << 0 << QStringList{"Apples", "梨子"};
+    QTest::newRow("sheet, portrait") << "card.Hotk" << QStringList{"--type", "1", "--portrait"} << 0
+                                     << QStringList{"Plums"};
+    QTest::newRow("type 0 does not fit portrait")
+        << "shop.txp" << QStringList{"--type", "0", "--portrait"} << 1 << QStringList{"does not fit"};
+    QTest::newRow("damaged sheet") << "damaged.Hotk" << QStringList{"--type", "1"} << 1 << QStringList{"damaged"};
+    QTest::newRow("type 5") << "shop.txp" << QStringList{"--type", "5"} << 2 << QStringList{"--type"};
+}
+
+// The card without a window, from a PLU file laid out by its hotkeys or from a sheet.
+void TestHotkeyCard::commandLine()
+{
+    QFETCH(QString, source);
+    QFETCH(QStringList, options);
+    QFETCH(int, exitCode);
+    QFETCH(QStringList, words);
+    PluDocument doc;
+    TPLU apples, pears;
+    apples.setPluNameBytes("Apples");
+    apples.HotKey = 1;
+    pears.setPluNameBytes(QStringLiteral("梨子").toUtf8());
+    pears.HotKey = 41; // key 1, second layer of a 40-key sheet
+    doc.model()->pluToRow(apples, 0);
+    doc.model()->pluToRow(pears, 1);
+    const QString shop = m_env->path(QStringLiteral("shop.txp"));
+    QString error;
+    QVERIFY2(PluFileSet::save(&doc, shop, PluFileSet::sidePathsForSaveAs(shop), &error), qPrintable(error));
+    HotkeySheet sheet;
+    sheet.newSheet(1);
+    ItemData plums = sheet.item(3);
+    plums.name1 = QStringLiteral("Plums");
+    sheet.setItem(3, plums);
+    QVERIFY(HotkeySheetFile::write(m_env->path(QStringLiteral("card.Hotk")), sheet.keys(), &error));
+    QVERIFY(TestEnvironment::writeFile(m_env->path(QStringLiteral("damaged.Hotk")), QByteArray("\0\0\0\x07abc", 7)));
+
+    if (!QFile::exists(m_env->settingsPath()))
+        QVERIFY(TestEnvironment::writeFile(m_env->settingsPath(), "[PLU]\r\n"));
+    const QString pdf = m_env->path(QStringLiteral("out.pdf"));
+    QProcess cli;
+    cli.start(QStringLiteral(PLU_BIN_DIR "/plu-cli"), QStringList{QStringLiteral("hotkey-sheet"), m_env->path(source)}
+                                                          << options << QStringLiteral("-o") << pdf
+                                                          << QStringLiteral("--config") << m_env->settingsPath());
+    QVERIFY(cli.waitForFinished(30000));
+    const QString err = QString::fromLocal8Bit(cli.readAllStandardError());
+    QCOMPARE(cli.exitCode(), exitCode);
+    const QString text = exitCode == 0 ? run(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}) : err;
+    for (const QString &word : words)
+        QVERIFY2(text.contains(word), qPrintable(text));
+    QCOMPARE(QFile::exists(pdf), exitCode == 0);
 }
 
 QTEST_MAIN(TestHotkeyCard)
