@@ -15,6 +15,8 @@
 #include <QAction>
 #include <QTimer>
 
+HotkeyController *HotkeyController::s_sourceOwner = nullptr;
+
 HotkeyController::HotkeyController(EditorHost *host, QObject *parent)
     : QObject(parent), m_host(host), m_sheet(new HotkeySheet(this)),
       m_ownFunctions(std::make_unique<MemoryHotkeyFunctionStore>()), m_functions(m_ownFunctions.get())
@@ -26,11 +28,15 @@ HotkeyController::HotkeyController(EditorHost *host, QObject *parent)
     // The editor's "Download" sends the hotkeys of the sheet's PLU list.
     HotkeySheet *sheet = m_sheet;
     TransferSnapshot::setHotkeySheetSource([sheet] { return sheet->hotkeyTablePlus(); });
+    s_sourceOwner = this;
 }
 
 HotkeyController::~HotkeyController()
 {
-    TransferSnapshot::setHotkeySheetSource(nullptr);
+    if (s_sourceOwner == this) {
+        TransferSnapshot::setHotkeySheetSource(nullptr);
+        s_sourceOwner = nullptr;
+    }
     delete m_editor;
 }
 

@@ -37,4 +37,6 @@ private:
     std::unique_ptr<HotkeyFunctionStore> m_ownFunctions;
     HotkeyFunctionStore *m_functions;
     QPointer<ZqSetHotKey> m_editor;
+    // The controller whose sheet the transfers read: the last one made.
+    static HotkeyController *s_sourceOwner;
 };

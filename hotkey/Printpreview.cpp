@@ -4,6 +4,7 @@
 #include "hotkey/HotkeyCard.h"
 #include "hotkey/HotkeySheet.h"
 #include "hotkey/HotkeySheetTypes.h"
+#include "hotkey/KeyListView.h"
 #include "hotkey/PrintItemDelegate.h"
 #include "ui_Printpreview.h"
 
@@ -24,21 +25,10 @@ Printpreview::Printpreview(HotkeySheet *sheet, QWidget *parent)
     proxy->setDynamicSortFilter(true);
     proxy->setSourceModel(sheet->model());
     QListView *list = ui->listView;
+    KeyListView::setUp(list, g.spacing, new PrintItemDelegate(type, list), proxy);
     list->setFrameShape(QFrame::NoFrame);
-    list->setViewMode(QListView::IconMode);
-    list->setMovement(QListView::Static);
-    list->setFlow(QListView::LeftToRight);
-    list->setWrapping(true);
-    list->setResizeMode(QListView::Adjust);
-    list->setUniformItemSizes(true);
-    list->setDragEnabled(false);
     list->setSelectionMode(QAbstractItemView::NoSelection);
-    list->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    list->setSpacing(g.spacing);
     list->setFixedSize(g.previewList);
-    list->setItemDelegate(new PrintItemDelegate(type, list));
-    list->setModel(proxy);
     setFixedSize(830, 730);
     connect(ui->pushButton, &QPushButton::clicked, this, &Printpreview::on_pushButton_clicked);
     connect(ui->ExportPdfBtn, &QPushButton::clicked, this, &Printpreview::on_ExportPdfBtn_clicked);

@@ -12,6 +12,7 @@
 #include "hotkey/HotkeySheetFile.h"
 #include "hotkey/HotkeySheetTypes.h"
 #include "hotkey/ItemDelegate.h"
+#include "hotkey/KeyListView.h"
 #include "hotkey/Printpreview.h"
 #include "hotkey/ZqsethotkeyLoadPLUdialog.h"
 #include "table/EditorHost.h"
@@ -84,18 +85,9 @@ ZqSetHotKey::ZqSetHotKey(HotkeySheet *sheet, EditorHost *host, HotkeyFunctionSto
     ui->SAVE_PLU_HOTKEY_BTN->setEnabled(false);
 
     QListView *list = ui->listView;
-    list->setViewMode(QListView::IconMode);
-    list->setMovement(QListView::Static);
-    list->setFlow(QListView::LeftToRight);
-    list->setWrapping(true);
-    list->setResizeMode(QListView::Adjust);
-    list->setUniformItemSizes(true);
-    list->setSpacing(HotkeySheetTypes::EditorSpacing);
-    list->setDragEnabled(false);
+    KeyListView::setUp(list, HotkeySheetTypes::EditorSpacing, new ItemDelegate(list), m_sheet->model());
     list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     list->setMouseTracking(true);
-    list->setItemDelegate(new ItemDelegate(list));
-    list->setModel(m_sheet->model());
     list->viewport()->installEventFilter(this);
     connect(list, &QListView::clicked, this, &ZqSetHotKey::showlick);
 
