@@ -4,6 +4,7 @@
 #include "comm/ZQCommunicationConfig.h"
 
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -51,13 +52,19 @@ void TestLinkSettings::storedLinkComesBack()
     QFETCH(QString, shownPort);
     QFETCH(bool, portGroupEnabled);
     g_ports = QStringList{"ttyS0", "ttyS1", "ttyUSB0"};
-    TestEnvironment env(
-        {{"Comm/CommType", commType}, {"Comm/Port", port}, {"Comm/BaudRate", "9600"}, {"Comm/IP", "10.1.2.3"}});
+    TestEnvironment env({{"Comm/CommType", commType},
+                         {"Comm/Port", port},
+                         {"Comm/BaudRate", "9600"},
+                         {"Comm/IP", "10.1.2.3"},
+                         {"Link/TimeoutMs", 4500}});
     ZQCommunicationConfig dialog;
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Communication Config"));
     QCOMPARE(dialog.findChild<QComboBox *>("comboBoxPort")->currentText(), shownPort);
     QCOMPARE(dialog.findChild<QComboBox *>("comboBoxBaudRate")->currentText(), QStringLiteral("9600"));
     QCOMPARE(dialog.findChild<QLineEdit *>("lineEditIPAddress")->text(), QStringLiteral("10.1.2.3"));
+    auto *timeout = dialog.findChild<QDoubleSpinBox *>("doubleSpinBoxTimeout");
+    QVERIFY(timeout);
+    QCOMPARE(timeout->value(), 4.5);
     QCOMPARE(dialog.findChild<QGroupBox *>("groupBoxPort")->isEnabled(), portGroupEnabled);
     QVERIFY(dialog.findChild<QGroupBox *>("groupBoxIP")->isEnabled()); // editable in both modes
     QCOMPARE(dialog.findChild<QRadioButton *>("radioButtonIP")->isChecked(), commType == 1);
