@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSerialPortInfo>
 
 namespace {
 QStringList g_ports;
@@ -25,6 +26,7 @@ private slots:
     void storedLinkComesBack_data();
     void storedLinkComesBack();
     void portListFollowsDevices();
+    void realPortListNamesDevicesUnderDev();
     void okRefusesBadInput_data();
     void okRefusesBadInput();
 };
@@ -88,6 +90,23 @@ void TestLinkSettings::portListFollowsDevices()
     watcher->recheck();
     QCOMPARE(ports->count(), 2);
     QCOMPARE(ports->currentText(), QStringLiteral("ttyS0"));
+}
+
+void TestLinkSettings::realPortListNamesDevicesUnderDev()
+{
+    // The dialog hands the listed name to the link library, which opens it under /dev: the
+    // system's own list must name its ports that way.
+    SerialPortWatcher::setPortLister({});
+    const QStringList names = SerialPortWatcher::availablePorts();
+    SerialPortWatcher::setPortLister([] { return g_ports; });
+    const QList<QSerialPortInfo> ports = QSerialPortInfo::availablePorts();
+    if (ports.isEmpty())
+        QSKIP("the system lists no serial port");
+    QCOMPARE(names.size(), ports.size());
+    for (int i = 0; i < ports.size(); ++i) {
+        QCOMPARE(names.at(i), ports.at(i).portName());
+        QCOMPARE(QStringLiteral("/dev/") + names.at(i), ports.at(i).systemLocation());
+    }
 }
 
 void TestLinkSettings::okRefusesBadInput_data()
