@@ -56,7 +56,7 @@ int main(int argc, char *argv[])
         {serial, QStringLiteral("Serve the serial device PATH."), QStringLiteral("path")},
         {baud, QStringLiteral("Baud rate of the serial device (default 115200)."), QStringLiteral("n"),
          QStringLiteral("115200")},
-        {pace, QStringLiteral("Send no faster than the baud rate allows.")},
+        {pace, QStringLiteral("Carry the serial line both ways no faster than the baud rate allows.")},
         {capacity, QStringLiteral("PLUs the scale holds (default 20000)."), QStringLiteral("n"),
          QStringLiteral("20000")},
         {data,
