@@ -30,6 +30,7 @@ private slots:
     void connectUsesPortFromSettings();
     void memorySurvivesRestart_data();
     void memorySurvivesRestart();
+    void changeThatCannotBeKeptIsRefused();
 
 private:
     int connectTo(ScaleSim &sim);
@@ -527,6 +528,17 @@ void TestLinkLibrary::memorySurvivesRestart()
     QCOMPARE(QByteArray(buffer), QByteArray("Head"));
     QCOMPARE(m_lib->zqscaleDisConnect(handle), 0);
     m_sim = std::make_unique<ScaleSim>();
+}
+
+void TestLinkLibrary::changeThatCannotBeKeptIsRefused()
+{
+    ScaleSim sim;
+    QVERIFY(QDir().mkpath(sim.dataFile() + QStringLiteral(".journal"))); // a folder: no journal can be written
+    QVERIFY(sim.startTcp({QStringLiteral("--data"), sim.dataFile()}));
+    const int handle = connectTo(sim);
+    QVERIFY(handle > 0);
+    QVERIFY(m_lib->zqscaleDownLoadPLU(handle, jsonBytes(QJsonArray{makePlu(1)}).constData(), 0) < 0);
+    m_lib->zqscaleDisConnect(handle);
 }
 
 QTEST_GUILESS_MAIN(TestLinkLibrary)

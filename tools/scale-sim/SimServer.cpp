@@ -219,8 +219,12 @@ bool SimServer::handle(SimLink &link, const Frame &request, int wireSize)
             if (outcome.changed && outcome.status == StatusOk) {
                 // In the journal before the answer: what the library was told is kept.
                 QString error;
-                if (!m_journal.append(++m_applied, request.command, payload, &error))
+                if (!m_journal.append(++m_applied, request.command, payload, &error)) {
+                    // Not kept, so not acknowledged: the scale reports its storage as full.
                     logLine("cannot write the journal: " + error.toLocal8Bit());
+                    outcome.status = StatusFull;
+                    outcome.answer.clear();
+                }
             }
             if (outcome.answer.size() > outcome.answerPiece) {
                 link.pendingAnswer = outcome.answer.mid(outcome.answerPiece);
