@@ -2,8 +2,6 @@
 
 #include "core/ZQConfig.h"
 
-#include <atomic>
-
 namespace {
 // Pitch = (cell + spacing) / 96 inch, to a hundredth of a millimetre.
 const HotkeySheetGeometry kTypes[HotkeySheetTypes::Count] = {
@@ -53,8 +51,6 @@ const HotkeySheetGeometry kTypes[HotkeySheetTypes::Count] = {
      14.29,
      14.02},
 };
-
-std::atomic<int> g_current{0};
 } // namespace
 
 int HotkeySheetTypes::normalized(int type)
@@ -84,16 +80,6 @@ void HotkeySheetTypes::store(int type)
         config->setValue(ZQConfig::HotkeySheetType, normalized(type));
         config->sync();
     }
-}
-
-int HotkeySheetTypes::current()
-{
-    return g_current;
-}
-
-void HotkeySheetTypes::setCurrent(int type)
-{
-    g_current = normalized(type);
 }
 
 int HotkeySheetTypes::columns(int type)

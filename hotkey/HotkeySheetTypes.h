@@ -41,10 +41,6 @@ public:
     static int stored();
     static void store(int type);
 
-    // The type the print painter draws; the editor sets it whenever it takes a type.
-    static int current();
-    static void setCurrent(int type);
-
     // Columns and rows of the card: cells laid left to right in the preview list's width.
     static int columns(int type);
     static int rows(int type);

@@ -167,7 +167,6 @@ bool ZqSetHotKey::takeStoredType()
     const int type = HotkeySheetTypes::stored();
     if (type == m_sheet->type())
         return false;
-    HotkeySheetTypes::setCurrent(type);
     m_sheet->newSheet(type);
     sizeForType();
     fillFromTable();

@@ -13,12 +13,14 @@
 #include "hotkey/HotkeySheetTypes.h"
 #include "hotkey/Printpreview.h"
 #include "hotkey/ZqSetHotKey.h"
+#include "hotkey/ZqsethotkeyLoadPLUdialog.h"
 #include "table/PluEditCommands.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListView>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
@@ -64,6 +66,7 @@ class TestHotkeyEditor : public QObject
 private slots:
     void initTestCase() { ZQCommucationProcess::setLibraryFolder(linktest::binDir()); }
     void hotkeysWrittenBackAsOneStep();
+    void panelAndKeyCommands();
     void sheetFiles();
     void typeChangesOnTheNextShowing();
     void previewIsThePrintedCard();
@@ -112,6 +115,63 @@ void TestHotkeyEditor::hotkeysWrittenBackAsOneStep()
     QCOMPARE(hotkeyColumn(w, 5), before);
     undo->redo();
     QCOMPARE(hotkeyColumn(w, 5), after);
+}
+
+void TestHotkeyEditor::panelAndKeyCommands()
+{
+    TestEnvironment env({{QStringLiteral("PLU/Hotkey Sheet Type"), 4},
+                         {QStringLiteral("Function/isShowCusHotKeyFun"), QStringLiteral("true")}});
+    MainWindow w;
+    fillTable(w, {1, 0, 2});
+    ZqSetHotKey *editor = controller(w)->editor();
+    editor->takeStoredType();
+    HotkeySheet *sheet = controller(w)->sheet();
+    auto *list = editor->findChild<QListView *>(QStringLiteral("listView"));
+    auto *names = editor->findChild<QComboBox *>(QStringLiteral("Name1_Box"));
+    auto *functions = editor->findChild<QComboBox *>(QStringLiteral("CustomizeBox"));
+    auto *code = editor->findChild<QLineEdit *>(QStringLiteral("Code1_Show"));
+    QCOMPARE(names->count(), 3); // the used rows, no more
+
+    // A right click makes the key under it the selection the menu acts on.
+    list->show();
+    QTest::mouseClick(list->viewport(), Qt::RightButton, {}, list->visualRect(list->model()->index(2, 0)).center());
+    QCOMPARE(editor->selectedRows(), QList<int>{2});
+    editor->findChild<QMenu *>()->close();
+    editor->on_CustomizeBox_activated(0);
+    QCOMPARE(sheet->item(2).name1, QStringLiteral("找零"));
+
+    editor->showlick(list->model()->index(2, 0));
+    QCOMPARE(functions->currentIndex(), 0);
+    QCOMPARE(names->currentIndex(), -1);
+    QCOMPARE(code->text(), QString());
+    editor->showlick(list->model()->index(0, 0));
+    QCOMPARE(names->currentText(), QStringLiteral("A"));
+    QCOMPARE(code->text(), QStringLiteral("11"));
+    QCOMPARE(functions->currentIndex(), -1);
+
+    // "load plu": the first marked PLU on every selected key; nothing marked, nothing changes.
+    for (bool mark : {true, false}) {
+        select(editor, mark ? QList<int>{5, 6} : QList<int>{7});
+        ModalDriver driver;
+        driver.on("ZqsethotkeyLoadPLUdialog", [mark](QWidget *dialog) {
+            static_cast<ZqsethotkeyLoadPLUdialog *>(dialog)->setMarked(2, mark);
+            dialog->findChild<QPushButton *>(QStringLiteral("YESButton"))->click();
+        });
+        editor->loadplu();
+    }
+    QCOMPARE(sheet->item(5).name1, QStringLiteral("C"));
+    QCOMPARE(sheet->item(6).hotKey1, 7);
+    QCOMPARE(sheet->item(7).name1, QString());
+
+    // A large picture is scaled down on import, keeping its shape.
+    QImage wide(2000, 500, QImage::Format_RGB32);
+    wide.fill(Qt::blue);
+    const QString picture = env.path(QStringLiteral("wide.png"));
+    QVERIFY(wide.save(picture));
+    select(editor, {3});
+    Prompt::queueFileName(picture);
+    editor->importpicture();
+    QCOMPARE(sheet->item(3).picture.size(), QSize(1024, 256));
 }
 
 void TestHotkeyEditor::sheetFiles()
