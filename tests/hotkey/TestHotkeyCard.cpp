@@ -179,7 +179,9 @@ void TestHotkeyCard::commandLine()
     plums.name1 = QStringLiteral("Plums");
     sheet.setItem(3, plums);
     QVERIFY(HotkeySheetFile::write(m_env->path(QStringLiteral("card.Hotk")), sheet.keys(), &error));
-    QVERIFY(TestEnvironment::writeFile(m_env->path(QStringLiteral("damaged.Hotk")), QByteArray("\0\0\0\x07" "abc", 7)));
+    QVERIFY(TestEnvironment::writeFile(m_env->path(QStringLiteral("damaged.Hotk")), QByteArray("\0\0\0\x07"
+                                                                                               "abc",
+                                                                                               7)));
 
     if (!QFile::exists(m_env->settingsPath()))
         QVERIFY(TestEnvironment::writeFile(m_env->settingsPath(), "[PLU]\r\n"));
