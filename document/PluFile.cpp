@@ -121,10 +121,12 @@ bool PluFile::readLines(const QByteArray &bytes, QTextCodec *codec, const QStrin
     int badLine = 0;
     if (!TextCodec::decodeLines(codec, raw, lines, &badLine)) {
         if (error) {
+            const ZQConfig *config = ZQConfig::instance();
+            const QString settings = config ? QFileInfo(config->fileName()).fileName() : QStringLiteral("SYSTEM.CFG");
             *error = tr("Line %1 of \"%2\" is not valid %3 text. If the file was written in another code page, "
-                        "set CodePage in [Setting] of the settings file to it.")
+                        "set CodePage in [Setting] of %4 to it.")
                          .arg(badLine)
-                         .arg(fileName, QString::fromLatin1(codec->name()));
+                         .arg(fileName, QString::fromLatin1(codec->name()), settings);
         }
         return false;
     }
