@@ -30,7 +30,7 @@ QString packageOfCode(const QString &field)
 {
     bool ok = false;
     const int code = field.trimmed().toInt(&ok);
-    return PackageTypes::name(ok && code >= 0 && code < PackageTypes::Count ? code : 0);
+    return PackageTypes::name(ok ? code : 0); // a code outside the table names type 0
 }
 
 // Field 5 holds the price as a whole number of the smallest money unit.

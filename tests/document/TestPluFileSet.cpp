@@ -36,7 +36,6 @@ private slots:
     void saveAsWritesTheFileSet_data();
     void saveAsWritesTheFileSet();
     void sideFilesFoundWhateverTheCase();
-    void sideFilesNamedUpToTheLastDot();
     void commaSeparatedQuotedFields_data();
     void commaSeparatedQuotedFields();
     void openSaveOpenKeepsBytes_data();
@@ -217,29 +216,6 @@ void TestPluFileSet::sideFilesFoundWhateverTheCase()
     QCOMPARE(int(doc.schedules().period(0, 1).hour), 12);
     QCOMPARE(int(doc.schedules().period(0, 0).rate), 90);
     QCOMPARE(doc.infoPath(), env.path(QStringLiteral("SHOP.INFO")));
-}
-
-void TestPluFileSet::sideFilesNamedUpToTheLastDot()
-{
-    TestEnvironment env;
-    PluDocument shop;
-    shop.model()->setCell(0, C::PluName, QStringLiteral("Shop"));
-    shop.advertising().setTexts({QStringLiteral("Shop head")});
-    const QString shopPath = env.path(QStringLiteral("shop.Txp"));
-    QVERIFY(PluFileSet::save(&shop, shopPath, PluFileSet::sidePathsForSaveAs(shopPath), nullptr));
-    const QByteArray shopInfo = TestEnvironment::readFile(env.path(QStringLiteral("shop.Info")));
-
-    // A second version beside it, without side files yet: it must not read or take shop's.
-    const QString v2 = env.path(QStringLiteral("shop.v2.Txp"));
-    QVERIFY(TestEnvironment::writeFile(v2, "0\tVersion two\t1\r\n"));
-    PluDocument doc;
-    QCOMPARE(PluFileSet::load(&doc, v2, nullptr), PluFileSet::LoadResult::Loaded);
-    QVERIFY(doc.advertising().texts().isEmpty());
-    QCOMPARE(doc.infoPath(), env.path(QStringLiteral("shop.v2.Info")));
-    doc.advertising().setTexts({QStringLiteral("v2 head")});
-    QVERIFY(PluFileSet::save(&doc, v2, {doc.infoPath(), doc.msgPath(), doc.rscPath()}, nullptr));
-    QCOMPARE(TestEnvironment::readFile(env.path(QStringLiteral("shop.Info"))), shopInfo);
-    QCOMPARE(PluFileSet::baseName(v2), QStringLiteral("shop.v2"));
 }
 
 void TestPluFileSet::commaSeparatedQuotedFields_data()
