@@ -20,6 +20,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTableWidget>
 
 using C = PluColumns;
 using linktest::ScaleSim;
@@ -42,10 +43,13 @@ void answerFailure(ModalDriver &driver, QString *status, QString *style);
 // The status of the last transfer that failed where the test expected success.
 QString g_unexpectedFailure;
 
-void answerLink(ModalDriver &driver, const Link &link)
+// onShown sees the dialog before it is confirmed.
+void answerLink(ModalDriver &driver, const Link &link, std::function<void(ZQCommunicationConfig *)> onShown = {})
 {
     answerFailure(driver, &g_unexpectedFailure, nullptr);
-    driver.on("ZQCommunicationConfig", [link](QWidget *w) {
+    driver.on("ZQCommunicationConfig", [link, onShown](QWidget *w) {
+        if (onShown)
+            onShown(static_cast<ZQCommunicationConfig *>(w));
         if (link.serial) {
             w->findChild<QRadioButton *>(QStringLiteral("radioButtonRS232"))->click();
             w->findChild<QComboBox *>(QStringLiteral("comboBoxPort"))->setEditText(link.address);
@@ -108,6 +112,7 @@ private slots:
     void progressNumbers();
     void uploadProgressStaysAhead();
     void noSelectionStartsNothing();
+    void badRowStopsTheDownloadBeforeTheLink();
     void ipAddresses_data();
     void ipAddresses();
 
@@ -404,6 +409,47 @@ void TestTransfers::noSelectionStartsNothing()
     QCOMPARE(ini.value(QStringLiteral("ChoiceDownLoad/SelectDown PLU")).toString(), QStringLiteral("false"));
     QCOMPARE(ini.value(QStringLiteral("ChoiceDownLoad/SelectDown Message")).toString(), QStringLiteral("false"));
     QCOMPARE(Prompt::count(), 0);
+}
+
+void TestTransfers::badRowStopsTheDownloadBeforeTheLink()
+{
+    ScaleSim sim;
+    QVERIFY(sim.startTcp());
+    TestEnvironment env(settingsFor(sim));
+    MainWindow w;
+    w.loadFile(fixture());
+    w.model()->setCell(2, C::Tolerance, QStringLiteral("30"));
+    std::unique_ptr<QSignalSpy> cellRequests;
+    QStringList listed;
+    {
+        ModalDriver driver;
+        answerLink(driver, {false, QStringLiteral("127.0.0.1")}, [&cellRequests](ZQCommunicationConfig *dialog) {
+            cellRequests = std::make_unique<QSignalSpy>(dialog, &ZQCommunicationConfig::showCellReq);
+        });
+        answerSelection(driver, {QStringLiteral("pluCheckBox")});
+        driver.on("SendProblemsDlg", [&listed](QWidget *list) {
+            auto *table = list->findChild<QTableWidget *>(QStringLiteral("problemTable"));
+            for (int r = 0; r < table->rowCount(); ++r) {
+                QStringList texts;
+                for (int c = 0; c < table->columnCount(); ++c)
+                    texts << table->item(r, c)->text();
+                listed << texts.join(QLatin1Char('|'));
+            }
+            // A widget's double-click event alone comes without the press an item view expects.
+            const QPoint at = table->visualItemRect(table->item(0, 1)).center();
+            QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, at);
+            QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, at);
+        });
+        w.action(QStringLiteral("actionDownload_PLU"))->trigger();
+        QVERIFY(!driver.seen().contains("UploadDownDlg"));
+    }
+    QCOMPARE(listed, QStringList{QStringLiteral("3|Tolerance (%)|30|0~20")});
+    QVERIFY(cellRequests);
+    QCOMPARE(cellRequests->size(), 1);
+    QCOMPARE(cellRequests->first(), QVariantList({2, int(C::Tolerance)}));
+    QVERIFY2(!sim.log().contains("connected"), sim.log().constData());
+    for (const Prompt::Shown &s : Prompt::shown())
+        QVERIFY(s.text != QStringLiteral("Communication End"));
 }
 
 void TestTransfers::ipAddresses_data()
