@@ -11,9 +11,8 @@ SendProblemsDlg::SendProblemsDlg(const QVector<SendProblem> &problems, QWidget *
     setWindowTitle(tr("Warning"));
     setWindowFlags((windowFlags() | Qt::CustomizeWindowHint | Qt::WindowCloseButtonHint) &
                    ~Qt::WindowContextHelpButtonHint);
-    ui->summaryLabel->setText(tr("Nothing was sent: %n cell(s) would not reach the scale as they are. "
-                                 "Double-click a line to go to its cell.",
-                                 "", problems.size()));
+    ui->summaryLabel->setText(tr("Nothing was sent. These cells would not reach the scale as they are; "
+                                 "double-click a line to go to its cell."));
     ui->problemTable->setHorizontalHeaderLabels({tr("Row"), tr("Column"), tr("Value"), tr("Rule")});
     ui->problemTable->setRowCount(problems.size());
     for (int i = 0; i < problems.size(); ++i) {
@@ -29,7 +28,9 @@ SendProblemsDlg::SendProblemsDlg(const QVector<SendProblem> &problems, QWidget *
     // A long name keeps the rule in sight; the tool tip has it whole.
     ui->problemTable->setColumnWidth(2, qMin(ui->problemTable->columnWidth(2), 240));
     ui->problemTable->horizontalHeader()->setStretchLastSection(true);
-    connect(ui->problemTable, &QTableWidget::cellDoubleClicked, this, [this](int row, int) { choose(row); });
+    // A double-click, or Enter on a line.
+    connect(ui->problemTable, &QAbstractItemView::activated, this,
+            [this](const QModelIndex &index) { choose(index.row()); });
     connect(ui->closeBtn, &QPushButton::clicked, this, &QDialog::reject);
 }
 

@@ -295,7 +295,7 @@ int PluCli::send(const Options &options)
     if (!problems.isEmpty()) {
         for (const SendProblem &p : problems)
             printErr(p.line());
-        printErr(tr("plu-cli: \"%1\": %n problem(s), nothing was sent", "", problems.size()).arg(file));
+        printErr(tr("plu-cli: \"%1\": nothing was sent (problems: %2)").arg(file).arg(problems.size()));
         return Failed;
     }
     if (options.scales.size() > 1)
