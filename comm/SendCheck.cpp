@@ -12,6 +12,7 @@
 #include <QHash>
 #include <QRegularExpression>
 #include <QTextCodec>
+#include <array>
 #include <cmath>
 
 using C = PluColumns;
@@ -21,6 +22,19 @@ class Checker
 {
 public:
     QVector<SendProblem> problems;
+    // Read once: the settings they depend on do not change during a check.
+    std::array<CellRule, C::Count> rules;
+    std::array<QString, C::Count> ranges;
+    QRegularExpression codePattern;
+
+    Checker()
+    {
+        for (int column = 0; column < C::Count; ++column) {
+            rules[column] = PluLimits::columnRule(column);
+            ranges[column] = rules[column].rangeText();
+        }
+        codePattern.setPattern(QRegularExpression::anchoredPattern(rules[C::Code].pattern));
+    }
 
     void add(int row, int column, const QString &field, const QString &value, const QString &rule, const QString &text)
     {
@@ -35,23 +49,22 @@ public:
     // A whole number within the column's rule, or a problem. An empty cell is sent as 0.
     bool integer(int row, int column, const QString &text, qint64 *value)
     {
-        const CellRule rule = PluLimits::columnRule(column);
-        if (!whole(row, column, text, rule.rangeText(), value))
+        const CellRule &rule = rules[column];
+        if (!whole(row, column, text, ranges[column], value))
             return false;
         if (*value >= qint64(rule.min) && *value <= qint64(rule.max))
             return true;
-        outside(row, column, text, rule.rangeText());
+        outside(row, column, text, ranges[column]);
         return false;
     }
 
     bool decimal(int row, int column, const QString &text, double *value)
     {
-        const CellRule rule = PluLimits::columnRule(column);
-        if (!number(row, column, text, rule.rangeText(), value))
+        if (!number(row, column, text, ranges[column], value))
             return false;
-        if (rule.inRange(*value))
+        if (rules[column].inRange(*value))
             return true;
-        outside(row, column, text, rule.rangeText());
+        outside(row, column, text, ranges[column]);
         return false;
     }
 
@@ -119,7 +132,7 @@ public:
         const QString field = C::caption(C::PluName);
         if (!encodes(row, C::PluName, field, text, text))
             return;
-        const int maxChars = PluLimits::columnRule(C::PluName).maxLength;
+        const int maxChars = rules[C::PluName].maxLength;
         if (maxChars > 0 && text.size() > maxChars) {
             add(row, C::PluName, text, SendCheck::tr("at most %1 characters").arg(maxChars),
                 SendCheck::tr("%1 \"%2\" is longer than %3 characters").arg(field, text).arg(maxChars));
@@ -130,9 +143,7 @@ public:
 
     void code(int row, const QString &text)
     {
-        static const QRegularExpression pattern(
-            QRegularExpression::anchoredPattern(PluLimits::columnRule(C::Code).pattern));
-        if (pattern.match(text).hasMatch())
+        if (codePattern.match(text).hasMatch())
             return;
         const QString rule = SendCheck::tr("at most %1 digits").arg(PluLimits::CodeDigits);
         add(row, C::Code, text, rule, SendCheck::tr("%1 \"%2\" is not %3").arg(C::caption(C::Code), text, rule));
@@ -180,11 +191,10 @@ void checkPluRow(Checker &c, int row, const PluTableModel::Row &cells, QHash<qin
 
     // The record carries the price rounded to the price decimals.
     const QString price = text(C::UnitPrice);
-    const CellRule priceRule = PluLimits::columnRule(C::UnitPrice);
-    if (c.number(row, C::UnitPrice, price, priceRule.rangeText(), &d)) {
+    if (c.number(row, C::UnitPrice, price, c.ranges[C::UnitPrice], &d)) {
         const qint64 scaled = PriceFormat::toScaled(price);
-        if (scaled < 0 || scaled > std::llround(priceRule.max * double(PriceFormat::scale())))
-            c.outside(row, C::UnitPrice, price, priceRule.rangeText());
+        if (scaled < 0 || scaled > std::llround(c.rules[C::UnitPrice].max * double(PriceFormat::scale())))
+            c.outside(row, C::UnitPrice, price, c.ranges[C::UnitPrice]);
     }
 
     const QString unit = cells[C::WeightUnit].toString();
