@@ -112,11 +112,11 @@ public:
         return false;
     }
 
-    bool fitsBytes(int row, int column, const QString &field, const QString &text, const QString &shown, int limit)
+    void fitsBytes(int row, int column, const QString &field, const QString &text, const QString &shown, int limit)
     {
         const int bytes = TextCodec::toLocal8(text).size();
         if (bytes <= limit)
-            return true;
+            return;
         const QString page = QString::fromLatin1(TextCodec::name());
         add(row, column, field, shown, SendCheck::tr("at most %1 bytes in %2").arg(limit).arg(page),
             SendCheck::tr("%1 \"%2\" takes %3 bytes in %4, more than %5")
@@ -124,7 +124,6 @@ public:
                 .arg(bytes)
                 .arg(page)
                 .arg(limit));
-        return false;
     }
 
     void pluName(int row, const QString &text)

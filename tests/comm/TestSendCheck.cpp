@@ -56,8 +56,10 @@ void TestSendCheck::findsWhatWouldNotArrive_data()
         << none << down << "plu" << QStringList{cell(5, C::Tolerance, "30")} << QStringList();
     QTest::newRow("a job that sends nothing")
         << none << int(JobNone0) << "plu" << QStringList{cell(0, C::Tolerance, "30")} << QStringList();
-    QTest::newRow("six-digit lf codes") << none << down << "plu" << QStringList{cell(0, C::LFCode, "1000000")}
-                                        << QStringList{"row 1: LF Code 1000000 is outside 0~999999"};
+    QTest::newRow("six-digit lf codes") << none << down << "plu"
+                                        << QStringList{cell(0, C::LFCode, "1000000"), cell(1, C::LFCode, "1000000")}
+                                        << QStringList{"row 1: LF Code 1000000 is outside 0~999999",
+                                                       "row 2: LF Code 1000000 is outside 0~999999"};
     QTest::newRow("seven-digit lf codes") << QVariantMap{{"Setting/LfcodeLen", 7}} << down << "plu"
                                           << QStringList{cell(0, C::LFCode, "1000000")} << QStringList();
     QTest::newRow("repeated lf code") << none << down << "plu" << QStringList{cell(1, C::LFCode, "11")}
@@ -79,6 +81,9 @@ void TestSendCheck::findsWhatWouldNotArrive_data()
     QTest::newRow("unknown unit") << none << down << "plu" << QStringList{cell(0, C::WeightUnit, "KG")}
                                   << QStringList{"row 1: Weight unit \"KG\" is not a weight unit; it would be sent as "
                                                  "\"kg\""};
+    QTest::newRow("unknown package type")
+        << none << down << "plu" << QStringList{cell(0, C::PackageType, "Fixed Price"), cell(1, C::PackageType, "Bulk")}
+        << QStringList{"row 2: Package type \"Bulk\" is not a package type; it would be sent as \"Normal\""};
     QTest::newRow("price rounded into range, and past it")
         << none << down << "plu"
         << QStringList{cell(0, C::UnitPrice, "999999.994"), cell(1, C::UnitPrice, "999999.995")}
