@@ -1,9 +1,11 @@
 #include "app/MainWindow.h"
 
+#include "app/MainMenus.h"
 #include "app/ZQAboutDialog.h"
+#include "comm/CommController.h"
 #include "comm/TransferJob.h"
 #include "comm/TransferTarget.h"
-#include "comm/ZQCommunicationConfig.h"
+#include "core/Language.h"
 #include "core/PackageTypes.h"
 #include "core/PluColumns.h"
 #include "core/Prompt.h"
@@ -12,6 +14,9 @@
 #include "document/PluDocument.h"
 #include "document/PluFileSet.h"
 #include "document/PluTableModel.h"
+#include "editors/EditorsController.h"
+#include "hotkey/HotkeyController.h"
+#include "io/IoController.h"
 #include "table/ColumnHints.h"
 #include "table/PluEditCommands.h"
 #include "table/PluFinder.h"
@@ -39,104 +44,6 @@
 MainWindow *MainWindow::s_instance = nullptr;
 
 namespace {
-// The menus and their actions in display order. An empty name is a rule.
-struct ActionDef
-{
-    const char *name;
-    const char *text;
-    const char *shortcut;
-};
-
-struct MenuDef
-{
-    const char *title;
-    QVector<ActionDef> actions;
-};
-
-const QVector<MenuDef> &menuTable()
-{
-    static const QVector<MenuDef> menus = {
-        {QT_TRANSLATE_NOOP("MainWindow", "File"),
-         {{"actionNew", QT_TRANSLATE_NOOP("MainWindow", "New"), "Ctrl+N"},
-          {"actionOpen", QT_TRANSLATE_NOOP("MainWindow", "Open"), "Ctrl+O"},
-          {"actionSave", QT_TRANSLATE_NOOP("MainWindow", "Save"), "Ctrl+S"},
-          {"actionSave_As", QT_TRANSLATE_NOOP("MainWindow", "Save As"), "Ctrl+Alt+S"},
-          {"", "", ""},
-          {"actionImport_PLU_from_Excel", QT_TRANSLATE_NOOP("MainWindow", "Import PLU from Excel"), ""},
-          {"actionCustom_import", QT_TRANSLATE_NOOP("MainWindow", "Custom import"), ""},
-          {"actionExport_to_Excel", QT_TRANSLATE_NOOP("MainWindow", "Export to Excel"), ""},
-          {"actionExport_Hotkey_to", QT_TRANSLATE_NOOP("MainWindow", "Export Hotkey to ..."), ""},
-          {"", "", ""},
-          {"actionChoose_Parameter", QT_TRANSLATE_NOOP("MainWindow", "Choose Parameter"), ""},
-          {"", "", ""},
-          {"actionExit", QT_TRANSLATE_NOOP("MainWindow", "Exit"), "Ctrl+Q"}}},
-        {QT_TRANSLATE_NOOP("MainWindow", "PLU Edit"),
-         {{"actionUndo", QT_TRANSLATE_NOOP("MainWindow", "Undo"), "Ctrl+Z"},
-          {"actionRedo", QT_TRANSLATE_NOOP("MainWindow", "Redo"), "Ctrl+Y"},
-          {"", "", ""},
-          {"actionCut", QT_TRANSLATE_NOOP("MainWindow", "Cut"), "Ctrl+X"},
-          {"actionCopy", QT_TRANSLATE_NOOP("MainWindow", "Copy"), "Ctrl+C"},
-          {"actionPaste", QT_TRANSLATE_NOOP("MainWindow", "Paste"), "Ctrl+V"},
-          {"actionMove_to", QT_TRANSLATE_NOOP("MainWindow", "Move to"), ""},
-          {"", "", ""},
-          {"actionInsert", QT_TRANSLATE_NOOP("MainWindow", "Insert"), ""},
-          {"actionDelete", QT_TRANSLATE_NOOP("MainWindow", "Delete"), "Ctrl+Del"},
-          {"", "", ""},
-          {"actionSort_by_Name", QT_TRANSLATE_NOOP("MainWindow", "Sort by Name"), ""},
-          {"actionSort_by_LF_Code", QT_TRANSLATE_NOOP("MainWindow", "Sort by LF Code"), ""},
-          {"actionSort_by_Code", QT_TRANSLATE_NOOP("MainWindow", "Sort by Code"), ""},
-          {"", "", ""},
-          {"actionHotkey_editing", QT_TRANSLATE_NOOP("MainWindow", "Hotkey editing"), ""},
-          {"actionDiscount_schedule", QT_TRANSLATE_NOOP("MainWindow", "Discount schedule"), ""},
-          {"actionNutrition_elements_set", QT_TRANSLATE_NOOP("MainWindow", "Nutrition elements set"), ""}}},
-        {QT_TRANSLATE_NOOP("MainWindow", "PLU Selection"),
-         {{"actionSelect_entire_row", QT_TRANSLATE_NOOP("MainWindow", "Select entire row"), ""},
-          {"actionSelect_block_column", QT_TRANSLATE_NOOP("MainWindow", "Select block, column"), ""},
-          {"actionSelect_All", QT_TRANSLATE_NOOP("MainWindow", "Select All"), ""},
-          {"", "", ""},
-          {"actionFill", QT_TRANSLATE_NOOP("MainWindow", "Fill"), ""},
-          {"actionClear", QT_TRANSLATE_NOOP("MainWindow", "Clear"), "Del"},
-          {"", "", ""},
-          {"actionGenerate_hotkey", QT_TRANSLATE_NOOP("MainWindow", "Generate hotkey"), ""},
-          {"actionGenerate_LF_Code", QT_TRANSLATE_NOOP("MainWindow", "Generate LF Code"), ""},
-          {"actionGenerate_Code", QT_TRANSLATE_NOOP("MainWindow", "Generate Code"), ""},
-          {"actionGenerate_Message_ID", QT_TRANSLATE_NOOP("MainWindow", "Generate Message ID"), ""}}},
-        {QT_TRANSLATE_NOOP("MainWindow", "Info"),
-         {{"actionAdvertising_slogan", QT_TRANSLATE_NOOP("MainWindow", "Advertising slogan"), ""},
-          {"actionMessage_editing", QT_TRANSLATE_NOOP("MainWindow", "Message editing"), ""},
-          {"", "", ""},
-          {"actionPackage_type_setting", QT_TRANSLATE_NOOP("MainWindow", "Package type setting"), ""}}},
-        {QT_TRANSLATE_NOOP("MainWindow", "Communication"),
-         {{"actionDownload_PLU", QT_TRANSLATE_NOOP("MainWindow", "Download PLU"), ""},
-          {"actionUpdate_PLU", QT_TRANSLATE_NOOP("MainWindow", "Update PLU"), ""},
-          {"actionUpload_PLU", QT_TRANSLATE_NOOP("MainWindow", "Upload PLU"), ""}}},
-        {QT_TRANSLATE_NOOP("MainWindow", "Help"), {{"actionAbout", QT_TRANSLATE_NOOP("MainWindow", "About"), ""}}},
-    };
-    return menus;
-}
-
-// Toolbar-only and form-only actions.
-const ActionDef kExtraActions[] = {
-    {"actionDownloadADInfo", QT_TRANSLATE_NOOP("MainWindow", "DownloadADInfo"), ""},
-    {"actionFont", QT_TRANSLATE_NOOP("MainWindow", "Font"), ""},
-    {"actionPreview_Hotkey_Card", QT_TRANSLATE_NOOP("MainWindow", "Preview Hotkey Card"), ""},
-    {"actionImport_from_TXP_file", QT_TRANSLATE_NOOP("MainWindow", "Import from TXP file"), ""},
-};
-
-const char *const kIconFiles[][2] = {
-    {"actionNew", "new.png"},
-    {"actionOpen", "open.png"},
-    {"actionSave", "save.png"},
-    {"actionAdvertising_slogan", "advertising.png"},
-    {"actionMessage_editing", "message.png"},
-    {"actionDiscount_schedule", "schedule.png"},
-    {"actionHotkey_editing", "hotkey.png"},
-    {"actionDownloadADInfo", "download_ad.png"},
-    {"actionDownload_PLU", "download.png"},
-    {"actionUpload_PLU", "upload.png"},
-    {"actionUpdate_PLU", "update.png"},
-};
-
 // The weight-unit menu's entries in code order, with the slot each one calls.
 const char *const kUnitTexts[WeightUnits::Count] = {
     QT_TRANSLATE_NOOP("MainWindow", "50g"),     QT_TRANSLATE_NOOP("MainWindow", "g"),
@@ -160,26 +67,21 @@ const MenuSlot kPackageSlots[PackageTypes::Count] = {
     &MainWindow::a_BothFixed_Clicked, &MainWindow::a_QRCode_Clicked,      &MainWindow::a_PT_Clicked,
 };
 
-QString imagePath(const QString &file)
-{
-    const QString local = QStringLiteral("./Images/") + file;
-    if (QFileInfo::exists(local))
-        return local;
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/Images/") + file;
-}
 } // namespace
 
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent), m_document(new PluDocument(this)), m_table(new QTableView(this)),
       m_editor(new PluEditCommands(m_document, m_table, this, this)),
-      m_transferTarget(new TransferTarget(m_document, this))
+      m_transferTarget(new TransferTarget(m_document, this)), m_comm(new CommController(this, m_transferTarget, this)),
+      m_editors(new EditorsController(this, this)), m_io(new IoController(this, this)),
+      m_hotkey(new HotkeyController(this, this))
 {
     PackageTypes::retranslate();
     // Progress from records arriving during a transfer is announced as the window's own.
     connect(m_transferTarget, &TransferTarget::updateTotalPackage, this, &MainWindow::updateTotalPackage);
     connect(m_transferTarget, &TransferTarget::updateCurPackage, this, &MainWindow::updateCurPackage);
     resize(1024, 768);
-    setWindowIcon(QIcon(imagePath(QStringLiteral("PLUBtn.bmp"))));
+    setWindowIcon(QIcon(MainMenus::imagePath(QStringLiteral("PLUBtn.bmp"))));
     auto *central = new QWidget(this);
     auto *layout = new QGridLayout(central);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -209,6 +111,8 @@ MainWindow::MainWindow(QWidget *parent)
     connect(m_table, &QTableView::activated, this, &MainWindow::onTableView_activated);
     connect(m_table, &QTableView::doubleClicked, this, &MainWindow::on_TABLEVW_SHOW_doubleClicked);
     connect(m_document, &PluDocument::currentFileChanged, this, &MainWindow::updateTitle);
+    connect(m_comm, &CommController::clearTable, this, &MainWindow::onClearTable);
+    connect(m_editors, &EditorsController::updateBarcodeTypeReq, this, &MainWindow::on_UpdateBarcodeType);
 
     m_document->setModified(false);
     PluColumns::setSharedCaptions(PluColumns::captions());
@@ -216,6 +120,7 @@ MainWindow::MainWindow(QWidget *parent)
     if (ZQConfig *config = ZQConfig::instance())
         loadFile(config->value(ZQConfig::PluFileName).toString());
     s_instance = this;
+    m_editors->start();
 }
 
 MainWindow::~MainWindow()
@@ -241,49 +146,73 @@ QAction *MainWindow::action(const QString &objectName) const
 
 void MainWindow::buildActions()
 {
-    for (const MenuDef &menuDef : menuTable()) {
-        QMenu *menu = menuBar()->addMenu(tr(menuDef.title));
-        menu->setObjectName(QStringLiteral("menu") + QString::fromLatin1(menuDef.title).remove(QLatin1Char(' ')));
-        for (const ActionDef &def : menuDef.actions) {
-            if (!*def.name) {
-                menu->addSeparator();
-                continue;
-            }
-            auto *a = new QAction(tr(def.text), this);
-            a->setObjectName(QString::fromLatin1(def.name));
-            if (*def.shortcut)
-                a->setShortcut(QKeySequence(QString::fromLatin1(def.shortcut)));
-            // Placed here until the feature behind it is connected below.
-            a->setEnabled(false);
-            menu->addAction(a);
-        }
-    }
-    for (const ActionDef &def : kExtraActions) {
-        auto *a = new QAction(tr(def.text), this);
-        a->setObjectName(QString::fromLatin1(def.name));
-        a->setEnabled(false);
-    }
-    action(QStringLiteral("actionDownloadADInfo"))->setToolTip(tr("Download AD Infomation"));
-    for (const auto &icon : kIconFiles)
-        action(QString::fromLatin1(icon[0]))->setIcon(QIcon(imagePath(QString::fromLatin1(icon[1]))));
-
-    auto hook = [this](const char *name, void (MainWindow::*slot)()) {
-        QAction *a = action(QString::fromLatin1(name));
-        a->setEnabled(true);
-        connect(a, &QAction::triggered, this, slot);
+    MainMenus::build(this);
+    using Slot = void (MainWindow::*)();
+    struct Hook
+    {
+        const char *name;
+        Slot slot;
     };
-    hook("actionNew", &MainWindow::on_actionNew_triggered);
-    hook("actionOpen", &MainWindow::on_actionOpen_triggered);
-    hook("actionSave", &MainWindow::on_actionSave_triggered);
-    hook("actionSave_As", &MainWindow::on_actionSave_As_triggered);
-    hook("actionExit", &MainWindow::on_actionExit_triggered);
-    hook("actionAbout", &MainWindow::on_actionAbout_triggered);
-    hook("actionSelect_entire_row", &MainWindow::on_actionSelect_entire_row_triggered);
-    hook("actionSelect_block_column", &MainWindow::on_actionSelect_block_column_triggered);
-    hook("actionSelect_All", &MainWindow::on_actionSelect_All_triggered);
+    // Actions of the window itself: connected and enabled here.
+    static const Hook own[] = {
+        {"actionNew", &MainWindow::on_actionNew_triggered},
+        {"actionOpen", &MainWindow::on_actionOpen_triggered},
+        {"actionSave", &MainWindow::on_actionSave_triggered},
+        {"actionSave_As", &MainWindow::on_actionSave_As_triggered},
+        {"actionExit", &MainWindow::on_actionExit_triggered},
+        {"actionAbout", &MainWindow::on_actionAbout_triggered},
+        {"actionSelect_entire_row", &MainWindow::on_actionSelect_entire_row_triggered},
+        {"actionSelect_block_column", &MainWindow::on_actionSelect_block_column_triggered},
+        {"actionSelect_All", &MainWindow::on_actionSelect_All_triggered},
+        {"actionUndo", &MainWindow::on_actionUndo_triggered},
+        {"actionRedo", &MainWindow::on_actionRedo_triggered},
+        {"actionCut", &MainWindow::on_actionCut_triggered},
+        {"actionCopy", &MainWindow::on_actionCopy_triggered},
+        {"actionPaste", &MainWindow::on_actionPaste_triggered},
+        {"actionMove_to", &MainWindow::on_actionMove_to_triggered},
+        {"actionInsert", &MainWindow::on_actionInsert_triggered},
+        {"actionDelete", &MainWindow::on_actionDelete_triggered},
+        {"actionSort_by_Name", &MainWindow::on_actionSort_by_Name_triggered},
+        {"actionSort_by_LF_Code", &MainWindow::on_actionSort_by_LF_Code_triggered},
+        {"actionSort_by_Code", &MainWindow::on_actionSort_by_Code_triggered},
+        {"actionGenerate_hotkey", &MainWindow::on_actionGenerate_hotkey_triggered},
+        {"actionGenerate_LF_Code", &MainWindow::on_actionGenerate_LF_Code_triggered},
+        {"actionGenerate_Code", &MainWindow::on_actionGenerate_Code_triggered},
+        {"actionGenerate_Message_ID", &MainWindow::on_actionGenerate_Message_ID_triggered},
+        {"actionFill", &MainWindow::on_actionFill_triggered},
+        {"actionClear", &MainWindow::on_actionClear_triggered},
+        {"actionDownload_PLU", &MainWindow::on_actionDownload_PLU_triggered},
+        {"actionUpdate_PLU", &MainWindow::on_actionUpdate_PLU_triggered},
+        {"actionUpload_PLU", &MainWindow::on_actionUpload_PLU_triggered},
+        {"actionDownloadADInfo", &MainWindow::on_actionDownloadADInfo_triggered},
+    };
+    // Actions of the feature controllers: connected here, enabled by the controller that serves them.
+    static const Hook features[] = {
+        {"actionImport_PLU_from_Excel", &MainWindow::on_actionImport_PLU_from_Excel_triggered},
+        {"actionCustom_import", &MainWindow::on_actionCustom_import_triggered},
+        {"actionExport_to_Excel", &MainWindow::on_actionExport_to_Excel_triggered},
+        {"actionExport_Hotkey_to", &MainWindow::on_actionExport_Hotkey_to_triggered},
+        {"actionChoose_Parameter", &MainWindow::on_actionChoose_Parameter_triggered},
+        {"actionHotkey_editing", &MainWindow::on_actionHotkey_editing_triggered},
+        {"actionDiscount_schedule", &MainWindow::on_actionDiscount_schedule_triggered},
+        {"actionNutrition_elements_set", &MainWindow::on_actionNutrition_elements_set_triggered},
+        {"actionAdvertising_slogan", &MainWindow::on_actionAdvertising_slogan_triggered},
+        {"actionMessage_editing", &MainWindow::on_actionMessage_editing_triggered},
+        {"actionPackage_type_setting", &MainWindow::on_actionPackage_type_setting_triggered},
+    };
+    for (const Hook &hook : own) {
+        QAction *a = action(QString::fromLatin1(hook.name));
+        a->setEnabled(true);
+        connect(a, &QAction::triggered, this, hook.slot);
+    }
+    for (const Hook &hook : features)
+        connect(action(QString::fromLatin1(hook.name)), &QAction::triggered, this, hook.slot);
+    for (const Language::Choice &choice : Language::choices()) {
+        const QString code = choice.code;
+        connect(action(QStringLiteral("actionLanguage_") + code), &QAction::triggered, this,
+                [this, code] { onLanguageChosen(code); });
+    }
 
-    hook("actionUndo", &MainWindow::on_actionUndo_triggered);
-    hook("actionRedo", &MainWindow::on_actionRedo_triggered);
     action(QStringLiteral("actionRedo"))
         ->setShortcuts({QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))});
     QUndoStack *undo = m_editor->undoStack();
@@ -293,25 +222,6 @@ void MainWindow::buildActions()
         a->setEnabled(isUndo ? undo->canUndo() : undo->canRedo());
         connect(undo, isUndo ? &QUndoStack::canUndoChanged : &QUndoStack::canRedoChanged, a, &QAction::setEnabled);
     }
-    hook("actionCut", &MainWindow::on_actionCut_triggered);
-    hook("actionCopy", &MainWindow::on_actionCopy_triggered);
-    hook("actionPaste", &MainWindow::on_actionPaste_triggered);
-    hook("actionMove_to", &MainWindow::on_actionMove_to_triggered);
-    hook("actionInsert", &MainWindow::on_actionInsert_triggered);
-    hook("actionDelete", &MainWindow::on_actionDelete_triggered);
-    hook("actionSort_by_Name", &MainWindow::on_actionSort_by_Name_triggered);
-    hook("actionSort_by_LF_Code", &MainWindow::on_actionSort_by_LF_Code_triggered);
-    hook("actionSort_by_Code", &MainWindow::on_actionSort_by_Code_triggered);
-    hook("actionGenerate_hotkey", &MainWindow::on_actionGenerate_hotkey_triggered);
-    hook("actionGenerate_LF_Code", &MainWindow::on_actionGenerate_LF_Code_triggered);
-    hook("actionGenerate_Code", &MainWindow::on_actionGenerate_Code_triggered);
-    hook("actionGenerate_Message_ID", &MainWindow::on_actionGenerate_Message_ID_triggered);
-    hook("actionFill", &MainWindow::on_actionFill_triggered);
-    hook("actionClear", &MainWindow::on_actionClear_triggered);
-    hook("actionDownload_PLU", &MainWindow::on_actionDownload_PLU_triggered);
-    hook("actionUpdate_PLU", &MainWindow::on_actionUpdate_PLU_triggered);
-    hook("actionUpload_PLU", &MainWindow::on_actionUpload_PLU_triggered);
-    hook("actionDownloadADInfo", &MainWindow::on_actionDownloadADInfo_triggered);
 }
 
 void MainWindow::buildToolBar()
@@ -323,7 +233,6 @@ void MainWindow::buildToolBar()
     m_lineNoEdit = new QLineEdit(bar);
     m_lineNoEdit->setObjectName(QStringLiteral("lineNoEdit"));
     m_lineNoEdit->setValidator(new RangeIntValidator(1, PluColumns::RowCount, m_lineNoEdit));
-    m_lineNoEdit->setToolTip(tr("Line No"));
     m_lineNoEdit->setFixedSize(50, 22);
     bar->addWidget(m_lineNoEdit);
     connect(m_lineNoEdit, &QLineEdit::editingFinished, this, &MainWindow::onLineNoEditingFinished);
@@ -338,9 +247,8 @@ void MainWindow::buildToolBar()
 
     m_indexNameBox = new QComboBox(bar);
     m_indexNameBox->setObjectName(QStringLiteral("indexNameBox"));
-    m_indexNameBox->addItems({tr("HotKey"), tr("PluName"), tr("LF Code"), tr("Code")});
+    m_indexNameBox->addItems({QString(), QString(), QString(), QString()});
     m_indexNameBox->setFixedSize(70, 22);
-    m_indexNameBox->setToolTip(tr("Find"));
     bar->addWidget(m_indexNameBox);
     connect(m_indexNameBox, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
             &MainWindow::onIndexNameCurrentIndexChanged);
@@ -350,9 +258,50 @@ void MainWindow::buildToolBar()
     m_lookupBox->setEditable(true);
     m_lookupBox->setInsertPolicy(QComboBox::NoInsert);
     m_lookupBox->setFixedSize(150, 22);
-    m_lookupBox->setToolTip(tr("Find Content"));
     bar->addWidget(m_lookupBox);
     connect(m_lookupBox, &QComboBox::editTextChanged, this, &MainWindow::onLookupEditTextChanged);
+    retranslateToolBar();
+}
+
+void MainWindow::retranslateToolBar()
+{
+    m_lineNoEdit->setToolTip(tr("Line No"));
+    const QString items[] = {tr("HotKey"), tr("PluName"), tr("LF Code"), tr("Code")};
+    for (int i = 0; i < 4; ++i)
+        m_indexNameBox->setItemText(i, items[i]);
+    m_indexNameBox->setToolTip(tr("Find"));
+    m_lookupBox->setToolTip(tr("Find Content"));
+}
+
+void MainWindow::onLanguageChosen(const QString &code)
+{
+    if (ZQConfig *config = ZQConfig::instance())
+        config->setValue(ZQConfig::Language, code);
+    const QStringList before = PackageTypes::names();
+    if (!Language::install(code)) {
+        Prompt::warning(this, tr("Warning"), tr("The translation file for %1 is missing.").arg(code));
+        return;
+    }
+    // Package type cells hold the name in the language of the day; they follow the new one.
+    const QStringList after = PackageTypes::names();
+    PluTableModel::BulkUpdate bulk(model());
+    for (int row = 0; row < PluColumns::RowCount; ++row) {
+        const int code = before.indexOf(model()->text(row, PluColumns::PackageType));
+        if (code >= 0)
+            model()->setCell(row, PluColumns::PackageType, after.at(code));
+    }
+}
+
+void MainWindow::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        MainMenus::retranslate(this);
+        retranslateToolBar();
+        emit model()->headerDataChanged(Qt::Horizontal, 0, PluColumns::Count - 1);
+        if (m_table->currentIndex().isValid())
+            on_TABLEVW_SHOW_clicked(m_table->currentIndex());
+    }
+    QMainWindow::changeEvent(event);
 }
 
 void MainWindow::buildStatusBar()
@@ -449,14 +398,7 @@ void MainWindow::onClearTable()
 
 void MainWindow::startCommunication(int job)
 {
-    if (!m_commDialog) {
-        m_commDialog = new ZQCommunicationConfig(this);
-        connect(m_commDialog, &ZQCommunicationConfig::clearTable, this, &MainWindow::onClearTable);
-    }
-    m_commDialog->setJob(job);
-    m_commDialog->setTarget(m_transferTarget);
-    if (m_commDialog->exec() == QDialog::Accepted)
-        Prompt::information(this, tr("Info"), tr("Communication End"));
+    m_comm->startCommunication(job);
 }
 
 void MainWindow::on_actionDownload_PLU_triggered()
@@ -670,94 +612,10 @@ void MainWindow::convertRowUnit(int row, const QString &oldUnit, const QString &
     m_editor->convertRowUnit(row, oldUnit, newUnit);
 }
 
-void MainWindow::on_actionUndo_triggered()
-{
-    m_editor->undoStack()->undo();
-}
-
-void MainWindow::on_actionRedo_triggered()
-{
-    m_editor->undoStack()->redo();
-}
-
-void MainWindow::on_actionCut_triggered()
-{
-    m_editor->cut();
-}
-
-void MainWindow::on_actionCopy_triggered()
-{
-    m_editor->copy();
-}
-
-void MainWindow::on_actionPaste_triggered()
-{
-    m_editor->paste();
-}
-
-void MainWindow::on_actionMove_to_triggered()
-{
-    m_editor->moveTo();
-}
-
-void MainWindow::on_actionInsert_triggered()
-{
-    m_editor->insertRow();
-}
-
-void MainWindow::on_actionDelete_triggered()
-{
-    m_editor->deleteRows();
-}
-
-void MainWindow::on_actionSort_by_Name_triggered()
-{
-    m_editor->sortBy(PluColumns::PluName);
-}
-
-void MainWindow::on_actionSort_by_LF_Code_triggered()
-{
-    m_editor->sortBy(PluColumns::LFCode);
-}
-
-void MainWindow::on_actionSort_by_Code_triggered()
-{
-    m_editor->sortBy(PluColumns::Code);
-}
-
-void MainWindow::on_actionGenerate_hotkey_triggered()
-{
-    m_editor->generateHotkeys();
-}
-
-void MainWindow::on_actionGenerate_LF_Code_triggered()
-{
-    m_editor->generateLfCodes();
-}
-
-void MainWindow::on_actionGenerate_Code_triggered()
-{
-    m_editor->generateCodes();
-}
-
-void MainWindow::on_actionGenerate_Message_ID_triggered()
-{
-    m_editor->generateMessageIds();
-}
-
-void MainWindow::on_actionFill_triggered()
-{
-    m_editor->fill();
-}
-
-void MainWindow::on_actionClear_triggered()
-{
-    m_editor->clear();
-}
-
 void MainWindow::on_TABLEVW_SHOW_doubleClicked(const QModelIndex &index)
 {
-    switch (m_editor->doubleClicked(index)) {
+    const PluEditCommands::Choice choice = m_editor->doubleClicked(index);
+    switch (choice) {
     case PluEditCommands::Choice::UnitMenu:
         showUnitMenu();
         break;
@@ -765,6 +623,9 @@ void MainWindow::on_TABLEVW_SHOW_doubleClicked(const QModelIndex &index)
         showPackageMenu();
         break;
     case PluEditCommands::Choice::None:
+        break;
+    default:
+        m_editors->openCell(choice, index);
         break;
     }
 }
@@ -811,99 +672,4 @@ void MainWindow::showPackageMenu()
             m_packageMenu->addSeparator();
     }
     m_packageMenu->popup(QCursor::pos());
-}
-
-void MainWindow::a_50g_Clicked()
-{
-    m_editor->chooseUnit(0);
-}
-
-void MainWindow::a_g_Clicked()
-{
-    m_editor->chooseUnit(1);
-}
-
-void MainWindow::a_10g_Clicked()
-{
-    m_editor->chooseUnit(2);
-}
-
-void MainWindow::a_100g_Clicked()
-{
-    m_editor->chooseUnit(3);
-}
-
-void MainWindow::a_kg_Clicked()
-{
-    m_editor->chooseUnit(4);
-}
-
-void MainWindow::a_oz_Clicked()
-{
-    m_editor->chooseUnit(5);
-}
-
-void MainWindow::a_lb_Clicked()
-{
-    m_editor->chooseUnit(6);
-}
-
-void MainWindow::a_500g_Clicked()
-{
-    m_editor->chooseUnit(7);
-}
-
-void MainWindow::a_600g_Clicked()
-{
-    m_editor->chooseUnit(8);
-}
-
-void MainWindow::a_pcs_g_Clicked()
-{
-    m_editor->chooseUnit(9);
-}
-
-void MainWindow::a_pcs_kg_Clicked()
-{
-    m_editor->chooseUnit(10);
-}
-
-void MainWindow::a_pcs_oz_Clicked()
-{
-    m_editor->chooseUnit(11);
-}
-
-void MainWindow::a_pcs_LB_Clicked()
-{
-    m_editor->chooseUnit(12);
-}
-
-void MainWindow::a_Normal_Clicked()
-{
-    m_editor->choosePackageType(0);
-}
-
-void MainWindow::a_FixedWeight_Clicked()
-{
-    m_editor->choosePackageType(1);
-}
-
-void MainWindow::a_FixedPrice_Clicked()
-{
-    m_editor->choosePackageType(2);
-}
-
-void MainWindow::a_BothFixed_Clicked()
-{
-    m_editor->choosePackageType(3);
-}
-
-void MainWindow::a_QRCode_Clicked()
-{
-    m_editor->choosePackageType(4);
-}
-
-void MainWindow::a_PT_Clicked()
-{
-    m_editor->choosePackageType(5);
 }

@@ -547,16 +547,20 @@ PluEditCommands::Choice PluEditCommands::doubleClicked(const QModelIndex &index)
     switch (index.column()) {
     case C::BarCode:
         m_barcodeRow = index.row();
-        return Choice::None;
-    // Their dialogs are not part of the grid editing; until one is there, a double click
-    // changes nothing and does not mark the document.
+        return Choice::Barcode;
+    // Their pickers write the cell through the model, which marks the document when a choice
+    // is made; a cancelled picker changes nothing.
     case C::Department:
+        return Choice::Department;
     case C::Message1:
     case C::Message2:
+        return Choice::Message;
     case C::Label:
+        return Choice::Label;
     case C::Rebate:
+        return Choice::Schedule;
     case C::Nutrition:
-        return Choice::None;
+        return Choice::Nutrition;
     case C::WeightUnit:
         m_choiceCell = index;
         m_document->setModified(true);

@@ -27,7 +27,14 @@ public:
     {
         None,
         UnitMenu,
-        PackageMenu
+        PackageMenu,
+        // The side data pickers, opened by the editors' controller.
+        Barcode,
+        Department,
+        Message,
+        Label,
+        Schedule,
+        Nutrition
     };
 
     PluEditCommands(PluDocument *document, QTableView *view, QWidget *dialogParent, QObject *parent = nullptr);

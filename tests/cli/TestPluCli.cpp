@@ -91,6 +91,8 @@ private slots:
     void failedFetchWritesNothing();
     void updateKeepsPlusTheScaleHad();
     void badRowSendsNothing();
+    void newPlusTakeTheOldMessagesAway();
+    void timeoutOptionLeavesTheSettingsAlone();
     void convertWritesTheFileSet_data();
     void convertWritesTheFileSet();
     void badArguments_data();
@@ -120,7 +122,8 @@ void TestPluCli::sendEveryPartThenFetchBack()
     QStringList addresses;
     for (int i = 0; i < scaleCount; ++i) {
         QVERIFY(serial ? sims[i].startSerial() : sims[i].startTcp());
-        addresses << QString::fromLocal8Bit(sims[i].link());
+        // A serial scale by the name the port list shows ("pts/3"), as an operator would type it.
+        addresses << QString::fromLocal8Bit(serial ? sims[i].portName() : sims[i].link());
     }
     // The first TCP scale is named without a port: the link library must take it from --config.
     QVariantMap values = settings();
@@ -137,6 +140,10 @@ void TestPluCli::sendEveryPartThenFetchBack()
              PluFileSet::LoadResult::Loaded);
     doc.messages().setMessageLines(0, {QStringLiteral("Keep cool"), QStringLiteral("Best before")});
     doc.messages().setMessageLines(3, {QString(), QStringLiteral("Line two of message 4")});
+    QStringList fullMessage; // 16 lines of 80 characters
+    for (int line = 0; line < 16; ++line)
+        fullMessage << QString(80, QLatin1Char('a' + line));
+    doc.messages().setMessageLines(5, fullMessage);
     SchedulePeriod early;
     early.hour = 8;
     early.minute = 30;
@@ -335,6 +342,56 @@ void TestPluCli::badRowSendsNothing()
     QCOMPARE(namesIn(back), QStringList({QStringLiteral("Apples"), QString(), QStringLiteral("Pears")}));
 }
 
+void TestPluCli::newPlusTakeTheOldMessagesAway()
+{
+    TestEnvironment env(settings());
+    ScaleSim sim;
+    QVERIFY(sim.startTcp());
+    const QStringList common{QStringLiteral("--scale"), tcpAddress(sim),           QStringLiteral("--config"),
+                             env.settingsPath(),        QStringLiteral("--parts"), QStringLiteral("plu,message")};
+    PluDocument doc;
+    QString error;
+    QCOMPARE(PluFileSet::load(&doc, dataPath(QStringLiteral("all-fields/input.txp")), &error),
+             PluFileSet::LoadResult::Loaded);
+    for (int m = 1; m <= 3; ++m)
+        doc.messages().setMessageLines(m, {QStringLiteral("Old message %1").arg(m)});
+    const QString old = env.path(QStringLiteral("old.txp"));
+    QVERIFY(saveSet(&doc, old));
+    QCOMPARE(runCli(QStringList{QStringLiteral("send"), old} + common).exitCode, 0);
+    // The new list has one message: the scale must not keep messages 2 and 3 of the old one.
+    doc.messages().clearMessages();
+    doc.messages().setMessageLines(1, {QStringLiteral("New message")});
+    const QString fresh = env.path(QStringLiteral("new.txp"));
+    QVERIFY(saveSet(&doc, fresh));
+    QCOMPARE(runCli(QStringList{QStringLiteral("send"), fresh} + common).exitCode, 0);
+
+    const QString back = env.path(QStringLiteral("back.txp"));
+    QCOMPARE(runCli({QStringLiteral("fetch"), QStringLiteral("--scale"), tcpAddress(sim), QStringLiteral("-o"), back,
+                     QStringLiteral("--config"), env.settingsPath()})
+                 .exitCode,
+             0);
+    QCOMPARE(TestEnvironment::readFile(env.path(QStringLiteral("back.Msg"))),
+             TestEnvironment::readFile(env.path(QStringLiteral("new.Msg"))));
+}
+
+void TestPluCli::timeoutOptionLeavesTheSettingsAlone()
+{
+    // The settings wait 30 s; a scale that never answers must give up after the one asked for.
+    TestEnvironment env({{QStringLiteral("Link/TimeoutMs"), 30000}});
+    ScaleSim silent;
+    QVERIFY(silent.startTcp({QStringLiteral("--silent-after"), QStringLiteral("0")}));
+    const QByteArray before = TestEnvironment::readFile(env.settingsPath());
+    QElapsedTimer t;
+    t.start();
+    const Result r = runCli({QStringLiteral("send"), dataPath(QStringLiteral("all-fields/input.txp")),
+                             QStringLiteral("--scale"), tcpAddress(silent), QStringLiteral("--timeout"),
+                             QStringLiteral("1"), QStringLiteral("--config"), env.settingsPath()});
+    QCOMPARE(r.exitCode, 1);
+    QCOMPARE(r.out.trimmed(), tcpAddress(silent) + QStringLiteral(": failed: Connect Fail"));
+    QVERIFY2(t.elapsed() < 15000, qPrintable(QString::number(t.elapsed())));
+    QCOMPARE(TestEnvironment::readFile(env.settingsPath()), before);
+}
+
 void TestPluCli::convertWritesTheFileSet_data()
 {
     QTest::addColumn<QString>("input");
@@ -376,7 +433,13 @@ void TestPluCli::badArguments_data()
     QTest::newRow("send two files") << QStringList{"send", txp, txp, "--scale", "127.0.0.1"} << 2
                                     << "send takes one file set";
     QTest::newRow("address out of range") << QStringList{"send", txp, "--scale", "192.168.1.256"} << 2
-                                          << "\"192.168.1.256\" is neither an IPv4 address nor a serial device path";
+                                          << "\"192.168.1.256\" is neither an IPv4 address nor a serial port";
+    QTest::newRow("host name") << QStringList{"send", txp, "--scale", "scale.local"} << 2
+                               << "neither an IPv4 address nor a serial port";
+    QTest::newRow("timeout zero") << QStringList{"send", txp, "--scale", "127.0.0.1", "--timeout", "0"} << 2
+                                  << "--timeout takes seconds from 0.1 to 600";
+    QTest::newRow("timeout not a number")
+        << QStringList{"send", txp, "--scale", "ttyUSB0", "--timeout", "soon"} << 2 << "--timeout takes seconds";
     QTest::newRow("port out of range") << QStringList{"send", txp, "--scale", "127.0.0.1:70000"} << 2
                                        << "not a valid IPv4 address and port";
     QTest::newRow("serial baud") << QStringList{"send", txp, "--scale", "/dev/ttyS0", "--baud", "1234"} << 2

@@ -6,6 +6,7 @@
 #include "comm/TransferSnapshot.h"
 #include "comm/TransferTarget.h"
 #include "core/AppPaths.h"
+#include "core/AtomicFile.h"
 #include "core/ZQConfig.h"
 #include "document/PluDocument.h"
 #include "document/PluFile.h"
@@ -13,7 +14,9 @@
 
 #include <QCommandLineParser>
 #include <QEventLoop>
+#include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
 #include <cstdio>
 #include <memory>
 
@@ -35,7 +38,7 @@ const char *const kDescription = QT_TRANSLATE_NOOP(
               "      Reads IN (.txp, .txu or .csv, with its side files) and writes the file set OUT.\n"
               "\n"
               "ADDR is an IPv4 address (TCP, port from the settings file), a.b.c.d:port, or a serial\n"
-              "device path such as /dev/ttyUSB0 or COM3 (at --baud).\n"
+              "port as the system lists it (ttyUSB0, COM3) or its device path (/dev/ttyUSB0), at --baud.\n"
               "\n"
               "stdout: one line per scale, \"ADDR: ok\" or \"ADDR: failed: REASON\".\n"
               "stderr: progress, one line per status or packet count, prefixed with the scale.\n"
@@ -104,8 +107,12 @@ bool PluCli::parse(const QStringList &arguments, Options *options, QString *erro
                                     tr("The settings file (code page, price decimals, link port and "
                                        "time-out); default SYSTEM.CFG in the program's data folder."),
                                     tr("FILE"));
+    const QCommandLineOption timeout(optionName("timeout"),
+                                     tr("How long to wait for each answer of a scale (0.1 to 600; default "
+                                        "from the settings file, else 3)."),
+                                     tr("SECONDS"));
     const QCommandLineOption quiet({QStringLiteral("q"), QStringLiteral("quiet")}, tr("No progress on stderr."));
-    parser.addOptions({scale, update, parts, output, baud, config, quiet});
+    parser.addOptions({scale, update, parts, output, baud, config, timeout, quiet});
     parser.addPositionalArgument(QStringLiteral("command"), tr("send, fetch or convert."));
     parser.addPositionalArgument(QStringLiteral("files"), tr("The command's files."), tr("[FILE...]"));
 
@@ -133,6 +140,16 @@ bool PluCli::parse(const QStringList &arguments, Options *options, QString *erro
     options->output = parser.value(output);
     options->config = parser.value(config);
     options->quiet = parser.isSet(quiet);
+
+    if (parser.isSet(timeout)) {
+        bool ok = false;
+        const double seconds = parser.value(timeout).toDouble(&ok);
+        if (!ok || !(seconds >= 0.1 && seconds <= 600)) {
+            *error = tr("--timeout takes seconds from 0.1 to 600, not \"%1\"").arg(parser.value(timeout));
+            return false;
+        }
+        options->timeoutMs = qRound(seconds * 1000);
+    }
 
     bool baudOk = false;
     const int baudRate = parser.value(baud).toInt(&baudOk);
@@ -225,7 +242,25 @@ int PluCli::run(const QStringList &arguments)
     // reads its port and time-out from the same file.
     if (!options.config.isEmpty())
         AppPaths::setSettingsFileOverride(QFileInfo(options.config).absoluteFilePath());
+    // The link library reads its time-out from the settings file: --timeout goes into a copy,
+    // so that the user's file keeps its own.
+    QTemporaryDir scratch;
+    if (options.timeoutMs > 0) {
+        const QString copy = scratch.filePath(QStringLiteral("SYSTEM.CFG"));
+        QFile original(AppPaths::settingsFile());
+        const QByteArray bytes = original.open(QIODevice::ReadOnly) ? original.readAll() : QByteArray();
+        QString error;
+        if (!scratch.isValid() || !AtomicFile::write(copy, bytes, &error)) {
+            printErr(tr("plu-cli: cannot prepare the settings for --timeout: %1").arg(error));
+            return Failed;
+        }
+        AppPaths::setSettingsFileOverride(copy);
+    }
     ZQConfig config(AppPaths::settingsFile());
+    if (options.timeoutMs > 0) {
+        config.setValue(ZQConfig::LinkTimeoutMs, options.timeoutMs);
+        config.sync();
+    }
 
     if (options.command == QLatin1String("send"))
         return send(options);

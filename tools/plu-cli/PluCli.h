@@ -36,6 +36,7 @@ private:
         bool update = false;
         QString output;
         QString config;
+        int timeoutMs = 0; // 0: the settings file's
         bool quiet = false;
     };
 

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QObject>
+
+class EditorHost;
+class TransferTarget;
+class ZQCommunicationConfig;
+
+// The transfers of the Communication menu and of the side editors: the link settings dialog,
+// created on first use and kept, and the note when a job ended well.
+class CommController : public QObject
+{
+    Q_OBJECT
+public:
+    CommController(EditorHost *host, TransferTarget *target, QObject *parent = nullptr);
+
+    void startCommunication(int job);
+
+signals:
+    // Before a download from the scale, the table is emptied.
+    void clearTable();
+
+private:
+    // A problem the check before a send found, chosen in its list.
+    void showCell(int row, int column);
+
+    EditorHost *m_host;
+    TransferTarget *m_target;
+    ZQCommunicationConfig *m_dialog = nullptr;
+};
