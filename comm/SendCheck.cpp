@@ -25,13 +25,18 @@ public:
     // Read once: the settings they depend on do not change during a check.
     std::array<CellRule, C::Count> rules;
     std::array<QString, C::Count> ranges;
+    std::array<QString, C::Count> captions;
     QRegularExpression codePattern;
+    // A new row's unit and a cleared row's package type also name the defaults.
+    QString newRowUnit = C::newRowText(C::WeightUnit);
+    QStringList packageNames = PackageTypes::names() << C::clearText(C::PackageType);
 
     Checker()
     {
         for (int column = 0; column < C::Count; ++column) {
             rules[column] = PluLimits::columnRule(column);
             ranges[column] = rules[column].rangeText();
+            captions[column] = C::caption(column);
         }
         codePattern.setPattern(QRegularExpression::anchoredPattern(rules[C::Code].pattern));
     }
@@ -43,7 +48,7 @@ public:
 
     void add(int row, int column, const QString &value, const QString &rule, const QString &text)
     {
-        add(row, column, C::caption(column), value, rule, text);
+        add(row, column, captions[column], value, rule, text);
     }
 
     // A whole number within the column's rule, or a problem. An empty cell is sent as 0.
@@ -74,7 +79,7 @@ public:
         *value = text.isEmpty() ? 0 : text.toLongLong(&ok);
         if (!ok)
             add(row, column, text, range,
-                SendCheck::tr("%1 \"%2\" is not a whole number in %3").arg(C::caption(column), text, range));
+                SendCheck::tr("%1 \"%2\" is not a whole number in %3").arg(captions[column], text, range));
         return ok;
     }
 
@@ -85,59 +90,45 @@ public:
         if (ok && std::isfinite(*value))
             return true;
         add(row, column, text, range,
-            SendCheck::tr("%1 \"%2\" is not a number in %3").arg(C::caption(column), text, range));
+            SendCheck::tr("%1 \"%2\" is not a number in %3").arg(captions[column], text, range));
         return false;
     }
 
     void outside(int row, int column, const QString &text, const QString &range)
     {
-        add(row, column, text, range, SendCheck::tr("%1 %2 is outside %3").arg(C::caption(column), text, range));
+        add(row, column, text, range, SendCheck::tr("%1 %2 is outside %3").arg(captions[column], text, range));
     }
 
-    // Characters the code page has no bytes for, and texts longer than the scale keeps.
-    bool encodes(int row, int column, const QString &field, const QString &text, const QString &shown)
+    // A text as the code page carries it: every character must have bytes there, a name must keep
+    // to the editor's number of characters (maxChars 0: no limit), and the bytes must fit.
+    void textFits(int row, int column, const QString &field, const QString &text, const QString &shown, int maxChars,
+                  int maxBytes)
     {
         QTextCodec *codec = TextCodec::codec();
-        if (codec->canEncode(text))
-            return true;
-        QString missing;
-        for (const uint cp : text.toUcs4()) {
-            const QString one = QString::fromUcs4(&cp, 1);
-            if (!codec->canEncode(one) && !missing.contains(one))
-                missing += one;
-        }
+        // Without IgnoreHeader, a converter state makes the UTF-8 codec put a byte order mark first.
+        QTextCodec::ConverterState state(QTextCodec::IgnoreHeader);
+        const int bytes = codec->fromUnicode(text.constData(), text.size(), &state).size();
         const QString page = QString::fromLatin1(codec->name());
-        add(row, column, field, shown, SendCheck::tr("characters of %1").arg(page),
-            SendCheck::tr("%1 \"%2\" has characters that %3 cannot encode: %4").arg(field, shown, page, missing));
-        return false;
-    }
-
-    void fitsBytes(int row, int column, const QString &field, const QString &text, const QString &shown, int limit)
-    {
-        const int bytes = TextCodec::toLocal8(text).size();
-        if (bytes <= limit)
-            return;
-        const QString page = QString::fromLatin1(TextCodec::name());
-        add(row, column, field, shown, SendCheck::tr("at most %1 bytes in %2").arg(limit).arg(page),
-            SendCheck::tr("%1 \"%2\" takes %3 bytes in %4, more than %5")
-                .arg(field, shown)
-                .arg(bytes)
-                .arg(page)
-                .arg(limit));
-    }
-
-    void pluName(int row, const QString &text)
-    {
-        const QString field = C::caption(C::PluName);
-        if (!encodes(row, C::PluName, field, text, text))
-            return;
-        const int maxChars = rules[C::PluName].maxLength;
-        if (maxChars > 0 && text.size() > maxChars) {
-            add(row, C::PluName, text, SendCheck::tr("at most %1 characters").arg(maxChars),
-                SendCheck::tr("%1 \"%2\" is longer than %3 characters").arg(field, text).arg(maxChars));
-            return;
+        if (state.invalidChars > 0) {
+            QString missing;
+            for (const uint cp : text.toUcs4()) {
+                const QString one = QString::fromUcs4(&cp, 1);
+                if (!codec->canEncode(one) && !missing.contains(one))
+                    missing += one;
+            }
+            add(row, column, field, shown, SendCheck::tr("characters of %1").arg(page),
+                SendCheck::tr("%1 \"%2\" has characters that %3 cannot encode: %4").arg(field, shown, page, missing));
+        } else if (maxChars > 0 && text.size() > maxChars) {
+            add(row, column, field, shown, SendCheck::tr("at most %1 characters").arg(maxChars),
+                SendCheck::tr("%1 \"%2\" is longer than %3 characters").arg(field, shown).arg(maxChars));
+        } else if (bytes > maxBytes) {
+            add(row, column, field, shown, SendCheck::tr("at most %1 bytes in %2").arg(maxBytes).arg(page),
+                SendCheck::tr("%1 \"%2\" takes %3 bytes in %4, more than %5")
+                    .arg(field, shown)
+                    .arg(bytes)
+                    .arg(page)
+                    .arg(maxBytes));
         }
-        fitsBytes(row, C::PluName, field, text, text, PluLimits::PluNameBytes);
     }
 
     void code(int row, const QString &text)
@@ -145,7 +136,7 @@ public:
         if (codePattern.match(text).hasMatch())
             return;
         const QString rule = SendCheck::tr("at most %1 digits").arg(PluLimits::CodeDigits);
-        add(row, C::Code, text, rule, SendCheck::tr("%1 \"%2\" is not %3").arg(C::caption(C::Code), text, rule));
+        add(row, C::Code, text, rule, SendCheck::tr("%1 \"%2\" is not %3").arg(captions[C::Code], text, rule));
     }
 
     // A chosen cell whose text names nothing in its list: the record would carry the default.
@@ -154,7 +145,7 @@ public:
         if (!known)
             add(row, column, text, rule,
                 SendCheck::tr("%1 \"%2\" is not %3; it would be sent as \"%4\"")
-                    .arg(C::caption(column), text, rule, sentAs));
+                    .arg(captions[column], text, rule, sentAs));
     }
 
     // The first row of each value; a later row with the same non-zero value is reported.
@@ -168,7 +159,7 @@ public:
             return;
         }
         add(row, column, text, SendCheck::tr("unique"),
-            SendCheck::tr("%1 %2 is also in row %3").arg(C::caption(column), text).arg(*it + 1));
+            SendCheck::tr("%1 %2 is also in row %3").arg(captions[column], text).arg(*it + 1));
     }
 };
 
@@ -182,7 +173,9 @@ void checkPluRow(Checker &c, int row, const PluTableModel::Row &cells, QHash<qin
     auto text = [&cells](int column) { return cellText(cells[column]); };
     qint64 n = 0;
     double d = 0;
-    c.pluName(row, cells[C::PluName].toString());
+    const QString name = cells[C::PluName].toString();
+    c.textFits(row, C::PluName, c.captions[C::PluName], name, name, c.rules[C::PluName].maxLength,
+               PluLimits::PluNameBytes);
     if (c.integer(row, C::LFCode, text(C::LFCode), &n))
         c.unique(row, C::LFCode, text(C::LFCode), n, lfCodes);
     c.code(row, text(C::Code));
@@ -197,7 +190,7 @@ void checkPluRow(Checker &c, int row, const PluTableModel::Row &cells, QHash<qin
     }
 
     const QString unit = cells[C::WeightUnit].toString();
-    const bool unitKnown = WeightUnits::find(unit) >= 0 || unit == C::newRowText(C::WeightUnit);
+    const bool unitKnown = WeightUnits::find(unit) >= 0 || unit == c.newRowUnit;
     c.chosenName(row, C::WeightUnit, unit, unitKnown, SendCheck::tr("a weight unit"), unitName(unitCode(unit)));
     for (int column : {C::QtyUnit, C::Department})
         c.integer(row, column, text(column), &n);
@@ -205,7 +198,7 @@ void checkPluRow(Checker &c, int row, const PluTableModel::Row &cells, QHash<qin
     c.integer(row, C::ShelfTime, text(C::ShelfTime), &n);
 
     const QString package = cells[C::PackageType].toString();
-    const bool packageKnown = PackageTypes::names().contains(package) || package == C::clearText(C::PackageType);
+    const bool packageKnown = c.packageNames.contains(package);
     c.chosenName(row, C::PackageType, package, packageKnown, SendCheck::tr("a package type"), PackageTypes::name(0));
 
     const QString weight = text(C::PackageWeight);
@@ -214,7 +207,7 @@ void checkPluRow(Checker &c, int row, const PluTableModel::Row &cells, QHash<qin
         const QString range = PluLimits::packageWeightRange(unitInRecord);
         c.add(row, C::PackageWeight, weight, range,
               SendCheck::tr("%1 %2 is outside %3 for %4")
-                  .arg(C::caption(C::PackageWeight), weight, range, unitName(unitInRecord)));
+                  .arg(c.captions[C::PackageWeight], weight, range, unitName(unitInRecord)));
     }
     for (int column : {C::Tolerance, C::Message1, C::Message2})
         c.integer(row, column, text(column), &n);
@@ -229,8 +222,7 @@ void checkAdvertising(Checker &c, const QString &field, const QString &text)
 {
     // The tail's lines are joined by CR LF; one line reads better in a list.
     const QString shown = QString(text).replace(QStringLiteral("\r\n"), QStringLiteral(" / "));
-    if (c.encodes(-1, -1, field, text, shown))
-        c.fitsBytes(-1, -1, field, text, shown, PluLimits::AdvertisingBytes);
+    c.textFits(-1, -1, field, text, shown, 0, PluLimits::AdvertisingBytes);
 }
 } // namespace
 
