@@ -78,6 +78,9 @@ void TestSendCheck::findsWhatWouldNotArrive_data()
         << QStringList{cell(0, C::PackageWeight, "15.5"), cell(1, C::WeightUnit, "g"),
                        cell(1, C::PackageWeight, "15.5")}
         << QStringList{"row 1: Package Weight 15.5 is outside 0~15.00 for kg"};
+    QTest::newRow("package weight past every unit, named once")
+        << none << down << "plu" << QStringList{cell(0, C::PackageWeight, "1000000")}
+        << QStringList{"row 1: Package Weight 1000000 is outside 0~999999"};
     QTest::newRow("unknown unit") << none << down << "plu" << QStringList{cell(0, C::WeightUnit, "KG")}
                                   << QStringList{"row 1: Weight unit \"KG\" is not a weight unit; it would be sent as "
                                                  "\"kg\""};
