@@ -6,6 +6,9 @@
 #include "document/PluTableModel.h"
 
 #include <QProcess>
+#include <QTextCodec>
+#include <cerrno>
+#include <cstring>
 
 using C = PluColumns;
 using linktest::ScaleSim;
@@ -97,6 +100,8 @@ private slots:
     void convertWritesTheFileSet();
     void badArguments_data();
     void badArguments();
+    void refusedFilesOneLine_data();
+    void refusedFilesOneLine();
 
 private:
     // A settings file for plu-cli and for this process's own loads and saves.
@@ -486,6 +491,65 @@ void TestPluCli::badArguments()
     QVERIFY2(err.contains(message), qPrintable(err));
     QCOMPARE(p.readAllStandardOutput(), QByteArray()); // no scale was talked to
     QVERIFY(!QFile::exists(env.path(QStringLiteral("x.txp"))));
+}
+
+void TestPluCli::refusedFilesOneLine_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("codePage");
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<int>("sizeLimit"); // in blocks of the shell's ulimit -f; 0: none
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("message"); // OUT stands for the output path
+    const QByteArray fixture = TestEnvironment::readFile(dataPath(QStringLiteral("all-fields/input.txp")));
+    QByteArray random(4096, '\0');
+    for (int i = 0; i < random.size(); ++i)
+        random[i] = char((i * 2654435761u) >> 13);
+    QByteArray big;
+    for (int i = 0; i < 300; ++i)
+        big += "0\tArticle " + QByteArray::number(i) + "\t" + QByteArray::number(i + 1) + "\r\n";
+    QTest::newRow("unknown code page") << "convert"
+                                       << "GKB" << fixture << 0 << 2
+                                       << "Unknown code page 'GKB' in SYSTEM.CFG; using " +
+                                              QString::fromLatin1(QTextCodec::codecForLocale()->name());
+    // Sent, these bytes would clear the scale and fill it with garbage.
+    QTest::newRow("random bytes") << "send"
+                                  << "" << random << 0 << 1 << "\"in.txp\" is not a PLU file: line 1 holds a NUL byte.";
+    QTest::newRow("file size limit") << "convert"
+                                     << "" << big << 4 << 1
+                                     << "Cannot write \"OUT\": " + QString::fromLocal8Bit(std::strerror(EFBIG));
+}
+
+void TestPluCli::refusedFilesOneLine()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, codePage);
+    QFETCH(QByteArray, input);
+    QFETCH(int, sizeLimit);
+    QFETCH(int, exitCode);
+    QFETCH(QString, message);
+    TestEnvironment env(settings(codePage));
+    const QString in = env.path(QStringLiteral("in.txp"));
+    const QString out = env.path(QStringLiteral("out.txp"));
+    QVERIFY(TestEnvironment::writeFile(in, input));
+    QStringList args{command, in};
+    args << (command == QLatin1String("send") ? QStringList{QStringLiteral("--scale"), QStringLiteral("127.0.0.1:1")}
+                                              : QStringList{out});
+    args << QStringLiteral("--config") << env.settingsPath();
+    // The limit makes the system cut a write short, as a disk that fills up does; the signal it
+    // would send stays ignored, so the write fails with its reason.
+    args.prepend(linktest::binDir() + QStringLiteral("/plu-cli"));
+    args.prepend(QStringLiteral("trap '' XFSZ; ulimit -f %1; exec \"$0\" \"$@\"")
+                     .arg(sizeLimit > 0 ? QString::number(sizeLimit) : QStringLiteral("unlimited")));
+    QProcess p;
+    p.start(QStringLiteral("sh"), QStringList{QStringLiteral("-c")} + args);
+    QVERIFY(p.waitForFinished(30000));
+    const QString err = QString::fromLocal8Bit(p.readAllStandardError());
+    QCOMPARE(p.exitCode(), exitCode);
+    QCOMPARE(err,
+             QStringLiteral("plu-cli: ") + QString(message).replace(QStringLiteral("OUT"), out) + QLatin1Char('\n'));
+    QCOMPARE(p.readAllStandardOutput(), QByteArray()); // no scale was talked to
+    QVERIFY(!QFile::exists(out));
 }
 
 QTEST_GUILESS_MAIN(TestPluCli)

@@ -61,6 +61,15 @@ void PluCli::printErr(const QString &line)
     std::fputs((line + QLatin1Char('\n')).toLocal8Bit().constData(), stderr);
 }
 
+void PluCli::printFileError(const QString &path, const QString &error)
+{
+    // Most messages name the file they are about (a side file, perhaps); the fixed ones do not.
+    if (error.contains(QFileInfo(path).fileName()))
+        printErr(tr("plu-cli: %1").arg(error));
+    else
+        printErr(tr("plu-cli: \"%1\": %2").arg(path, error));
+}
+
 bool PluCli::parseParts(const QString &text, DownloadSelection *parts, QString *error)
 {
     DownloadSelection s;
@@ -212,9 +221,9 @@ bool PluCli::parse(const QStringList &arguments, Options *options, QString *erro
     if (parser.isSet(parts) && !parseParts(parser.value(parts), &options->parts, error))
         return false;
     // The main file of a set is always written tab-separated; a .csv name would be read back
-    // as a comma-separated list.
+    // as a comma-separated list, and another suffix not at all.
     const QString written = isFetch ? options->output : isConvert ? positional.at(1) : QString();
-    if (!written.isEmpty() && PluFile::kindOf(written) == PluFile::Kind::CommaSeparated) {
+    if (!written.isEmpty() && PluFile::kindOf(written) != PluFile::Kind::TabSeparated) {
         *error = tr("\"%1\": a file set is written tab-separated; name it .txp").arg(written);
         return false;
     }
@@ -246,7 +255,8 @@ int PluCli::run(const QStringList &arguments)
     // so that the user's file keeps its own.
     QTemporaryDir scratch;
     if (options.timeoutMs > 0) {
-        const QString copy = scratch.filePath(QStringLiteral("SYSTEM.CFG"));
+        // Named as the original, so that messages about the settings name the file the user keeps.
+        const QString copy = scratch.filePath(QFileInfo(AppPaths::settingsFile()).fileName());
         QFile original(AppPaths::settingsFile());
         const QByteArray bytes = original.open(QIODevice::ReadOnly) ? original.readAll() : QByteArray();
         QString error;
@@ -257,6 +267,13 @@ int PluCli::run(const QStringList &arguments)
         AppPaths::setSettingsFileOverride(copy);
     }
     ZQConfig config(AppPaths::settingsFile());
+    // Files read or written in the wrong code page lose their names: stop before touching any.
+    const QStringList problems = config.problems();
+    if (!problems.isEmpty()) {
+        for (const QString &problem : problems)
+            printErr(tr("plu-cli: %1").arg(problem));
+        return BadUsage;
+    }
     if (options.timeoutMs > 0) {
         config.setValue(ZQConfig::LinkTimeoutMs, options.timeoutMs);
         config.sync();
@@ -316,11 +333,11 @@ int PluCli::send(const Options &options)
     PluDocument doc;
     QString error, warning;
     if (PluFileSet::load(&doc, file, &error, &warning) != PluFileSet::LoadResult::Loaded) {
-        printErr(tr("plu-cli: \"%1\": %2").arg(file, error));
+        printFileError(file, error);
         return Failed;
     }
     if (!warning.isEmpty())
-        printErr(tr("plu-cli: \"%1\": %2").arg(file, warning));
+        printFileError(file, warning);
 
     TransferSnapshot snapshot = TransferSnapshot::take(&doc);
     snapshot.selection = options.parts;
@@ -353,7 +370,7 @@ int PluCli::fetch(const Options &options)
         return Failed;
     QString error;
     if (!PluFileSet::save(&doc, options.output, PluFileSet::sidePathsForSaveAs(options.output), &error)) {
-        printErr(tr("plu-cli: \"%1\": %2").arg(options.output, error));
+        printFileError(options.output, error);
         return Failed;
     }
     return Success;
@@ -370,13 +387,13 @@ int PluCli::convert(const Options &options)
     PluDocument doc;
     QString error, warning;
     if (PluFileSet::load(&doc, in, &error, &warning) != PluFileSet::LoadResult::Loaded) {
-        printErr(tr("plu-cli: \"%1\": %2").arg(in, error));
+        printFileError(in, error);
         return Failed;
     }
     if (!warning.isEmpty())
-        printErr(tr("plu-cli: \"%1\": %2").arg(in, warning));
+        printFileError(in, warning);
     if (!PluFileSet::save(&doc, out, PluFileSet::sidePathsForSaveAs(out), &error)) {
-        printErr(tr("plu-cli: \"%1\": %2").arg(out, error));
+        printFileError(out, error);
         return Failed;
     }
     return Success;
