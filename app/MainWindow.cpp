@@ -110,7 +110,6 @@ MainWindow::MainWindow(QWidget *parent)
     connect(m_table, &QTableView::activated, this, &MainWindow::onTableView_activated);
     connect(m_table, &QTableView::doubleClicked, this, &MainWindow::on_TABLEVW_SHOW_doubleClicked);
     connect(m_document, &PluDocument::currentFileChanged, this, &MainWindow::updateTitle);
-    connect(m_comm, &CommController::clearTable, this, &MainWindow::onClearTable);
     connect(m_editors, &EditorsController::updateBarcodeTypeReq, this, &MainWindow::on_UpdateBarcodeType);
 
     m_document->setModified(false);
@@ -339,16 +338,6 @@ void MainWindow::clearDocument()
     m_document->clear();
     m_document->resetHistory();
     updateTitle();
-}
-
-void MainWindow::onClearTable()
-{
-    {
-        PluTableModel::BulkUpdate bulk(model());
-        model()->resetRows(0);
-        m_document->setRowCount(0);
-    }
-    m_document->resetHistory();
 }
 
 void MainWindow::startCommunication(int job)
@@ -751,9 +740,10 @@ void MainWindow::showUnitMenu()
                 add(code, tr(kUnitTexts[code]));
             }
         } else {
-            // Certified scales weigh in kilograms or count pieces, nothing else.
+            // Certified scales weigh in kilograms or count pieces, nothing else. The entry reads
+            // "PCS" whatever the piece unit's stored name; the cell gets that name.
             add(WeightUnits::DefaultCode, tr(kUnitTexts[WeightUnits::DefaultCode]));
-            add(WeightUnits::PcsKgCode, WeightUnits::name(WeightUnits::PcsKgCode));
+            add(WeightUnits::PcsKgCode, tr("PCS"));
         }
     }
     m_unitMenu->popup(QCursor::pos());

@@ -37,9 +37,6 @@ public slots:
     void onClickRS232Btn();
     void onClickIPBtn();
 
-signals:
-    void clearTable();
-
 protected:
 #ifdef Q_OS_WIN
     bool nativeEvent(const QByteArray &eventType, void *message, long *result) override;

@@ -38,7 +38,6 @@ void PluTableSetup::installEditors(QTableView *view)
     using Rule = ZQLineEditDeletate::Rule;
     using C = PluColumns;
     const int priceDecimals = PriceFormat::decimals();
-    const int lfCodeMax = ZQConfig::lfcodeLen() == 6 ? 999999 : 9999999;
     const struct
     {
         int column;
@@ -46,7 +45,7 @@ void PluTableSetup::installEditors(QTableView *view)
     } editors[] = {
         {C::HotKey, Rule::integer(0, 224)},
         {C::PluName, Rule::length(ZQConfig::pluNameLen())},
-        {C::LFCode, Rule::integer(0, lfCodeMax)},
+        {C::LFCode, Rule::integer(0, ZQConfig::lfCodeMax())},
         {C::Code, Rule::matching(QStringLiteral("[0-9]{0,10}"))},
         {C::BarCode, Rule::integer(0, 110)},
         {C::UnitPrice, Rule::decimal(0, 99999999.0 / double(PriceFormat::scale()), priceDecimals)},
