@@ -17,6 +17,7 @@
 #include "hotkey/HotkeyController.h"
 #include "io/IoController.h"
 #include "table/ColumnHints.h"
+#include "table/PluColumnSetup.h"
 #include "table/PluEditCommands.h"
 #include "table/PluFinder.h"
 #include "table/PluTableSetup.h"
@@ -95,6 +96,7 @@ MainWindow::MainWindow(QWidget *parent)
     action(QStringLiteral("actionPackage_type_setting"))->setVisible(ZQConfig::isShowPT());
 
     PluTableSetup::apply(m_table, model());
+    new PluColumnSetup(m_table, m_document);
     m_table->addActions({action(QStringLiteral("actionUndo")), action(QStringLiteral("actionRedo"))});
     auto *undoRule = new QAction(m_table);
     undoRule->setSeparator(true);
