@@ -325,7 +325,7 @@ void TestTransfers::failedUploadChangesNothing()
     QVERIFY(full.startTcp({QStringLiteral("--data"), full.dataFile()}));
     {
         PluDocument many;
-        for (int r = 0; r < 3000; ++r) {
+        for (int r = 0; r < 10000; ++r) {
             many.model()->setCell(r, C::PluName, QStringLiteral("Scale article %1").arg(r));
             many.model()->setCell(r, C::LFCode, r + 1);
         }
