@@ -27,8 +27,6 @@ void PluColumnSetup::fit()
 {
     const QAbstractItemModel *model = m_view->model();
     QHeaderView *header = m_view->horizontalHeader();
-    if (!model || model->rowCount() == 0)
-        return;
     // The rows the screen can show from the top of the view, whether or not it is shown yet.
     const int rowHeight = qMax(1, m_view->verticalHeader()->defaultSectionSize());
     const QScreen *screen = m_view->screen();

@@ -104,6 +104,7 @@ private slots:
     void downloadAdvertising();
     void connectFailShowsRedAndNoEnd();
     void droppedLinkShowsTheStepError();
+    void stagedPlusLandByItemNumber();
     void failedUploadChangesNothing_data();
     void failedUploadChangesNothing();
     void cancelEndsALongDownloadQuickly();
@@ -304,6 +305,23 @@ void TestTransfers::droppedLinkShowsTheStepError()
     }
     QVERIFY2(status == QStringLiteral("Download Plu Error"), sim.log().constData());
     QCOMPARE(style, QStringLiteral("color:red"));
+}
+
+void TestTransfers::stagedPlusLandByItemNumber()
+{
+    TestEnvironment env;
+    PluDocument doc;
+    doc.model()->setCell(5, C::PluName, QStringLiteral("Mine"));
+    TransferTarget target(&doc);
+    TPLU last;
+    last.setPluNameBytes("Last");
+    // A full scale's last item, and numbers no row has.
+    target.receivePlus({{20000, last}, {20001, last}, {0, last}});
+    QCOMPARE(doc.model()->text(5, C::PluName), QStringLiteral("Mine")); // staged, not written
+    target.commit();
+    QCOMPARE(doc.rowCount(), 20000);
+    QCOMPARE(doc.model()->text(19999, C::PluName), QStringLiteral("Last"));
+    QCOMPARE(doc.model()->text(5, C::PluName), QString()); // the scale's list replaced the table
 }
 
 void TestTransfers::failedUploadChangesNothing_data()

@@ -604,6 +604,7 @@ void TestPluEditCommands::undoRedoRestoresExactCells()
     QVERIFY2(!gridDifference(after, before).isEmpty(), "the command changed nothing");
     QCOMPARE(m_edit->undoStack()->count(), 1);
     m_doc->setModified(false);
+    QSignalSpy modified(m_doc.get(), &PluDocument::modifiedChanged);
 
     m_edit->undoStack()->undo();
     QCOMPARE(gridDifference(model()->rows(), before), QString());
@@ -612,6 +613,8 @@ void TestPluEditCommands::undoRedoRestoresExactCells()
     m_edit->undoStack()->redo();
     QCOMPARE(gridDifference(model()->rows(), after), QString());
     QVERIFY(!m_doc->isModified()); // back at the saved state
+    QCOMPARE(modified.size(), 2);
+    QCOMPARE(modified.at(0).first().toBool(), true);
     m_edit->undoStack()->undo();
     QCOMPARE(gridDifference(model()->rows(), before), QString());
 }
