@@ -22,7 +22,8 @@ void CommController::startCommunication(int job)
         m_target->discard();
         return;
     }
-    // Other jobs leave what they brought staged for the editor that started them.
+    // Other jobs leave what they brought staged for the editor that started them. Received data
+    // kept outside the document (hotkey functions) belong here too, before the stage is dropped.
     if (job == JobUploadPlu) {
         m_host->editCommands()->replaceContent(tr("Upload PLU"), m_target->stagedContent());
         m_target->discard();

@@ -13,7 +13,9 @@
 // Where the records an upload from a scale brings are kept until the job has ended. Nothing
 // reaches the document while the job runs: a failed or cancelled upload leaves it as it was, and
 // whoever started the job takes what came only when it ended well (the editor as one undo step,
-// the command-line tool with commit()).
+// the command-line tool with commit()). The worker drops the stage when a job begins, the editor
+// when a job failed or was cancelled. A new kind of received data gets its part in Staged (a flag
+// and the value), a receive method, and is applied where the job's starter takes the stage.
 //
 // Lives in the operator's thread; the worker hands records over with blocking queued calls (PLUs
 // in small batches), so they arrive in order and are staged before the worker goes on.

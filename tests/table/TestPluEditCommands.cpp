@@ -310,6 +310,9 @@ void TestPluEditCommands::numbering_data()
     QTest::newRow("seven-digit LF codes wrap at the top")
         << "lfcode" << 10 << QVariantList{cell(2, C::LFCode, 9999999), cell(0, C::LFCode, 1)} << 2 << 3
         << int(C::LFCode) << QVariantList{9999999, 2} << 7;
+    QTest::newRow("message IDs number the used rows")
+        << "message" << 3 << QVariantList{cell(1, C::Message1, QStringLiteral("9"))} << 0 << 3 << int(C::Message1)
+        << QVariantList{1, 2, 3, QStringLiteral("0")} << 6;
     QTest::newRow("selection below the used rows does nothing")
         << "hotkey" << 3 << QVariantList{} << 3 << 4 << int(C::HotKey)
         << QVariantList{QStringLiteral("0"), QStringLiteral("0")} << 6;
@@ -336,6 +339,8 @@ void TestPluEditCommands::numbering()
         m_edit->generateHotkeys();
     else if (command == QLatin1String("lfcode"))
         m_edit->generateLfCodes();
+    else if (command == QLatin1String("message"))
+        m_edit->generateMessageIds();
     else
         m_edit->generateCodes();
     for (int i = 0; i < expected.size(); ++i) {
@@ -354,6 +359,7 @@ void TestPluEditCommands::moveRow_data()
     QTest::newRow("up: 10th row to 3") << 9 << 3;
     QTest::newRow("down: 3rd row to 10") << 2 << 10;
     QTest::newRow("beyond the hotkeys: to 500") << 9 << 500;
+    QTest::newRow("to the last row") << 2 << 20000;
 }
 
 void TestPluEditCommands::moveRow()
