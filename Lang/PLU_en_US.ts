@@ -81,6 +81,24 @@
     </message>
 </context>
 <context>
+    <name>CommController</name>
+    <message>
+        <source>Info</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Communication End</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MainMenus</name>
+    <message>
+        <source>Download AD Infomation</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Normal</source>
@@ -463,10 +481,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Download AD Infomation</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Main</source>
         <translation type="unfinished"></translation>
     </message>
@@ -500,10 +514,6 @@ Do you want to save your changes?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Communication End</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Warning</source>
         <translation type="unfinished"></translation>
     </message>
@@ -525,6 +535,14 @@ Do you want to save your changes?</source>
     </message>
     <message>
         <source>Txp Files (*.Txp)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The translation file for %1 is missing.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -690,7 +708,7 @@ Do you want to save your changes?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is neither an IPv4 address nor a serial device path</source>
+        <source>&quot;%1&quot; is neither an IPv4 address nor a serial port</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -893,6 +911,10 @@ Do you want to save your changes?</source>
         <source>Discount Info</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Connect Fail: port busy</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ZQCommunicationConfig</name>
@@ -946,6 +968,14 @@ Do you want to save your changes?</source>
     </message>
     <message>
         <source>Serial port not recognized</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time-out (s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How long the program waits for each answer of the scale</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

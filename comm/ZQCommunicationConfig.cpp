@@ -37,6 +37,8 @@ ZQCommunicationConfig::ZQCommunicationConfig(QWidget *parent)
     if (baudIndex >= 0)
         ui->comboBoxBaudRate->setCurrentIndex(baudIndex);
     ui->lineEditIPAddress->setText(stored(ZQConfig::CommIP, ui->lineEditIPAddress->text()).toString());
+    const int timeoutMs = stored(ZQConfig::LinkTimeoutMs, ZQConfig::info(ZQConfig::LinkTimeoutMs).defaultValue).toInt();
+    ui->doubleSpinBoxTimeout->setValue(timeoutMs / 1000.0);
 
     connect(ui->radioButtonRS232, &QRadioButton::clicked, this, &ZQCommunicationConfig::onClickRS232Btn);
     connect(ui->radioButtonIP, &QRadioButton::clicked, this, &ZQCommunicationConfig::onClickIPBtn);
@@ -125,6 +127,7 @@ void ZQCommunicationConfig::on_OKBtn_clicked()
         config->setValue(ZQConfig::CommPort, port);
         config->setValue(ZQConfig::CommBaudRate, baud);
         config->setValue(ZQConfig::CommIP, ipText);
+        config->setValue(ZQConfig::LinkTimeoutMs, qRound(ui->doubleSpinBoxTimeout->value() * 1000));
         config->sync(); // the link library reads the file
     }
     const TransferSnapshot snapshot = TransferSnapshot::take(m_target ? m_target->document() : nullptr);

@@ -5,6 +5,7 @@
 #include "comm/TransferSnapshot.h"
 #include "comm/TransferTarget.h"
 #include "core/AppPaths.h"
+#include "core/AtomicFile.h"
 #include "core/ZQConfig.h"
 #include "document/PluDocument.h"
 #include "document/PluFile.h"
@@ -12,7 +13,9 @@
 
 #include <QCommandLineParser>
 #include <QEventLoop>
+#include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
 #include <cstdio>
 #include <memory>
 
@@ -34,7 +37,7 @@ const char *const kDescription = QT_TRANSLATE_NOOP(
               "      Reads IN (.txp, .txu or .csv, with its side files) and writes the file set OUT.\n"
               "\n"
               "ADDR is an IPv4 address (TCP, port from the settings file), a.b.c.d:port, or a serial\n"
-              "device path such as /dev/ttyUSB0 or COM3 (at --baud).\n"
+              "port as the system lists it (ttyUSB0, COM3) or its device path (/dev/ttyUSB0), at --baud.\n"
               "\n"
               "stdout: one line per scale, \"ADDR: ok\" or \"ADDR: failed: REASON\".\n"
               "stderr: progress, one line per status or packet count, prefixed with the scale.\n"
@@ -55,6 +58,15 @@ void PluCli::printOut(const QString &line)
 void PluCli::printErr(const QString &line)
 {
     std::fputs((line + QLatin1Char('\n')).toLocal8Bit().constData(), stderr);
+}
+
+void PluCli::printFileError(const QString &path, const QString &error)
+{
+    // Most messages name the file they are about (a side file, perhaps); the fixed ones do not.
+    if (error.contains(QFileInfo(path).fileName()))
+        printErr(tr("plu-cli: %1").arg(error));
+    else
+        printErr(tr("plu-cli: \"%1\": %2").arg(path, error));
 }
 
 bool PluCli::parseParts(const QString &text, DownloadSelection *parts, QString *error)
@@ -103,8 +115,12 @@ bool PluCli::parse(const QStringList &arguments, Options *options, QString *erro
                                     tr("The settings file (code page, price decimals, link port and "
                                        "time-out); default SYSTEM.CFG in the program's data folder."),
                                     tr("FILE"));
+    const QCommandLineOption timeout(optionName("timeout"),
+                                     tr("How long to wait for each answer of a scale (0.1 to 600; default "
+                                        "from the settings file, else 3)."),
+                                     tr("SECONDS"));
     const QCommandLineOption quiet({QStringLiteral("q"), QStringLiteral("quiet")}, tr("No progress on stderr."));
-    parser.addOptions({scale, update, parts, output, baud, config, quiet});
+    parser.addOptions({scale, update, parts, output, baud, config, timeout, quiet});
     parser.addPositionalArgument(QStringLiteral("command"), tr("send, fetch or convert."));
     parser.addPositionalArgument(QStringLiteral("files"), tr("The command's files."), tr("[FILE...]"));
 
@@ -132,6 +148,16 @@ bool PluCli::parse(const QStringList &arguments, Options *options, QString *erro
     options->output = parser.value(output);
     options->config = parser.value(config);
     options->quiet = parser.isSet(quiet);
+
+    if (parser.isSet(timeout)) {
+        bool ok = false;
+        const double seconds = parser.value(timeout).toDouble(&ok);
+        if (!ok || !(seconds >= 0.1 && seconds <= 600)) {
+            *error = tr("--timeout takes seconds from 0.1 to 600, not \"%1\"").arg(parser.value(timeout));
+            return false;
+        }
+        options->timeoutMs = qRound(seconds * 1000);
+    }
 
     bool baudOk = false;
     const int baudRate = parser.value(baud).toInt(&baudOk);
@@ -194,9 +220,9 @@ bool PluCli::parse(const QStringList &arguments, Options *options, QString *erro
     if (parser.isSet(parts) && !parseParts(parser.value(parts), &options->parts, error))
         return false;
     // The main file of a set is always written tab-separated; a .csv name would be read back
-    // as a comma-separated list.
+    // as a comma-separated list, and another suffix not at all.
     const QString written = isFetch ? options->output : isConvert ? positional.at(1) : QString();
-    if (!written.isEmpty() && PluFile::kindOf(written) == PluFile::Kind::CommaSeparated) {
+    if (!written.isEmpty() && PluFile::kindOf(written) != PluFile::Kind::TabSeparated) {
         *error = tr("\"%1\": a file set is written tab-separated; name it .txp").arg(written);
         return false;
     }
@@ -224,7 +250,33 @@ int PluCli::run(const QStringList &arguments)
     // reads its port and time-out from the same file.
     if (!options.config.isEmpty())
         AppPaths::setSettingsFileOverride(QFileInfo(options.config).absoluteFilePath());
+    // The link library reads its time-out from the settings file: --timeout goes into a copy,
+    // so that the user's file keeps its own.
+    QTemporaryDir scratch;
+    if (options.timeoutMs > 0) {
+        // Named as the original, so that messages about the settings name the file the user keeps.
+        const QString copy = scratch.filePath(QFileInfo(AppPaths::settingsFile()).fileName());
+        QFile original(AppPaths::settingsFile());
+        const QByteArray bytes = original.open(QIODevice::ReadOnly) ? original.readAll() : QByteArray();
+        QString error;
+        if (!scratch.isValid() || !AtomicFile::write(copy, bytes, &error)) {
+            printErr(tr("plu-cli: cannot prepare the settings for --timeout: %1").arg(error));
+            return Failed;
+        }
+        AppPaths::setSettingsFileOverride(copy);
+    }
     ZQConfig config(AppPaths::settingsFile());
+    // Files read or written in the wrong code page lose their names: stop before touching any.
+    const QStringList problems = config.problems();
+    if (!problems.isEmpty()) {
+        for (const QString &problem : problems)
+            printErr(tr("plu-cli: %1").arg(problem));
+        return BadUsage;
+    }
+    if (options.timeoutMs > 0) {
+        config.setValue(ZQConfig::LinkTimeoutMs, options.timeoutMs);
+        config.sync();
+    }
 
     if (options.command == QLatin1String("send"))
         return send(options);
@@ -280,11 +332,11 @@ int PluCli::send(const Options &options)
     PluDocument doc;
     QString error, warning;
     if (PluFileSet::load(&doc, file, &error, &warning) != PluFileSet::LoadResult::Loaded) {
-        printErr(tr("plu-cli: \"%1\": %2").arg(file, error));
+        printFileError(file, error);
         return Failed;
     }
     if (!warning.isEmpty())
-        printErr(tr("plu-cli: \"%1\": %2").arg(file, warning));
+        printFileError(file, warning);
 
     TransferSnapshot snapshot = TransferSnapshot::take(&doc);
     snapshot.selection = options.parts;
@@ -310,7 +362,7 @@ int PluCli::fetch(const Options &options)
     target.commit();
     QString error;
     if (!PluFileSet::save(&doc, options.output, PluFileSet::sidePathsForSaveAs(options.output), &error)) {
-        printErr(tr("plu-cli: \"%1\": %2").arg(options.output, error));
+        printFileError(options.output, error);
         return Failed;
     }
     return Success;
@@ -327,13 +379,13 @@ int PluCli::convert(const Options &options)
     PluDocument doc;
     QString error, warning;
     if (PluFileSet::load(&doc, in, &error, &warning) != PluFileSet::LoadResult::Loaded) {
-        printErr(tr("plu-cli: \"%1\": %2").arg(in, error));
+        printFileError(in, error);
         return Failed;
     }
     if (!warning.isEmpty())
-        printErr(tr("plu-cli: \"%1\": %2").arg(in, warning));
+        printFileError(in, warning);
     if (!PluFileSet::save(&doc, out, PluFileSet::sidePathsForSaveAs(out), &error)) {
-        printErr(tr("plu-cli: \"%1\": %2").arg(out, error));
+        printFileError(out, error);
         return Failed;
     }
     return Success;

@@ -36,6 +36,7 @@ private:
         bool update = false;
         QString output;
         QString config;
+        int timeoutMs = 0; // 0: the settings file's
         bool quiet = false;
     };
 
@@ -49,4 +50,6 @@ private:
     static bool parseParts(const QString &text, DownloadSelection *parts, QString *error);
     static void printOut(const QString &line);
     static void printErr(const QString &line);
+    // One line naming the file once.
+    static void printFileError(const QString &path, const QString &error);
 };
