@@ -720,6 +720,120 @@ Do you want to save your changes?</source>
     </message>
 </context>
 <context>
+    <name>SendCheck</name>
+    <message>
+        <source>%1 &quot;%2&quot; is not a whole number in %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; is not a number in %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2 is outside %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>characters of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; has characters that %3 cannot encode: %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>at most %1 bytes in %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; takes %3 bytes in %4, more than %5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>at most %1 characters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; is longer than %3 characters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>at most %1 digits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; is not %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; is not %3; it would be sent as &quot;%4&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unique</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2 is also in row %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a weight unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a package type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2 is outside %3 for %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>row %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Advertising head</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Advertising tail</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SendProblemsDlg</name>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Row</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Column</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rule</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was sent. These cells would not reach the scale as they are; double-click a line to go to its cell.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>UploadDownDlg</name>
     <message>
         <source>Download Data</source>

@@ -7,6 +7,8 @@
 #include "table/EditorHost.h"
 #include "table/PluEditCommands.h"
 
+#include <QTableView>
+
 CommController::CommController(EditorHost *host, TransferTarget *target, QObject *parent)
     : QObject(parent), m_host(host), m_target(target)
 {
@@ -14,8 +16,10 @@ CommController::CommController(EditorHost *host, TransferTarget *target, QObject
 
 void CommController::startCommunication(int job)
 {
-    if (!m_dialog)
+    if (!m_dialog) {
         m_dialog = new ZQCommunicationConfig(m_host->hostWidget());
+        connect(m_dialog, &ZQCommunicationConfig::showCellReq, this, &CommController::showCell);
+    }
     m_dialog->setJob(job);
     m_dialog->setTarget(m_target);
     if (m_dialog->exec() != QDialog::Accepted) {
@@ -29,4 +33,15 @@ void CommController::startCommunication(int job)
         m_target->discard();
     }
     Prompt::information(m_host->hostWidget(), tr("Info"), tr("Communication End"));
+}
+
+void CommController::showCell(int row, int column)
+{
+    QTableView *view = m_host->tableView();
+    if (!view || !view->model())
+        return;
+    const QModelIndex cell = view->model()->index(row, column);
+    view->setCurrentIndex(cell);
+    view->scrollTo(cell);
+    view->setFocus();
 }

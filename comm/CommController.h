@@ -19,6 +19,9 @@ public:
     void startCommunication(int job);
 
 private:
+    // A problem the check before a send found, chosen in its list.
+    void showCell(int row, int column);
+
     EditorHost *m_host;
     TransferTarget *m_target;
     ZQCommunicationConfig *m_dialog = nullptr;

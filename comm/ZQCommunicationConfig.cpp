@@ -1,5 +1,7 @@
 #include "comm/ZQCommunicationConfig.h"
 
+#include "comm/SendCheck.h"
+#include "comm/SendProblemsDlg.h"
 #include "comm/SerialPortWatcher.h"
 #include "comm/TransferSnapshot.h"
 #include "comm/TransferTarget.h"
@@ -131,11 +133,27 @@ void ZQCommunicationConfig::on_OKBtn_clicked()
         config->sync(); // the link library reads the file
     }
     const TransferSnapshot snapshot = TransferSnapshot::take(m_target ? m_target->document() : nullptr);
+    // A bad row must stop the job before the link opens, not after the scale has been cleared.
+    if (showSendProblems(snapshot))
+        return;
     UploadDownDlg progress(link, linkBaud, m_linkType, m_job, snapshot, m_target, parentWidget());
     if (progress.exec() == QDialog::Accepted)
         accept();
     else
         reject();
+}
+
+bool ZQCommunicationConfig::showSendProblems(const TransferSnapshot &snapshot)
+{
+    const QVector<SendProblem> problems = SendCheck::check(snapshot, m_job);
+    if (problems.isEmpty())
+        return false;
+    SendProblemsDlg list(problems, parentWidget());
+    list.exec();
+    reject();
+    if (const SendProblem *p = list.chosen())
+        emit showCellReq(p->row, p->column);
+    return true;
 }
 
 #ifdef Q_OS_WIN

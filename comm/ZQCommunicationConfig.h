@@ -10,6 +10,7 @@ class ZQCommunicationConfig;
 }
 class SerialPortWatcher;
 class TransferTarget;
+struct TransferSnapshot;
 
 // The link settings every transfer passes through: serial port and baud rate or the scale's
 // address. On OK it checks and stores them, asks which parts to send for "Download PLU", and
@@ -37,6 +38,10 @@ public slots:
     void onClickRS232Btn();
     void onClickIPBtn();
 
+signals:
+    // The operator double-clicked a problem the check before a send found: show that cell.
+    void showCellReq(int row, int column);
+
 protected:
 #ifdef Q_OS_WIN
     bool nativeEvent(const QByteArray &eventType, void *message, long *result) override;
@@ -44,6 +49,8 @@ protected:
 
 private:
     void fillPorts(const QStringList &ports);
+    // Lists what the job must not send; false when nothing stands in the way.
+    bool showSendProblems(const TransferSnapshot &snapshot);
 
     std::unique_ptr<Ui::ZQCommunicationConfig> ui;
     SerialPortWatcher *m_watcher;

@@ -160,8 +160,6 @@ public:
 
     static int pluNameLen() { return number(PluNameLen); }
     static int lfcodeLen() { return number(LfcodeLen); }
-    // The largest LF code: six digits with "LfcodeLen" 6, seven otherwise.
-    static int lfCodeMax() { return lfcodeLen() == 6 ? 999999 : 9999999; }
     static int certiStatus() { return number(CertiStatus); }
     static bool isShowIce() { return flag(IsShowIce); }
     static bool isShowRecomdays() { return flag(IsShowRecomdays); }

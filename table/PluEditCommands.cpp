@@ -2,9 +2,9 @@
 
 #include "core/PackageTypes.h"
 #include "core/PluColumns.h"
+#include "core/PluLimits.h"
 #include "core/Prompt.h"
 #include "core/WeightUnits.h"
-#include "core/ZQConfig.h"
 #include "document/PluDocument.h"
 #include "table/MoveToDlg.h"
 #include "table/PluCellChecker.h"
@@ -455,7 +455,7 @@ void PluEditCommands::numberSelection(const QString &text, int column, qint64 mo
 void PluEditCommands::generateLfCodes()
 {
     numberSelection(
-        tr("Generate LF Code"), C::LFCode, ZQConfig::lfCodeMax(), QStringLiteral("0"),
+        tr("Generate LF Code"), C::LFCode, qint64(PluLimits::columnRule(C::LFCode).max), QStringLiteral("0"),
         [](qint64 v) { return QVariant(static_cast<int>(v)); }, QVariant(0));
 }
 

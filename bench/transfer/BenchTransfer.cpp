@@ -8,6 +8,7 @@
 #include "comm/ScaleAddress.h"
 #include "comm/ScaleJobRunner.h"
 #include "comm/ScaleLinkLibrary.h"
+#include "comm/SendCheck.h"
 #include "comm/TransferJob.h"
 #include "comm/TransferSnapshot.h"
 #include "comm/TransferTarget.h"
@@ -231,6 +232,14 @@ int main(int argc, char *argv[])
     const qint64 snapshotMs = snapshotClock.elapsed();
     snapshot.selection = DownloadSelection{};
     snapshot.selection.plu = true;
+    QElapsedTimer checkClock;
+    checkClock.start();
+    const int problems = SendCheck::check(snapshot, JobDownloadPlu).size();
+    const qint64 checkMs = checkClock.elapsed();
+    if (problems > 0) {
+        std::fprintf(stderr, "the check before a send found %d problems in the rows\n", problems);
+        return 1;
+    }
     const qint64 downMs = runJob(sims[0]->address(), JobDownloadPlu, snapshot, nullptr);
 
     PluDocument back;
@@ -247,6 +256,7 @@ int main(int argc, char *argv[])
     }
     std::printf("worker, %d rows over TCP loopback (target < 3000 ms each way)\n", kRows);
     std::printf("  snapshot of the grid:          %6lld ms\n", static_cast<long long>(snapshotMs));
+    std::printf("  check before the send:         %6lld ms\n", static_cast<long long>(checkMs));
     std::printf("  download, snapshot to scale:   %6lld ms\n", static_cast<long long>(downMs));
     std::printf("  upload, scale to document:     %6lld ms\n", static_cast<long long>(upMs));
 

@@ -93,6 +93,7 @@ private slots:
     void failingScaleIsNamedOthersSucceed();
     void failedFetchWritesNothing();
     void updateKeepsPlusTheScaleHad();
+    void badRowSendsNothing();
     void newPlusTakeTheOldMessagesAway();
     void timeoutOptionLeavesTheSettingsAlone();
     void convertWritesTheFileSet_data();
@@ -306,6 +307,43 @@ void TestPluCli::updateKeepsPlusTheScaleHad()
     QString error;
     QCOMPARE(PluFileSet::load(&fetched, back, &error), PluFileSet::LoadResult::Loaded);
     QCOMPARE(fetched.model()->text(0, C::UnitPrice), QStringLiteral("3.33"));
+}
+
+void TestPluCli::badRowSendsNothing()
+{
+    TestEnvironment env(settings());
+    ScaleSim sim;
+    QVERIFY(sim.startTcp());
+    const QStringList config{QStringLiteral("--config"), env.settingsPath()};
+    QCOMPARE(runCli(QStringList{QStringLiteral("send"), dataPath(QStringLiteral("all-fields/input.txp")),
+                                QStringLiteral("--scale"), tcpAddress(sim)} +
+                    config)
+                 .exitCode,
+             0);
+
+    PluDocument doc;
+    for (int r = 0; r < 4002; ++r) {
+        doc.model()->setCell(r, C::PluName, QStringLiteral("Item %1").arg(r));
+        doc.model()->setCell(r, C::LFCode, r + 1);
+    }
+    doc.model()->setCell(4001, C::Tolerance, QStringLiteral("30"));
+    const QString bad = env.path(QStringLiteral("bad.txp"));
+    QVERIFY(saveSet(&doc, bad));
+    // Two scales, one of them not even there: neither is contacted.
+    const Result r = runCli(QStringList{QStringLiteral("send"), bad, QStringLiteral("--scale"), tcpAddress(sim),
+                                        QStringLiteral("--scale"), QStringLiteral("127.0.0.1:1")} +
+                            config);
+    QCOMPARE(r.exitCode, 1);
+    QCOMPARE(r.out, QString());
+    QVERIFY2(r.err.startsWith(QStringLiteral("row 4002: Tolerance (%) 30 is outside 0~20\n")), qPrintable(r.err));
+
+    const QString back = env.path(QStringLiteral("back.txp"));
+    QCOMPARE(runCli(QStringList{QStringLiteral("fetch"), QStringLiteral("--scale"), tcpAddress(sim),
+                                QStringLiteral("-o"), back} +
+                    config)
+                 .exitCode,
+             0);
+    QCOMPARE(namesIn(back), QStringList({QStringLiteral("Apples"), QString(), QStringLiteral("Pears")}));
 }
 
 void TestPluCli::newPlusTakeTheOldMessagesAway()

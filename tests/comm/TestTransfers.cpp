@@ -23,6 +23,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTableWidget>
 
 using C = PluColumns;
 using linktest::ScaleSim;
@@ -114,6 +115,7 @@ private slots:
     void progressNumbers();
     void uploadProgressStaysAhead();
     void noSelectionStartsNothing();
+    void badRowStopsTheDownloadBeforeTheLink();
     void serialPortByEveryName_data();
     void serialPortByEveryName();
     void refusedTcpLinkIsReleasedAtOnce();
@@ -525,6 +527,43 @@ void TestTransfers::noSelectionStartsNothing()
     QCOMPARE(ini.value(QStringLiteral("ChoiceDownLoad/SelectDown PLU")).toString(), QStringLiteral("false"));
     QCOMPARE(ini.value(QStringLiteral("ChoiceDownLoad/SelectDown Message")).toString(), QStringLiteral("false"));
     QCOMPARE(Prompt::count(), 0);
+}
+
+void TestTransfers::badRowStopsTheDownloadBeforeTheLink()
+{
+    ScaleSim sim;
+    QVERIFY(sim.startTcp());
+    TestEnvironment env(settingsFor(sim));
+    MainWindow w;
+    w.loadFile(fixture());
+    w.model()->setCell(2, C::Tolerance, QStringLiteral("30"));
+    QStringList listed;
+    {
+        ModalDriver driver;
+        answerLink(driver, {false, QStringLiteral("127.0.0.1")});
+        answerSelection(driver, {QStringLiteral("pluCheckBox")});
+        driver.on("SendProblemsDlg", [&listed](QWidget *list) {
+            auto *table = list->findChild<QTableWidget *>(QStringLiteral("problemTable"));
+            for (int r = 0; r < table->rowCount(); ++r) {
+                QStringList texts;
+                for (int c = 0; c < table->columnCount(); ++c)
+                    texts << table->item(r, c)->text();
+                listed << texts.join(QLatin1Char('|'));
+            }
+            // A widget's double-click event alone comes without the press an item view expects.
+            const QPoint at = table->visualItemRect(table->item(0, 1)).center();
+            QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, at);
+            QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, at);
+        });
+        w.action(QStringLiteral("actionDownload_PLU"))->trigger();
+        QVERIFY(!driver.seen().contains("UploadDownDlg"));
+    }
+    QCOMPARE(listed, QStringList{QStringLiteral("3|Tolerance (%)|30|0~20")});
+    // The double-click went to the cell.
+    QCOMPARE(w.tableView()->currentIndex(), w.model()->index(2, C::Tolerance));
+    QVERIFY2(!sim.log().contains("connected"), sim.log().constData());
+    for (const Prompt::Shown &s : Prompt::shown())
+        QVERIFY(s.text != QStringLiteral("Communication End"));
 }
 
 void TestTransfers::serialPortByEveryName_data()

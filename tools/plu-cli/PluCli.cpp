@@ -1,6 +1,7 @@
 #include "PluCli.h"
 
 #include "comm/ScaleJobRunner.h"
+#include "comm/SendCheck.h"
 #include "comm/TransferJob.h"
 #include "comm/TransferSnapshot.h"
 #include "comm/TransferTarget.h"
@@ -340,9 +341,17 @@ int PluCli::send(const Options &options)
 
     TransferSnapshot snapshot = TransferSnapshot::take(&doc);
     snapshot.selection = options.parts;
+    const int job = options.update ? JobUpdatePlu : JobDownloadPlu;
+    // Nothing goes to any scale while a row would be cut, changed or refused on the way.
+    const QVector<SendProblem> problems = SendCheck::check(snapshot, job);
+    if (!problems.isEmpty()) {
+        for (const SendProblem &p : problems)
+            printErr(p.line());
+        printErr(tr("plu-cli: \"%1\": nothing was sent (problems: %2)").arg(file).arg(problems.size()));
+        return Failed;
+    }
     if (options.scales.size() > 1)
         snapshot.preparePluPackets();
-    const int job = options.update ? JobUpdatePlu : JobDownloadPlu;
     std::vector<std::unique_ptr<ScaleJobRunner>> owned;
     QVector<ScaleJobRunner *> runners;
     for (const ScaleAddress &address : options.scales) {
