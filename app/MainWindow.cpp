@@ -19,6 +19,7 @@
 #include "hotkey/HotkeyController.h"
 #include "io/IoController.h"
 #include "table/ColumnHints.h"
+#include "table/PluColumnSetup.h"
 #include "table/PluEditCommands.h"
 #include "table/PluFinder.h"
 #include "table/PluTableSetup.h"
@@ -98,6 +99,7 @@ MainWindow::MainWindow(QWidget *parent)
     action(QStringLiteral("actionPackage_type_setting"))->setVisible(ZQConfig::isShowPT());
 
     PluTableSetup::apply(m_table, model());
+    new PluColumnSetup(m_table, m_document);
     m_table->addActions({action(QStringLiteral("actionUndo")), action(QStringLiteral("actionRedo"))});
     auto *undoRule = new QAction(m_table);
     undoRule->setSeparator(true);
@@ -113,7 +115,6 @@ MainWindow::MainWindow(QWidget *parent)
     connect(m_table, &QTableView::activated, this, &MainWindow::onTableView_activated);
     connect(m_table, &QTableView::doubleClicked, this, &MainWindow::on_TABLEVW_SHOW_doubleClicked);
     connect(m_document, &PluDocument::currentFileChanged, this, &MainWindow::updateTitle);
-    connect(m_comm, &CommController::clearTable, this, &MainWindow::onClearTable);
     connect(m_editors, &EditorsController::updateBarcodeTypeReq, this, &MainWindow::on_UpdateBarcodeType);
 
     m_document->setModified(false);
@@ -392,16 +393,6 @@ void MainWindow::clearDocument()
     updateTitle();
 }
 
-void MainWindow::onClearTable()
-{
-    {
-        PluTableModel::BulkUpdate bulk(model());
-        model()->resetRows(0);
-        m_document->setRowCount(0);
-    }
-    m_document->resetHistory();
-}
-
 void MainWindow::startCommunication(int job)
 {
     m_comm->startCommunication(job);
@@ -666,9 +657,10 @@ void MainWindow::showUnitMenu()
                 add(code, tr(kUnitTexts[code]));
             }
         } else {
-            // Certified scales weigh in kilograms or count pieces, nothing else.
+            // Certified scales weigh in kilograms or count pieces, nothing else. The entry reads
+            // "PCS" whatever the piece unit's stored name; the cell gets that name.
             add(WeightUnits::DefaultCode, tr(kUnitTexts[WeightUnits::DefaultCode]));
-            add(WeightUnits::PcsKgCode, WeightUnits::name(WeightUnits::PcsKgCode));
+            add(WeightUnits::PcsKgCode, tr("PCS"));
         }
     }
     m_unitMenu->popup(QCursor::pos());

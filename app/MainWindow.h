@@ -85,7 +85,6 @@ public slots:
     void onIndexNameCurrentIndexChanged(int index);
     void onLookupEditTextChanged(const QString &text);
     void onTableView_activated(const QModelIndex &index);
-    void onClearTable();
 
     void on_actionUndo_triggered() { m_editor->undoStack()->undo(); }
     void on_actionRedo_triggered() { m_editor->undoStack()->redo(); }

@@ -87,6 +87,10 @@ void ZQCommucationProcess::run()
         return;
     }
     t_worker = this;
+    handOver([target = m_target] {
+        if (target)
+            target->begin();
+    });
     status(QT_TRANSLATE_NOOP("ZQCommucationProcess", "Connect..."));
     m_handle = 0;
     const int connected = m_lib->zqscaleConnect ? m_lib->zqscaleConnect(TextCodec::toLocal8(m_link).constData(),
@@ -244,14 +248,14 @@ bool ZQCommucationProcess::uploadPlus()
     m_sinceHandOver.start();
     const int result =
         m_lib->zqscaleUploadPluData ? m_lib->zqscaleUploadPluData(m_handle, &ZQCommucationProcess::onPlu) : -1;
-    // What arrived before a failure is kept, as when every record went over on its own.
-    handOverPlus();
     if (result < 0)
-        return false;
+        return fail(tr("Upload Plu Error"));
+    // Also when the scale holds none: the last batch tells the target that the list is complete.
+    handOverPlus();
     if (m_snapshot.customHotkeyFunctions &&
         (!m_lib->zqscaleUploadCustomHotkey ||
          m_lib->zqscaleUploadCustomHotkey(m_handle, &ZQCommucationProcess::onHotkeyFunctions) < 0))
-        return false;
+        return fail(tr("Upload Hotkey fail"));
     return true;
 }
 
@@ -289,12 +293,14 @@ bool ZQCommucationProcess::uploadMessages()
     m_collectedMessages.clear();
     const int result =
         m_lib->zqscaleUploadMessage ? m_lib->zqscaleUploadMessage(m_handle, &ZQCommucationProcess::onMessage) : -1;
+    if (result < 0)
+        return fail(tr("Upload Message fail"));
     const QStringList messages = m_collectedMessages;
     handOver([target = m_target, messages] {
         if (target)
             target->receiveMessages(messages);
     });
-    return result >= 0;
+    return true;
 }
 
 bool ZQCommucationProcess::uploadSchedule()
@@ -302,8 +308,10 @@ bool ZQCommucationProcess::uploadSchedule()
     status(QT_TRANSLATE_NOOP("ZQCommucationProcess", "Discount Info"));
     emit updateTotalPackage(0);
     emit updateCurPackage(0);
-    return m_lib->zqscaleUpLoadDisCountSchedule &&
-           m_lib->zqscaleUpLoadDisCountSchedule(m_handle, &ZQCommucationProcess::onPeriods) >= 0;
+    if (!m_lib->zqscaleUpLoadDisCountSchedule ||
+        m_lib->zqscaleUpLoadDisCountSchedule(m_handle, &ZQCommucationProcess::onPeriods) < 0)
+        return fail(tr("Upload DisCountSchedule fail"));
+    return true;
 }
 
 void ZQCommucationProcess::onPlu(const char *json, int itemNo, int)
@@ -318,16 +326,11 @@ void ZQCommucationProcess::onPlu(const char *json, int itemNo, int)
 
 void ZQCommucationProcess::handOverPlus()
 {
-    if (m_pendingPlus.isEmpty())
-        return;
     QVector<QPair<int, TPLU>> batch;
     batch.swap(m_pendingPlus);
     handOver([target = m_target, batch] {
-        for (const QPair<int, TPLU> &p : batch) {
-            if (!target)
-                return;
-            target->receivePlu(p.first, p.second);
-        }
+        if (target)
+            target->receivePlus(batch);
     });
     m_sinceHandOver.restart();
 }

@@ -68,7 +68,7 @@ private:
     static void onHotkeyFunctions(const char *json, int itemNo, int reserved);
     // Runs fn in the target's thread and waits for it.
     template <typename F> void handOver(F &&fn);
-    // Hands the PLUs received so far to the target, in order.
+    // Hands the PLUs received since the last batch to the target, in order.
     void handOverPlus();
 
     std::unique_ptr<ScaleLinkLibrary> m_lib;

@@ -117,9 +117,7 @@ void ZQCommunicationConfig::on_OKBtn_clicked()
         linkBaud = baud;
     }
     hide();
-    if (m_job == JobUploadPlu || m_job == JobUploadPluForHotkeys) {
-        emit clearTable();
-    } else if (m_job == JobDownloadPlu) {
+    if (m_job == JobDownloadPlu) {
         ZQDownloadSelectDlg select(this);
         if (select.exec() != QDialog::Accepted) {
             reject();

@@ -39,7 +39,6 @@ public slots:
     void onClickIPBtn();
 
 signals:
-    void clearTable();
     // The operator double-clicked a problem the check before a send found: show that cell.
     void showCellReq(int row, int column);
 

@@ -161,10 +161,14 @@ void PluTableModel::resetRows(int count)
 
 TPLU PluTableModel::rowToPlu(int row) const
 {
-    TPLU p;
     if (row < 0 || row >= m_rows.size())
-        return p;
-    const Row &r = m_rows[row];
+        return TPLU();
+    return pluFromRow(m_rows[row]);
+}
+
+TPLU PluTableModel::pluFromRow(const Row &r)
+{
+    TPLU p;
     p.HotKey = number(r[C::HotKey]);
     p.setPluNameBytes(TextCodec::toLocal8(r[C::PluName].toString()));
     p.LFCode = number(r[C::LFCode]);
@@ -205,7 +209,13 @@ void PluTableModel::pluToRow(const TPLU &plu, int row)
 {
     if (row < 0 || row >= m_rows.size())
         return;
-    Row &r = m_rows[row];
+    m_rows[row] = rowFromPlu(plu);
+    touched(row, row);
+}
+
+PluTableModel::Row PluTableModel::rowFromPlu(const TPLU &plu)
+{
+    Row r;
     const int unit = WeightUnits::isValid(plu.WeightUnit) ? plu.WeightUnit : WeightUnits::DefaultCode;
     const int unitDecimals = WeightUnits::decimals(unit);
     const int priceDecimals = PriceFormat::decimals();
@@ -236,7 +246,7 @@ void PluTableModel::pluToRow(const TPLU &plu, int row)
     r[C::Ice] = QString::number(plu.Ice, 'f', priceDecimals);
     r[C::PackPrice] = QString::number(plu.PackPrice, 'f', priceDecimals);
     r[C::NgTolerance] = QString::number(plu.NgTolerance);
-    touched(row, row);
+    return r;
 }
 
 void PluTableModel::insertNewRow(int row)

@@ -1,12 +1,12 @@
 #pragma once
 
+#include "document/PluDocument.h"
 #include "table/PluGridChange.h"
 
 #include <QModelIndex>
 #include <QObject>
 #include <functional>
 
-class PluDocument;
 class QTableView;
 class QUndoStack;
 class QWidget;
@@ -68,6 +68,10 @@ public:
     void generateMessageIds();
     void fill();
     void clear();
+
+    // Swaps the whole table and its side stores as one step (an upload from a scale, an import):
+    // start from document()->content() and change what the step replaces.
+    void replaceContent(const QString &text, const PluDocument::Content &content);
 
     // The text of the current copy selection, as Copy puts it on the clipboard.
     QString copyText();

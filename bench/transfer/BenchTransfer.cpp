@@ -247,6 +247,7 @@ int main(int argc, char *argv[])
     const qint64 upMs = runJob(sims[0]->address(), JobUploadPluForHotkeys, TransferSnapshot::take(&back), &target);
     if (downMs < 0 || upMs < 0)
         return 1;
+    target.commit();
     if (back.rowCount() != kRows ||
         back.model()->text(kRows - 1, C::PluName) != source.model()->text(kRows - 1, C::PluName)) {
         std::fprintf(stderr, "upload brought %d rows, last \"%s\"\n", back.rowCount(),

@@ -262,15 +262,14 @@ void TestPluCli::failedFetchWritesNothing()
                  .exitCode,
              0);
     sim.stop();
-    // The link drops during the PLU upload (HELLO, then the first GET): the upload call fails
-    // without an error text of its own, so the step that was running is the reason.
+    // The link drops during the PLU upload (HELLO, then the first GET).
     ScaleSim dropping;
     QVERIFY(dropping.startTcp({QStringLiteral("--drop-after"), QStringLiteral("1")}));
     const QString back = env.path(QStringLiteral("back.txp"));
     const Result r = runCli({QStringLiteral("fetch"), QStringLiteral("--scale"), tcpAddress(dropping),
                              QStringLiteral("-o"), back, QStringLiteral("--config"), env.settingsPath()});
     QCOMPARE(r.exitCode, 1);
-    QCOMPARE(r.out.trimmed(), tcpAddress(dropping) + QStringLiteral(": failed: upload plu"));
+    QCOMPARE(r.out.trimmed(), tcpAddress(dropping) + QStringLiteral(": failed: Upload Plu Error"));
     QVERIFY(!QFile::exists(back));
     QVERIFY(!QFile::exists(env.path(QStringLiteral("back.Msg"))));
 }

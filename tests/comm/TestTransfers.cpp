@@ -108,6 +108,9 @@ private slots:
     void downloadAdvertising();
     void connectFailShowsRedAndNoEnd();
     void droppedLinkShowsTheStepError();
+    void stagedPlusLandByItemNumber();
+    void failedUploadChangesNothing_data();
+    void failedUploadChangesNothing();
     void cancelEndsALongDownloadQuickly();
     void progressNumbers();
     void uploadProgressStaysAhead();
@@ -202,6 +205,12 @@ void TestTransfers::downloadThenUploadEveryPart()
     QCOMPARE(w.document()->advertising().texts(),
              QStringList({QStringLiteral("Welcome"), QStringLiteral("Thanks"), QStringLiteral("Bye")}));
     QVERIFY(w.isModified()); // what came from the scale is not saved yet
+
+    // The upload is one step: undone, the empty document is back, with nothing to save.
+    w.action(QStringLiteral("actionUndo"))->trigger();
+    QCOMPARE(w.model()->usedRowCount(), 0);
+    QVERIFY(w.document()->advertising().texts().isEmpty());
+    QVERIFY(!w.isModified());
 }
 
 void TestTransfers::updateKeepsWhatTheScaleHas()
@@ -307,6 +316,109 @@ void TestTransfers::droppedLinkShowsTheStepError()
     QCOMPARE(style, QStringLiteral("color:red"));
 }
 
+void TestTransfers::stagedPlusLandByItemNumber()
+{
+    TestEnvironment env;
+    PluDocument doc;
+    doc.model()->setCell(5, C::PluName, QStringLiteral("Mine"));
+    TransferTarget target(&doc);
+    TPLU last;
+    last.setPluNameBytes("Last");
+    // A full scale's last item, and numbers no row has.
+    target.receivePlus({{20000, last}, {20001, last}, {0, last}});
+    QCOMPARE(doc.model()->text(5, C::PluName), QStringLiteral("Mine")); // staged, not written
+    target.commit();
+    QCOMPARE(doc.rowCount(), 20000);
+    QCOMPARE(doc.model()->text(19999, C::PluName), QStringLiteral("Last"));
+    QCOMPARE(doc.model()->text(5, C::PluName), QString()); // the scale's list replaced the table
+}
+
+void TestTransfers::failedUploadChangesNothing_data()
+{
+    QTest::addColumn<QStringList>("fault");
+    QTest::addColumn<QString>("error"); // empty: the operator cancels
+    QTest::newRow("link dropped") << QStringList{QStringLiteral("--drop-after"), QStringLiteral("20")}
+                                  << "Upload Plu Error";
+    QTest::newRow("cancelled") << QStringList{QStringLiteral("--delay-ms"), QStringLiteral("20")} << QString();
+}
+
+void TestTransfers::failedUploadChangesNothing()
+{
+    QFETCH(QStringList, fault);
+    QFETCH(QString, error);
+    TestEnvironment env;
+    // A scale holding many PLUs, so that the upload is still in its PLU step when it breaks off.
+    ScaleSim full;
+    QVERIFY(full.startTcp({QStringLiteral("--data"), full.dataFile()}));
+    {
+        PluDocument many;
+        for (int r = 0; r < 10000; ++r) {
+            many.model()->setCell(r, C::PluName, QStringLiteral("Scale article %1").arg(r));
+            many.model()->setCell(r, C::LFCode, r + 1);
+        }
+        DownloadSelection::current() = DownloadSelection{};
+        DownloadSelection::current().plu = true;
+        UploadDownDlg down(QStringLiteral("127.0.0.1:%1").arg(full.port()), QString(), LinkTcp, JobDownloadPlu,
+                           TransferSnapshot::take(&many), nullptr);
+        QCOMPARE(down.exec(), int(QDialog::Accepted));
+    }
+    full.stop();
+    ScaleSim sim;
+    QVERIFY(sim.startTcp(QStringList{QStringLiteral("--data"), full.dataFile()} + fault));
+    env.config()->setValue(QStringLiteral("Link"), QStringLiteral("TcpPort"), sim.port());
+    env.config()->setValue(QStringLiteral("Link"), QStringLiteral("TimeoutMs"), 2000);
+
+    const QString file = env.path(QStringLiteral("shop.txp"));
+    QVERIFY(QFile::copy(fixture(), file));
+    MainWindow w;
+    w.loadFile(file);
+    w.document()->messages().setMessageLines(1, {QStringLiteral("Keep cool")});
+    w.document()->advertising().setTexts({QStringLiteral("Welcome")});
+    w.model()->setData(w.model()->index(0, C::Tolerance), QStringLiteral("7")); // unsaved
+    const QVector<PluTableModel::Row> rows = w.model()->rows();
+    const QStringList messages = w.document()->messages().messageList();
+    const QStringList advertising = w.document()->advertising().texts();
+    const QString title = w.windowTitle();
+    const QByteArray onDisk = TestEnvironment::readFile(file);
+
+    QString status, style;
+    {
+        ModalDriver driver;
+        answerLink(driver, {false, QStringLiteral("127.0.0.1")});
+        if (error.isEmpty()) {
+            driver.on("UploadDownDlg", [](QWidget *dialog) {
+                auto *poll = new QTimer(dialog);
+                QObject::connect(poll, &QTimer::timeout, dialog, [dialog] {
+                    if (dialog->findChild<QLabel *>(QStringLiteral("curPackInfo"))->text() != QLatin1String("0"))
+                        dialog->findChild<QPushButton *>(QStringLiteral("cancelBtn"))->click();
+                });
+                poll->start(5);
+            });
+        } else {
+            answerFailure(driver, &status, &style);
+        }
+        Prompt::queueAnswer(QMessageBox::No); // keep the unsaved edit, do not save it
+        w.action(QStringLiteral("actionUpload_PLU"))->trigger();
+    }
+    if (!error.isEmpty()) {
+        QVERIFY2(status == error,
+                 qPrintable(status + QLatin1Char('\n') + QString::fromLocal8Bit(sim.log().right(600))));
+        QCOMPARE(style, QStringLiteral("color:red"));
+    }
+    QVERIFY(g_unexpectedFailure.isEmpty());
+    for (const Prompt::Shown &s : Prompt::shown())
+        QVERIFY(s.text != QStringLiteral("Communication End"));
+    QVERIFY(w.model()->rows() == rows);
+    QCOMPARE(w.document()->messages().messageList(), messages);
+    QCOMPARE(w.document()->advertising().texts(), advertising);
+    QCOMPARE(w.windowTitle(), title);
+    QVERIFY(w.isModified());
+    QCOMPARE(TestEnvironment::readFile(file), onDisk);
+    // The edit made before is still the step to undo.
+    w.action(QStringLiteral("actionUndo"))->trigger();
+    QVERIFY(!w.isModified());
+}
+
 void TestTransfers::cancelEndsALongDownloadQuickly()
 {
     ScaleSim sim;
@@ -394,6 +506,8 @@ void TestTransfers::uploadProgressStaysAhead()
     QCOMPARE(up.exec(), int(QDialog::Accepted));
     QCOMPARE(up.findChild<QLabel *>(QStringLiteral("totalPackInfo"))->text(), QStringLiteral("80"));
     QCOMPARE(up.findChild<QLabel *>(QStringLiteral("curPackInfo"))->text(), QStringLiteral("30"));
+    QCOMPARE(doc.model()->usedRowCount(), 0); // staged until its starter takes it
+    target.commit();
     QCOMPARE(doc.model()->text(29, C::PluName), QStringLiteral("Row 29"));
 }
 

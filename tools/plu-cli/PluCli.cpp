@@ -402,6 +402,7 @@ int PluCli::fetch(const Options &options)
     ScaleJobRunner runner(options.scales.first(), JobUploadPlu, TransferSnapshot::take(&doc), &target);
     if (!runAll({&runner}, options.quiet))
         return Failed;
+    target.commit();
     QString error;
     if (!PluFileSet::save(&doc, options.output, PluFileSet::sidePathsForSaveAs(options.output), &error)) {
         printFileError(options.output, error);
