@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 
 namespace {
 const QString kCrLf = QStringLiteral("\r\n");
@@ -89,29 +90,60 @@ QByteArray MessageStore::toMsgBytes() const
     return bytes;
 }
 
-bool MessageStore::fromMsgBytes(const QByteArray &bytes)
+QStringList MessageStore::msgLines(const QByteArray &bytes)
 {
     QStringList lines = TextLines::split(TextCodec::fromLocal8(bytes));
-    if (lines.isEmpty())
-        return false;
-    if (lines.last() == QString(QLatin1Char(EndMark)))
+    if (!lines.isEmpty() && lines.last() == QString(QLatin1Char(EndMark)))
         lines.removeLast();
+    return lines;
+}
+
+void MessageStore::takeLines(const QStringList &lines)
+{
     const int groups = lines.size() / LinesPerMessage;
     clearMessages();
     for (int m = 0; m < groups && m < MessageCount; ++m)
         setMessageLines(m + 1, lines.mid(m * LinesPerMessage, LinesPerMessage));
+}
+
+bool MessageStore::fromMsgBytes(const QByteArray &bytes)
+{
+    const QStringList lines = msgLines(bytes);
+    if (lines.isEmpty())
+        return false;
+    takeLines(lines);
     return true;
 }
 
-bool MessageStore::readMsgFile(const QString &path, QString *error)
+bool MessageStore::readMsgFile(const QString &path, QString *error, QString *warning)
 {
+    auto tr = [](const char *text) { return QCoreApplication::translate("MessageEditingDlg", text); };
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         if (error)
-            *error = QCoreApplication::translate("MessageEditingDlg", "File Open fail");
+            *error = tr("File Open fail");
         return false;
     }
-    fromMsgBytes(file.readAll());
+    const QByteArray bytes = file.readAll();
+    // Text never holds a NUL byte; such a file is no message list and must not replace one.
+    if (bytes.contains('\0')) {
+        if (error)
+            *error = tr("\"%1\" is no message file: it holds binary data.").arg(QFileInfo(path).fileName());
+        return false;
+    }
+    const QStringList lines = msgLines(bytes);
+    if (lines.isEmpty())
+        return true;
+    takeLines(lines);
+    if (warning) {
+        const int groups = lines.size() / LinesPerMessage;
+        if (groups > MessageCount)
+            *warning = tr("The file holds %1 messages; the first %2 were read.").arg(groups).arg(MessageCount);
+        else if (lines.size() % LinesPerMessage != 0)
+            *warning = tr("The last %1 lines of the file make no complete message of %2 lines; they were left out.")
+                           .arg(lines.size() % LinesPerMessage)
+                           .arg(LinesPerMessage);
+    }
     return true;
 }
 

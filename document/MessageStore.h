@@ -36,10 +36,16 @@ public:
     // Accepts LF or CR LF and a missing end mark. Returns false (store unchanged) when the
     // bytes hold no line at all.
     bool fromMsgBytes(const QByteArray &bytes);
-    bool readMsgFile(const QString &path, QString *error);
+    // Import: as fromMsgBytes, but refuses a file that is no text (it holds a NUL byte), and
+    // *warning reports lines that were left out (an incomplete last message, messages past the
+    // last number).
+    bool readMsgFile(const QString &path, QString *error, QString *warning = nullptr);
     bool writeMsgFile(const QString &path, QString *error) const;
 
 private:
+    // The lines of a ".Msg" file without its end mark.
+    static QStringList msgLines(const QByteArray &bytes);
+    void takeLines(const QStringList &lines);
     static int indexOf(int number) { return number < 1 ? 0 : qMin(number, MessageCount) - 1; }
     QVector<QString> m_lines; // message-major: message i line r at i*16+r
 };
