@@ -5,11 +5,16 @@
 #include "comm/TransferSnapshot.h"
 #include "comm/TransferTarget.h"
 #include "core/AppPaths.h"
+#include "core/AtomicFile.h"
 #include "core/ZQConfig.h"
 #include "document/PluDocument.h"
 #include "document/PluFile.h"
 #include "document/PluFileSet.h"
+#include "document/PluTableModel.h"
+#include "editors/BarcodeLayout.h"
+#include "editors/BarcodePainter.h"
 
+#include <QBuffer>
 #include <QCommandLineParser>
 #include <QEventLoop>
 #include <QFileInfo>
@@ -32,6 +37,10 @@ const char *const kDescription = QT_TRANSLATE_NOOP(
               "      writes them as the file set FILE.\n"
               "  convert IN OUT\n"
               "      Reads IN (.txp, .txu or .csv, with its side files) and writes the file set OUT.\n"
+              "  barcode FILE --row N [--weight KG] [-o OUT.png]\n"
+              "      Prints the digits the scale puts into the barcode of row N (counted from 1, as\n"
+              "      the grid's row numbers) for an article of KG kilograms (default 1), and draws\n"
+              "      the barcode into OUT.png.\n"
               "\n"
               "ADDR is an IPv4 address (TCP, port from the settings file), a.b.c.d:port, or a serial\n"
               "device path such as /dev/ttyUSB0 or COM3 (at --baud).\n"
@@ -96,7 +105,10 @@ bool PluCli::parse(const QStringList &arguments, Options *options, QString *erro
     const QCommandLineOption update(optionName("update"), tr("send: the PLUs only, without clearing the scale."));
     const QCommandLineOption parts(optionName("parts"), tr("send: the parts to send (default plu)."), tr("LIST"));
     const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")},
-                                    tr("fetch: the file set to write."), tr("FILE"));
+                                    tr("fetch: the file set to write; barcode: the image."), tr("FILE"));
+    const QCommandLineOption row(optionName("row"), tr("barcode: the row, counted from 1."), tr("N"));
+    const QCommandLineOption weight(optionName("weight"), tr("barcode: the article's weight in kg (default 1)."),
+                                    tr("KG"), QStringLiteral("1"));
     const QCommandLineOption baud(optionName("baud"), tr("Baud rate of serial scales (default 115200)."), tr("N"),
                                   QString::number(ScaleAddress::DefaultBaud));
     const QCommandLineOption config(optionName("config"),
@@ -104,8 +116,8 @@ bool PluCli::parse(const QStringList &arguments, Options *options, QString *erro
                                        "time-out); default SYSTEM.CFG in the program's data folder."),
                                     tr("FILE"));
     const QCommandLineOption quiet({QStringLiteral("q"), QStringLiteral("quiet")}, tr("No progress on stderr."));
-    parser.addOptions({scale, update, parts, output, baud, config, quiet});
-    parser.addPositionalArgument(QStringLiteral("command"), tr("send, fetch or convert."));
+    parser.addOptions({scale, update, parts, output, row, weight, baud, config, quiet});
+    parser.addPositionalArgument(QStringLiteral("command"), tr("send, fetch, convert or barcode."));
     parser.addPositionalArgument(QStringLiteral("files"), tr("The command's files."), tr("[FILE...]"));
 
     *helpShown = false;
@@ -123,7 +135,7 @@ bool PluCli::parse(const QStringList &arguments, Options *options, QString *erro
 
     QStringList positional = parser.positionalArguments();
     if (positional.isEmpty()) {
-        *error = tr("no command given (send, fetch or convert)");
+        *error = tr("no command given (send, fetch, convert or barcode)");
         return false;
     }
     options->command = positional.takeFirst();
@@ -150,19 +162,25 @@ bool PluCli::parse(const QStringList &arguments, Options *options, QString *erro
     const bool isSend = cmd == QLatin1String("send");
     const bool isFetch = cmd == QLatin1String("fetch");
     const bool isConvert = cmd == QLatin1String("convert");
-    if (!isSend && !isFetch && !isConvert) {
-        *error = tr("unknown command \"%1\" (send, fetch or convert)").arg(cmd);
+    const bool isBarcode = cmd == QLatin1String("barcode");
+    if (!isSend && !isFetch && !isConvert && !isBarcode) {
+        *error = tr("unknown command \"%1\" (send, fetch, convert or barcode)").arg(cmd);
         return false;
     }
-    const int wantedFiles = isSend ? 1 : isFetch ? 0 : 2;
+    if (!isBarcode && (parser.isSet(row) || parser.isSet(weight))) {
+        *error = tr("--row and --weight apply to barcode only");
+        return false;
+    }
+    const int wantedFiles = isSend || isBarcode ? 1 : isFetch ? 0 : 2;
     if (positional.size() != wantedFiles) {
-        *error = isSend    ? tr("send takes one file set")
-                 : isFetch ? tr("fetch takes no file argument; name the output with -o FILE")
-                           : tr("convert takes an input and an output file");
+        *error = isSend      ? tr("send takes one file set")
+                 : isBarcode ? tr("barcode takes one PLU file")
+                 : isFetch   ? tr("fetch takes no file argument; name the output with -o FILE")
+                             : tr("convert takes an input and an output file");
         return false;
     }
-    if (isConvert && !options->scales.isEmpty()) {
-        *error = tr("convert talks to no scale; --scale does not apply");
+    if ((isConvert || isBarcode) && !options->scales.isEmpty()) {
+        *error = tr("%1 talks to no scale; --scale does not apply").arg(cmd);
         return false;
     }
     if (isSend && options->scales.isEmpty()) {
@@ -177,8 +195,8 @@ bool PluCli::parse(const QStringList &arguments, Options *options, QString *erro
         *error = tr("fetch needs -o FILE");
         return false;
     }
-    if (!isFetch && parser.isSet(output)) {
-        *error = tr("-o applies to fetch only");
+    if (!isFetch && !isBarcode && parser.isSet(output)) {
+        *error = tr("-o applies to fetch and barcode only");
         return false;
     }
     if (!isSend && (parser.isSet(update) || parser.isSet(parts))) {
@@ -200,6 +218,8 @@ bool PluCli::parse(const QStringList &arguments, Options *options, QString *erro
         *error = tr("\"%1\": a file set is written tab-separated; name it .txp").arg(written);
         return false;
     }
+    if (isBarcode && !parseBarcode(parser, row, weight, options, error))
+        return false;
     if (!options->config.isEmpty() && !QFileInfo(options->config).isFile()) {
         *error = tr("settings file \"%1\" not found").arg(options->config);
         return false;
@@ -230,6 +250,8 @@ int PluCli::run(const QStringList &arguments)
         return send(options);
     if (options.command == QLatin1String("fetch"))
         return fetch(options);
+    if (options.command == QLatin1String("barcode"))
+        return barcode(options);
     return convert(options);
 }
 
@@ -333,6 +355,91 @@ int PluCli::convert(const Options &options)
         printErr(tr("plu-cli: \"%1\": %2").arg(in, warning));
     if (!PluFileSet::save(&doc, out, PluFileSet::sidePathsForSaveAs(out), &error)) {
         printErr(tr("plu-cli: \"%1\": %2").arg(out, error));
+        return Failed;
+    }
+    return Success;
+}
+
+bool PluCli::drawsImages(int argc, char *argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        if (qstrcmp(argv[i], "barcode") == 0)
+            return true;
+    }
+    return false;
+}
+
+bool PluCli::parseBarcode(const QCommandLineParser &parser, const QCommandLineOption &row,
+                          const QCommandLineOption &weight, Options *options, QString *error)
+{
+    if (!parser.isSet(row)) {
+        *error = tr("barcode needs --row N");
+        return false;
+    }
+    bool ok = false;
+    const int n = parser.value(row).toInt(&ok);
+    if (!ok || n < 1 || n > PluColumns::RowCount) {
+        *error =
+            tr("--row takes a row number from 1 to %1, not \"%2\"").arg(PluColumns::RowCount).arg(parser.value(row));
+        return false;
+    }
+    const double kg = parser.value(weight).toDouble(&ok);
+    if (!ok || kg < 0 || kg >= 100) {
+        *error = tr("--weight takes kilograms from 0 to 99.999, not \"%1\"").arg(parser.value(weight));
+        return false;
+    }
+    if (!options->output.isEmpty() &&
+        QFileInfo(options->output).suffix().compare(QLatin1String("png"), Qt::CaseInsensitive) != 0) {
+        *error = tr("\"%1\": the barcode is drawn as a PNG image; name it .png").arg(options->output);
+        return false;
+    }
+    options->row = n - 1;
+    options->weightKg = kg;
+    return true;
+}
+
+int PluCli::barcode(const Options &options)
+{
+    const QString file = options.positional.at(0);
+    if (!QFileInfo(file).isFile()) {
+        printErr(tr("plu-cli: \"%1\": no such file").arg(file));
+        return Failed;
+    }
+    PluDocument doc;
+    QString error, warning;
+    if (PluFileSet::load(&doc, file, &error, &warning) != PluFileSet::LoadResult::Loaded) {
+        printErr(tr("plu-cli: \"%1\": %2").arg(file, error));
+        return Failed;
+    }
+    const PluTableModel &model = *doc.model();
+    if (model.text(options.row, PluColumns::PluName).isEmpty()) {
+        printErr(tr("plu-cli: \"%1\": row %2 holds no PLU").arg(file).arg(options.row + 1));
+        return Failed;
+    }
+    const int type = model.text(options.row, PluColumns::BarCode).trimmed().toInt();
+    const BarcodeLayout layout(type);
+    if (!layout.isKnown()) {
+        printErr(tr("plu-cli: barcode type %1: the scale decides what it prints").arg(type));
+        return Failed;
+    }
+    const BarcodeLayout::Composed composed =
+        layout.compose(BarcodeSample::fromRow(model, options.row, options.weightKg));
+    printOut(composed.digits);
+    for (const QString &problem : composed.problems)
+        printErr(tr("plu-cli: row %1: %2").arg(options.row + 1).arg(problem));
+    if (!composed.drawable)
+        return Failed;
+    if (options.output.isEmpty())
+        return Success;
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (!BarcodePainter::render(composed, QSize(480, 240), &error).save(&buffer, "PNG")) {
+        printErr(tr("plu-cli: barcode type %1: %2").arg(type).arg(error));
+        return Failed;
+    }
+    if (!AtomicFile::write(options.output, png, &error)) {
+        printErr(tr("plu-cli: \"%1\": %2").arg(options.output, error));
         return Failed;
     }
     return Success;
