@@ -23,7 +23,7 @@
 
 namespace {
 const char *const kDescription = QT_TRANSLATE_NOOP(
-    "PluCli", "Sends PLU file sets to label scales, reads them back and converts PLU files.\n"
+    "PluCli", "Sends PLU file sets to label scales, reads them back, converts PLU files and draws barcodes.\n"
               "\n"
               "Commands:\n"
               "  send FILE --scale ADDR [--scale ADDR ...] [--update] [--parts LIST]\n"
