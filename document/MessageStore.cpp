@@ -6,7 +6,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QFileInfo>
+#include <algorithm>
 
 namespace {
 const QString kCrLf = QStringLiteral("\r\n");
@@ -16,7 +16,8 @@ MessageStore::MessageStore() : m_lines(MessageCount * LinesPerMessage) {}
 
 void MessageStore::clearMessages()
 {
-    m_lines.fill(QString());
+    std::fill(m_lines.begin(), m_lines.begin() + m_extent * LinesPerMessage, QString());
+    m_extent = 0;
 }
 
 QString MessageStore::line(int messageIndex, int lineIndex) const
@@ -31,11 +32,12 @@ void MessageStore::setLine(int messageIndex, int lineIndex, const QString &text)
     if (messageIndex < 0 || messageIndex >= MessageCount || lineIndex < 0 || lineIndex >= LinesPerMessage)
         return;
     m_lines[messageIndex * LinesPerMessage + lineIndex] = text;
+    m_extent = qMax(m_extent, messageIndex + 1);
 }
 
 int MessageStore::lastUsedIndex() const
 {
-    for (int i = m_lines.size() - 1; i >= 0; --i) {
+    for (int i = m_extent * LinesPerMessage - 1; i >= 0; --i) {
         if (!m_lines[i].isEmpty())
             return i / LinesPerMessage;
     }
@@ -75,6 +77,7 @@ void MessageStore::setMessageLines(int number, const QStringList &lines)
     const int base = indexOf(number) * LinesPerMessage;
     for (int r = 0; r < LinesPerMessage; ++r)
         m_lines[base + r] = r < lines.size() ? lines.at(r) : QString();
+    m_extent = qMax(m_extent, indexOf(number) + 1);
 }
 
 QByteArray MessageStore::toMsgBytes() const
@@ -115,20 +118,12 @@ bool MessageStore::fromMsgBytes(const QByteArray &bytes)
     return true;
 }
 
-bool MessageStore::readMsgFile(const QString &path, QString *error, QString *warning)
+bool MessageStore::importMsgBytes(const QByteArray &bytes, QString *error, QString *warning)
 {
-    auto tr = [](const char *text) { return QCoreApplication::translate("MessageEditingDlg", text); };
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (error)
-            *error = tr("File Open fail");
-        return false;
-    }
-    const QByteArray bytes = file.readAll();
     // Text never holds a NUL byte; such a file is no message list and must not replace one.
     if (bytes.contains('\0')) {
         if (error)
-            *error = tr("\"%1\" is no message file: it holds binary data.").arg(QFileInfo(path).fileName());
+            *error = QCoreApplication::translate("MessageEditingDlg", "This is no message file: it holds binary data.");
         return false;
     }
     const QStringList lines = msgLines(bytes);
@@ -138,13 +133,29 @@ bool MessageStore::readMsgFile(const QString &path, QString *error, QString *war
     if (warning) {
         const int groups = lines.size() / LinesPerMessage;
         if (groups > MessageCount)
-            *warning = tr("The file holds %1 messages; the first %2 were read.").arg(groups).arg(MessageCount);
+            *warning =
+                QCoreApplication::translate("MessageEditingDlg", "The file holds %1 messages; the first %2 were read.")
+                    .arg(groups)
+                    .arg(MessageCount);
         else if (lines.size() % LinesPerMessage != 0)
-            *warning = tr("The last %1 lines of the file make no complete message of %2 lines; they were left out.")
+            *warning = QCoreApplication::translate(
+                           "MessageEditingDlg",
+                           "The last %1 lines of the file make no complete message of %2 lines; they were left out.")
                            .arg(lines.size() % LinesPerMessage)
                            .arg(LinesPerMessage);
     }
     return true;
+}
+
+bool MessageStore::readMsgFile(const QString &path, QString *error, QString *warning)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = QCoreApplication::translate("MessageEditingDlg", "File Open fail");
+        return false;
+    }
+    return importMsgBytes(file.readAll(), error, warning);
 }
 
 bool MessageStore::writeMsgFile(const QString &path, QString *error) const
