@@ -6,6 +6,7 @@
 #include "ui_MessageEditingDlg.h"
 
 #include <QFileInfo>
+#include <QHeaderView>
 
 MessageEditingDlg::MessageEditingDlg(MessageStore *store, QWidget *parent)
     : QDialog(parent), ui(std::make_unique<Ui::MessageEditingDlg>()), m_store(store),
@@ -16,6 +17,9 @@ MessageEditingDlg::MessageEditingDlg(MessageStore *store, QWidget *parent)
                    Qt::WindowCloseButtonHint);
     ui->TABLEVW_SHOW->setModel(m_model);
     ui->TABLEVW_SHOW->setSelectionBehavior(QAbstractItemView::SelectRows);
+    // A column is a message: wide enough to read a label line.
+    ui->TABLEVW_SHOW->horizontalHeader()->setDefaultSectionSize(240);
+    ui->TABLEVW_SHOW->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 10);
     connect(m_model, &QAbstractItemModel::dataChanged, this, [this] { m_changed = true; });
     connect(ui->btn_Import, &QPushButton::clicked, this, &MessageEditingDlg::onImportMsgClicked);
     connect(ui->btn_Export, &QPushButton::clicked, this, &MessageEditingDlg::onSaveMsgClicked);

@@ -32,14 +32,15 @@ SelectBarcodeDlg::SelectBarcodeDlg(QWidget *parent)
     table->setModel(m_model);
     table->verticalHeader()->hide();
     table->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
-    table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table->horizontalHeader()->setStretchLastSection(true);
     table->setSelectionMode(QAbstractItemView::SingleSelection);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     ui->barcodeTypeEdit->setValidator(new RangeIntValidator(0, BarcodeTypeTable::MaxType, ui->barcodeTypeEdit));
 
     connect(table, &QTableView::clicked, this, &SelectBarcodeDlg::onClicked);
-    connect(ui->barcodeTypeEdit, &QLineEdit::textEdited, this, &SelectBarcodeDlg::typeEdited);
+    connect(ui->barcodeTypeEdit, &QLineEdit::textChanged, this, &SelectBarcodeDlg::typeEdited);
     connect(ui->barcodeTypeEdit, &QLineEdit::textChanged, this, &SelectBarcodeDlg::updatePreview);
     connect(ui->sampleWeightSpin, QOverload<double>::of(&QDoubleSpinBox::valueChanged), this,
             &SelectBarcodeDlg::updatePreview);
@@ -55,13 +56,9 @@ SelectBarcodeDlg::~SelectBarcodeDlg() = default;
 
 void SelectBarcodeDlg::selectType(int type)
 {
-    if (BarcodeTypeTable::hasRow(type)) {
-        ui->tableView->selectRow(type);
-        ui->tableView->scrollTo(m_model->index(type, 0), QAbstractItemView::PositionAtCenter);
-    } else {
-        ui->tableView->clearSelection();
-    }
     ui->barcodeTypeEdit->setText(QString::number(type));
+    if (BarcodeTypeTable::hasRow(type))
+        ui->tableView->scrollTo(m_model->index(type, 0), QAbstractItemView::PositionAtCenter);
 }
 
 void SelectBarcodeDlg::setSample(const BarcodeSample &sample, const QString &rowTitle)
@@ -117,5 +114,9 @@ void SelectBarcodeDlg::updatePreview()
     const QString rule = layout.tillRule(sample.unitCode);
     ui->tillRuleLabel->setText(rule.isEmpty() ? tr("The scale decides what this barcode type prints.") : rule);
     ui->copyRuleBtn->setEnabled(!rule.isEmpty());
-    ui->problemsLabel->setText(composed.problems.join(QLatin1Char('\n')));
+    // A barcode that cannot be drawn shows its last problem in its place already.
+    QStringList problems = composed.problems;
+    if (!composed.drawable && !problems.isEmpty())
+        problems.removeLast();
+    ui->problemsLabel->setText(problems.join(QLatin1Char('\n')));
 }

@@ -45,6 +45,7 @@ public slots:
     void onUpdateBarcodeType();
 
 private:
+    // The table follows the number in the field.
     void typeEdited(const QString &text);
     void updatePreview();
 

@@ -23,6 +23,8 @@ ZQMessageInputDialog::ZQMessageInputDialog(QWidget *parent)
     ui->tableView->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
     ui->tableView->verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
     ui->tableView->horizontalHeader()->setStretchLastSection(true);
+    // All 16 lines in view at once.
+    ui->tableView->verticalHeader()->setDefaultSectionSize(ui->tableView->fontMetrics().height() + 10);
     connect(ui->okBtn, &QPushButton::clicked, this, &QDialog::accept);
     connect(ui->cancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 }
