@@ -13,6 +13,14 @@ AdvertisingSloganDlg::AdvertisingSloganDlg(QWidget *parent)
 
 AdvertisingSloganDlg::~AdvertisingSloganDlg() = default;
 
+void AdvertisingSloganDlg::changeEvent(QEvent *event)
+{
+    // Kept for the whole run: it follows a language chosen while it exists.
+    if (event->type() == QEvent::LanguageChange)
+        ui->retranslateUi(this);
+    QDialog::changeEvent(event);
+}
+
 QVector<QLineEdit *> AdvertisingSloganDlg::edits() const
 {
     return {ui->headerEdt, ui->bottomEdt1, ui->bottomEdt2, ui->bottomEdt3};

@@ -23,6 +23,9 @@ public:
     // Always four texts: header and the three bottom lines.
     QStringList texts() const;
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
     QVector<QLineEdit *> edits() const;
     std::unique_ptr<Ui::AdvertisingSloganDlg> ui;

@@ -10,7 +10,8 @@ DiscountScheduleDlg::DiscountScheduleDlg(ScheduleStore *store, QWidget *parent)
     setWindowFlags((windowFlags() | Qt::CustomizeWindowHint | Qt::WindowCloseButtonHint) &
                    ~(Qt::WindowContextHelpButtonHint | Qt::WindowMinMaxButtonsHint));
     for (int m = 0; m < ScheduleStore::ModeCount; ++m)
-        ui->tabWidget->addTab(tr("Mode%1").arg(m + 1));
+        ui->tabWidget->addTab(QString());
+    retranslateTabs();
     m_times = {ui->timeEdit, ui->timeEdit_2, ui->timeEdit_3, ui->timeEdit_4, ui->timeEdit_5};
     m_discounts = {ui->spinBox, ui->spinBox_2, ui->spinBox_3, ui->spinBox_4, ui->spinBox_5};
     for (ScheduleTimeEdit *edit : qAsConst(m_times)) {
@@ -26,6 +27,22 @@ DiscountScheduleDlg::DiscountScheduleDlg(ScheduleStore *store, QWidget *parent)
 }
 
 DiscountScheduleDlg::~DiscountScheduleDlg() = default;
+
+void DiscountScheduleDlg::retranslateTabs()
+{
+    for (int m = 0; m < ScheduleStore::ModeCount; ++m)
+        ui->tabWidget->setTabText(m, tr("Mode%1").arg(m + 1));
+}
+
+void DiscountScheduleDlg::changeEvent(QEvent *event)
+{
+    // Kept for the whole run: it follows a language chosen while it exists.
+    if (event->type() == QEvent::LanguageChange) {
+        ui->retranslateUi(this);
+        retranslateTabs();
+    }
+    QDialog::changeEvent(event);
+}
 
 void DiscountScheduleDlg::showMode(int mode)
 {

@@ -30,7 +30,11 @@ public:
     // Named after its widget but connected explicitly, so the form's by-name wiring leaves it.
     void on_tabWidget_currentChanged(int index);
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
+    void retranslateTabs();
     void loadMode();
     void storeWindow();
 

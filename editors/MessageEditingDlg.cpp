@@ -29,6 +29,16 @@ MessageEditingDlg::MessageEditingDlg(MessageStore *store, QWidget *parent)
 
 MessageEditingDlg::~MessageEditingDlg() = default;
 
+void MessageEditingDlg::changeEvent(QEvent *event)
+{
+    // Kept for the whole run: it follows a language chosen while it exists.
+    if (event->type() == QEvent::LanguageChange) {
+        ui->retranslateUi(this);
+        emit m_model->headerDataChanged(Qt::Vertical, 0, m_model->rowCount() - 1);
+    }
+    QDialog::changeEvent(event);
+}
+
 void MessageEditingDlg::reload()
 {
     m_model->reload();

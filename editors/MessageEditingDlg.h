@@ -28,6 +28,9 @@ public slots:
     void onImportMsgClicked();
     void onSaveMsgClicked();
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
     std::unique_ptr<Ui::MessageEditingDlg> ui;
     MessageStore *m_store;

@@ -16,10 +16,7 @@ SelectBarcodeDlg::SelectBarcodeDlg(QWidget *parent)
     ui->setupUi(this);
     setWindowFlags((windowFlags() | Qt::CustomizeWindowHint | Qt::WindowCloseButtonHint) &
                    ~(Qt::WindowContextHelpButtonHint | Qt::WindowMinMaxButtonsHint));
-    QStringList headers;
-    for (int c = 0; c < BarcodeTypeTable::ColumnCount; ++c)
-        headers << tr(BarcodeTypeTable::header(c));
-    m_model->setHorizontalHeaderLabels(headers);
+    retranslateHeaders();
     for (int r = 0; r < BarcodeTypeTable::RowCount; ++r) {
         for (int c = 0; c < BarcodeTypeTable::ColumnCount; ++c) {
             auto *item = new QStandardItem(BarcodeTypeTable::cell(r, c));
@@ -53,6 +50,25 @@ SelectBarcodeDlg::SelectBarcodeDlg(QWidget *parent)
 }
 
 SelectBarcodeDlg::~SelectBarcodeDlg() = default;
+
+void SelectBarcodeDlg::retranslateHeaders()
+{
+    QStringList headers;
+    for (int c = 0; c < BarcodeTypeTable::ColumnCount; ++c)
+        headers << tr(BarcodeTypeTable::header(c));
+    m_model->setHorizontalHeaderLabels(headers);
+}
+
+void SelectBarcodeDlg::changeEvent(QEvent *event)
+{
+    // Kept for the whole run: it follows a language chosen while it exists.
+    if (event->type() == QEvent::LanguageChange) {
+        ui->retranslateUi(this);
+        retranslateHeaders();
+        updatePreview();
+    }
+    QDialog::changeEvent(event);
+}
 
 void SelectBarcodeDlg::selectType(int type)
 {

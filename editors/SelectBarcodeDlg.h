@@ -44,7 +44,11 @@ public slots:
     // OK and the two bulk buttons: tells them apart by the sender's object name.
     void onUpdateBarcodeType();
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
+    void retranslateHeaders();
     // The table follows the number in the field.
     void typeEdited(const QString &text);
     void updatePreview();
