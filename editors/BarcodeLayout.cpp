@@ -119,8 +119,6 @@ QString fitted(qint64 value, int digits, const QString &what, QStringList *probl
 BarcodeSample BarcodeSample::fromRow(const PluTableModel &model, int row, double weightKg)
 {
     BarcodeSample s;
-    if (row < 0 || row >= model.rowCount())
-        return s;
     s.department = model.text(row, PluColumns::Department).trimmed().toInt();
     s.code = model.text(row, PluColumns::Code).trimmed();
     s.lfCode = model.text(row, PluColumns::LFCode).trimmed().toInt();

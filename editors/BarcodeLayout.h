@@ -18,6 +18,7 @@ struct BarcodeSample
     int rebate = 0;
     double weightKg = 1.0;
 
+    // row: 0..19999.
     static BarcodeSample fromRow(const PluTableModel &model, int row, double weightKg);
 };
 

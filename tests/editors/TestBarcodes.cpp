@@ -94,9 +94,11 @@ void TestBarcodes::digits_data()
     QTest::newRow("EAN-13 one piece") << 2 << sample("12345", "PCS(kg)", "12.50", 0.456) << "2312345012500"
                                       << "2|3|12345|01250|0"
                                       << "EAN-13: 2 + dept(1) + code(5) + price(5, 2 decimals) + check";
-    QTest::newRow("EAN-8") << 52 << kg << "23123458"
-                           << "2|3|12345|8"
-                           << "EAN-8: 2 + dept(1) + code(5) + check";
+    BarcodeSample department0 = kg;
+    department0.department = 0;
+    QTest::newRow("EAN-8, department 0") << 52 << department0 << "20123451"
+                                         << "2|0|12345|1"
+                                         << "EAN-8: 2 + dept(1) + code(5) + check";
     QTest::newRow("GS1-128 price and weight")
         << 30 << kg << "201234500570004560"
         << "2|012345|00570|00456|0"
