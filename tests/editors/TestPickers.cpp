@@ -57,8 +57,6 @@ void TestPickers::barcodePicker_data()
                                  << "bulkChangeWeightBtn" << QStringList{"7", "36", "7", "36"};
     QTest::newRow("all counted") << "50"
                                  << "bulkChangePCSBtn" << QStringList{"36", "50", "36", "50"};
-    QTest::newRow("a type without a row") << "105"
-                                          << "okBtn" << QStringList{"36", "36", "105", "36"};
     QTest::newRow("past the last type") << "111"
                                         << "okBtn" << QStringList{"36", "36", "11", "36"};
     QTest::newRow("Cancel") << "7"
@@ -107,8 +105,10 @@ void TestPickers::barcodePreview()
     model->setCell(0, C::BarCode, QStringLiteral("2"));
     QString digits;
     QString rule;
+    QString row;
     ModalDriver driver;
     driver.on("SelectBarcodeDlg", [&](QWidget *dlg) {
+        row = dlg->findChild<QLabel *>(QStringLiteral("rowLabel"))->text();
         dlg->findChild<QDoubleSpinBox *>(QStringLiteral("sampleWeightSpin"))->setValue(0.456);
         digits = dlg->findChild<BarcodeView *>()->composed().digits;
         click(dlg, "copyRuleBtn");
@@ -116,6 +116,7 @@ void TestPickers::barcodePreview()
         click(dlg, "CancelBtn");
     });
     doubleClick(w, 0, C::BarCode);
+    QCOMPARE(row, QStringLiteral("Row 1: Cheese"));
     QCOMPARE(digits, QStringLiteral("2312345005700"));
     QCOMPARE(rule, QStringLiteral("EAN-13: 2 + dept(1) + code(5) + price(5, 2 decimals) + check"));
     QCOMPARE(QGuiApplication::clipboard()->text(), rule);

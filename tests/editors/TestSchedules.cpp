@@ -132,9 +132,6 @@ void TestSchedules::picker_data()
     QTest::newRow("128 is no choice") << "128"
                                       << "discount 0"
                                       << "" << true << "0";
-    QTest::newRow("200 is no choice") << "200"
-                                      << "discount 0"
-                                      << "" << true << "0";
     QTest::newRow("discount to Mode3") << "15"
                                        << "discount 15"
                                        << "ModeRadioBtn3" << true << "131";
