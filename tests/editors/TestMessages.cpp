@@ -73,6 +73,7 @@ void TestMessages::importExportRoundTrip()
         click(dlg, "btn_Cancel"); // Cancel closes only; the import stays
     });
     trigger(w, "actionMessage_editing");
+    QCOMPARE(Prompt::last().kind, QStringLiteral("open")); // no warning: nothing was left out
     QCOMPARE(store.messageList(), before);
     QCOMPARE(store.messageLines(number).mid(0, lines.size()), lines);
     QVERIFY(w.isModified());

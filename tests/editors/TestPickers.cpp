@@ -75,8 +75,11 @@ void TestPickers::barcodePicker()
     int selectedRow = -1;
     ModalDriver driver;
     driver.on("SelectBarcodeDlg", [&](QWidget *dlg) {
-        const QModelIndexList rows =
-            dlg->findChild<QTableView *>(QStringLiteral("tableView"))->selectionModel()->selectedRows();
+        auto *table = dlg->findChild<QTableView *>(QStringLiteral("tableView"));
+        QCOMPARE(table->model()->rowCount(), 99);
+        QCOMPARE(table->model()->columnCount(), 11);
+        QCOMPARE(table->model()->headerData(10, Qt::Horizontal).toString(), QStringLiteral("CheckSum"));
+        const QModelIndexList rows = table->selectionModel()->selectedRows();
         selectedRow = rows.size() == 1 ? rows.first().row() : -1;
         auto *edit = dlg->findChild<QLineEdit *>(QStringLiteral("barcodeTypeEdit"));
         edit->clear();
