@@ -12,6 +12,7 @@
 #include "core/WeightUnits.h"
 #include "core/ZQConfig.h"
 #include "document/PluDocument.h"
+#include "document/PluFile.h"
 #include "document/PluFileSet.h"
 #include "document/PluTableModel.h"
 #include "editors/EditorsController.h"
@@ -28,6 +29,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCursor>
+#include <QDir>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QIcon>
@@ -117,8 +119,12 @@ MainWindow::MainWindow(QWidget *parent)
     m_document->setModified(false);
     PluColumns::setSharedCaptions(PluColumns::captions());
 
-    if (ZQConfig *config = ZQConfig::instance())
+    if (ZQConfig *config = ZQConfig::instance()) {
+        // Before any file is read: a wrong code page would misread it.
+        for (const QString &problem : config->problems())
+            Prompt::warning(this, tr("Warning"), problem);
         loadFile(config->value(ZQConfig::PluFileName).toString());
+    }
     s_instance = this;
     m_editors->start();
 }
@@ -489,20 +495,29 @@ bool MainWindow::writeFileSet(const QString &path, bool asNewName)
 bool MainWindow::save()
 {
     m_table->setFocus();
-    if (currentFile().isEmpty())
-        return saveAs();
-    return writeFileSet(currentFile(), false);
+    const QString current = currentFile();
+    if (current.isEmpty())
+        return saveAs(QString());
+    // A set is written tab-separated: saved under a .csv name it would read back as nothing.
+    if (PluFile::kindOf(current) != PluFile::Kind::TabSeparated)
+        return saveAs(QFileInfo(current).dir().filePath(PluFileSet::baseName(current) + QStringLiteral(".Txp")));
+    return writeFileSet(current, false);
 }
 
-bool MainWindow::saveAs()
+bool MainWindow::saveAs(const QString &proposal)
 {
     m_table->setFocus();
-    QString path = Prompt::saveFileName(this, tr("Export File"), QString(), tr("Txp Files (*.Txp)"));
-    if (path.isEmpty())
+    const QString chosen = Prompt::saveFileName(this, tr("Export File"), proposal, tr("Txp Files (*.Txp)"));
+    if (chosen.isEmpty())
         return false;
-    // A name typed without a suffix would not open again: give it the file type.
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QStringLiteral(".Txp");
+    // A name the set would not open by gets the file type; the dialog asked about replacing the
+    // name it was given, not this one.
+    const QString path = PluFileSet::mainPathForSave(chosen);
+    if (path != chosen && QFileInfo::exists(path) &&
+        Prompt::question(this, tr("Export File"),
+                         tr("%1 already exists.\nDo you want to replace it?").arg(QFileInfo(path).fileName())) !=
+            QMessageBox::Yes)
+        return false;
     return writeFileSet(path, true);
 }
 
@@ -513,7 +528,7 @@ void MainWindow::on_actionSave_triggered()
 
 void MainWindow::on_actionSave_As_triggered()
 {
-    saveAs();
+    saveAs(QString());
 }
 
 void MainWindow::on_actionSelect_entire_row_triggered()

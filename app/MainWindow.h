@@ -160,7 +160,8 @@ private:
     void updateTitle();
     void clearDocument();
     bool save();
-    bool saveAs();
+    // proposal: the file name the dialog starts with.
+    bool saveAs(const QString &proposal);
     bool writeFileSet(const QString &path, bool asNewName);
     void runFind(int column, const QString &text);
     void showUnitMenu();

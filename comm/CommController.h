@@ -21,6 +21,9 @@ signals:
     void clearTable();
 
 private:
+    // A problem the check before a send found, chosen in its list.
+    void showCell(int row, int column);
+
     EditorHost *m_host;
     TransferTarget *m_target;
     ZQCommunicationConfig *m_dialog = nullptr;

@@ -18,6 +18,7 @@ TransferSnapshot TransferSnapshot::take(PluDocument *doc)
     s.plus.reserve(rows);
     for (int r = 0; r < rows; ++r)
         s.plus.append(doc->model()->rowToPlu(r));
+    s.cells = doc->model()->rows().mid(0, rows);
     s.messages = doc->messages().messageList();
     s.periods = doc->schedules().periods();
     s.adHead = doc->advertising().head();

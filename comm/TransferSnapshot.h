@@ -2,6 +2,7 @@
 
 #include "comm/DownloadSelection.h"
 #include "core/TPLU.h"
+#include "document/PluTableModel.h"
 #include "document/SchedulePeriod.h"
 
 #include <QByteArray>
@@ -17,6 +18,9 @@ struct TransferSnapshot
 {
     bool hasDocument = false;
     TPLUList plus; // rows 0..rowCount-1
+    // The same rows' cells as the operator sees them, for the check before a send: the records
+    // above have lost what their conversion cuts or drops.
+    QVector<PluTableModel::Row> cells;
     QStringList messages;
     QVector<SchedulePeriod> periods;
     QString adHead;

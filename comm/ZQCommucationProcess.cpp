@@ -19,6 +19,8 @@ QString g_libraryFolder;
 constexpr int kPluBatch = 256;
 constexpr qint64 kPluBatchMs = 50;
 thread_local ZQCommucationProcess *t_worker = nullptr;
+// The link library's result for a serial device that another program holds.
+constexpr int kPortBusy = -11;
 } // namespace
 
 ZQCommucationProcess::ZQCommucationProcess(QObject *parent)
@@ -87,9 +89,13 @@ void ZQCommucationProcess::run()
     t_worker = this;
     status(QT_TRANSLATE_NOOP("ZQCommucationProcess", "Connect..."));
     m_handle = 0;
-    bool ok = m_lib->zqscaleConnect &&
-              m_lib->zqscaleConnect(TextCodec::toLocal8(m_link).constData(), m_baud.toInt(), &m_handle) == 0;
-    if (!ok)
+    const int connected = m_lib->zqscaleConnect ? m_lib->zqscaleConnect(TextCodec::toLocal8(m_link).constData(),
+                                                                        m_baud.toInt(), &m_handle)
+                                                : -1;
+    bool ok = connected == 0;
+    if (connected == kPortBusy)
+        fail(tr("Connect Fail: port busy"));
+    else if (!ok)
         fail(tr("Connect Fail"));
     else
         ok = runSequence();

@@ -9,7 +9,7 @@ if ! command -v clang++ >/dev/null; then
 fi
 seconds="${FUZZ_SECONDS:-30}"
 build=build-fuzz
-targets=(link_decode_fuzzer msg_import_fuzzer)
+targets=(link_decode_fuzzer sim_state_fuzzer plu_file_fuzzer send_check_fuzzer msg_import_fuzzer)
 
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DPLU_BUILD_FUZZERS=ON >/dev/null
@@ -19,9 +19,14 @@ status=0
 for target in "${targets[@]}"; do
     corpus="$build/fuzz/corpus-$target"
     mkdir -p "$corpus"
+    # Seeds and inputs that once crashed a target, kept with the tests' data.
+    seeds=()
+    if [ -d "tests/data/fuzz/$target" ]; then
+        seeds=("$PWD/tests/data/fuzz/$target")
+    fi
     echo "fuzz.sh: running $target for ${seconds}s"
     if ! (cd "$build/fuzz" && "./$target" -max_total_time="$seconds" -max_len=16384 -print_final_stats=1 \
-        "corpus-$target"); then
+        "corpus-$target" "${seeds[@]}"); then
         echo "fuzz.sh: $target crashed" >&2
         status=1
     fi

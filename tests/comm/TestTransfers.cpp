@@ -3,6 +3,8 @@
 #include "linklib/LinkTestSupport.h"
 
 #include "app/MainWindow.h"
+#include "comm/ScaleLinkLibrary.h"
+#include "comm/SerialPortWatcher.h"
 #include "comm/TransferTarget.h"
 #include "comm/UploadDownDlg.h"
 #include "comm/ZQCommucationProcess.h"
@@ -15,11 +17,13 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTableWidget>
 
 using C = PluColumns;
 using linktest::ScaleSim;
@@ -108,6 +112,11 @@ private slots:
     void progressNumbers();
     void uploadProgressStaysAhead();
     void noSelectionStartsNothing();
+    void badRowStopsTheDownloadBeforeTheLink();
+    void serialPortByEveryName_data();
+    void serialPortByEveryName();
+    void refusedTcpLinkIsReleasedAtOnce();
+    void timeOutFromTheDialog();
     void ipAddresses_data();
     void ipAddresses();
 
@@ -404,6 +413,189 @@ void TestTransfers::noSelectionStartsNothing()
     QCOMPARE(ini.value(QStringLiteral("ChoiceDownLoad/SelectDown PLU")).toString(), QStringLiteral("false"));
     QCOMPARE(ini.value(QStringLiteral("ChoiceDownLoad/SelectDown Message")).toString(), QStringLiteral("false"));
     QCOMPARE(Prompt::count(), 0);
+}
+
+void TestTransfers::badRowStopsTheDownloadBeforeTheLink()
+{
+    ScaleSim sim;
+    QVERIFY(sim.startTcp());
+    TestEnvironment env(settingsFor(sim));
+    MainWindow w;
+    w.loadFile(fixture());
+    w.model()->setCell(2, C::Tolerance, QStringLiteral("30"));
+    QStringList listed;
+    {
+        ModalDriver driver;
+        answerLink(driver, {false, QStringLiteral("127.0.0.1")});
+        answerSelection(driver, {QStringLiteral("pluCheckBox")});
+        driver.on("SendProblemsDlg", [&listed](QWidget *list) {
+            auto *table = list->findChild<QTableWidget *>(QStringLiteral("problemTable"));
+            for (int r = 0; r < table->rowCount(); ++r) {
+                QStringList texts;
+                for (int c = 0; c < table->columnCount(); ++c)
+                    texts << table->item(r, c)->text();
+                listed << texts.join(QLatin1Char('|'));
+            }
+            // A widget's double-click event alone comes without the press an item view expects.
+            const QPoint at = table->visualItemRect(table->item(0, 1)).center();
+            QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, at);
+            QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, at);
+        });
+        w.action(QStringLiteral("actionDownload_PLU"))->trigger();
+        QVERIFY(!driver.seen().contains("UploadDownDlg"));
+    }
+    QCOMPARE(listed, QStringList{QStringLiteral("3|Tolerance (%)|30|0~20")});
+    // The double-click went to the cell.
+    QCOMPARE(w.tableView()->currentIndex(), w.model()->index(2, C::Tolerance));
+    QVERIFY2(!sim.log().contains("connected"), sim.log().constData());
+    for (const Prompt::Shown &s : Prompt::shown())
+        QVERIFY(s.text != QStringLiteral("Communication End"));
+}
+
+void TestTransfers::serialPortByEveryName_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QString>("status"); // empty: the transfer ends well
+    QTest::newRow("picked from the port list") << "list" << QString();
+    QTest::newRow("stored by an earlier version") << "stored" << QString();
+    QTest::newRow("typed device path") << "typed" << QString();
+    QTest::newRow("held by another program") << "list"
+                                             << "Connect Fail: port busy";
+}
+
+void TestTransfers::serialPortByEveryName()
+{
+    QFETCH(QString, how);
+    QFETCH(QString, status);
+    if (!ScaleSim::haveSocat())
+        QSKIP("socat is not installed");
+    ScaleSim sim;
+    QVERIFY(sim.startSerial());
+    // The port list names the pty as the system's list would: its path below /dev.
+    const QString listed = QString::fromLocal8Bit(sim.portName());
+    SerialPortWatcher::setPortLister([listed] { return QStringList{QStringLiteral("ttyS0"), listed}; });
+    QVariantMap values = settingsFor(sim);
+    values.insert(QStringLiteral("Comm/CommType"), how == QLatin1String("stored") ? 0 : 1);
+    values.insert(QStringLiteral("Comm/Port"), how == QLatin1String("stored") ? listed : QStringLiteral("ttyS0"));
+    TestEnvironment env(values);
+    ScaleLinkLibrary other(linktest::binDir());
+    int holder = 0;
+    if (!status.isEmpty())
+        QCOMPARE(other.zqscaleConnect(sim.link().constData(), sim.baud(), &holder), 0);
+
+    MainWindow w;
+    w.document()->advertising().setTexts({QStringLiteral("Head"), QStringLiteral("Tail")});
+    QString shown;
+    {
+        ModalDriver driver;
+        answerFailure(driver, &shown);
+        driver.on("ZQCommunicationConfig", [&](QWidget *d) {
+            auto *port = d->findChild<QComboBox *>(QStringLiteral("comboBoxPort"));
+            if (how == QLatin1String("typed"))
+                port->setEditText(QString::fromLocal8Bit(sim.link()));
+            else if (how == QLatin1String("list"))
+                port->setCurrentIndex(port->findText(listed));
+            if (how != QLatin1String("stored"))
+                d->findChild<QRadioButton *>(QStringLiteral("radioButtonRS232"))->click();
+            d->findChild<QPushButton *>(QStringLiteral("OKBtn"))->click();
+        });
+        w.action(QStringLiteral("actionDownloadADInfo"))->trigger();
+    }
+    SerialPortWatcher::setPortLister({});
+    if (holder > 0)
+        other.zqscaleDisConnect(holder);
+    QCOMPARE(shown, status);
+    if (status.isEmpty())
+        QCOMPARE(Prompt::lastText(), QStringLiteral("Communication End"));
+}
+
+void TestTransfers::refusedTcpLinkIsReleasedAtOnce()
+{
+    // Requests: HELLO, CLEAR, then the first packet, which the scale refuses.
+    ScaleSim sim;
+    QVERIFY(sim.startTcp({QStringLiteral("--refuse-frame"), QStringLiteral("3")}));
+    TestEnvironment env(settingsFor(sim));
+    MainWindow w;
+    w.loadFile(fixture());
+    QString status;
+    bool closedWhileShown = false;
+    {
+        ModalDriver driver;
+        answerLink(driver, {false, QStringLiteral("127.0.0.1")});
+        answerSelection(driver, {QStringLiteral("pluCheckBox")});
+        // The error stays on screen until OK: the scale must be free again before that.
+        driver.on("UploadDownDlg", [&](QWidget *d) {
+            auto *ok = d->findChild<QPushButton *>(QStringLiteral("okBtn"));
+            auto *poll = new QTimer(d);
+            QElapsedTimer waited;
+            QObject::connect(poll, &QTimer::timeout, d, [&, ok, d, waited]() mutable {
+                if (!ok->isEnabled())
+                    return;
+                if (!waited.isValid())
+                    waited.start();
+                closedWhileShown = sim.log().contains("closed ");
+                if (!closedWhileShown && waited.elapsed() < 3000)
+                    return;
+                status = d->findChild<QLabel *>(QStringLiteral("statusInfo"))->text();
+                ok->click();
+            });
+            poll->start(10);
+        });
+        w.action(QStringLiteral("actionDownload_PLU"))->trigger();
+    }
+    QCOMPARE(status, QStringLiteral("Download Plu Error"));
+    QVERIFY2(closedWhileShown, sim.log().constData());
+}
+
+void TestTransfers::timeOutFromTheDialog()
+{
+    // A scale that never answers: the time-out alone ends the connect.
+    ScaleSim sim;
+    QVERIFY(sim.startTcp({QStringLiteral("--silent-after"), QStringLiteral("0")}));
+    QVariantMap values = settingsFor(sim);
+    values.insert(QStringLiteral("Link/TimeoutMs"), 8000);
+    TestEnvironment env(values);
+    MainWindow w;
+    QString status;
+    QElapsedTimer clock;
+    qint64 failedAfter = -1;
+    double shownTimeout = 0;
+    {
+        ModalDriver driver;
+        answerFailure(driver, &status);
+        driver.on("UploadDownDlg", [&](QWidget *d) {
+            auto *ok = d->findChild<QPushButton *>(QStringLiteral("okBtn"));
+            auto *poll = new QTimer(d);
+            QObject::connect(poll, &QTimer::timeout, d, [&, ok, d] {
+                if (!ok->isEnabled())
+                    return;
+                failedAfter = clock.elapsed();
+                status = d->findChild<QLabel *>(QStringLiteral("statusInfo"))->text();
+                ok->click();
+            });
+            poll->start(10);
+        });
+        driver.on("ZQCommunicationConfig", [&](QWidget *d) {
+            auto *timeout = d->findChild<QDoubleSpinBox *>(QStringLiteral("doubleSpinBoxTimeout"));
+            if (!timeout) {
+                d->findChild<QPushButton *>(QStringLiteral("CancelBtn"))->click();
+                return;
+            }
+            shownTimeout = timeout->value();
+            timeout->setValue(1.0);
+            d->findChild<QRadioButton *>(QStringLiteral("radioButtonIP"))->click();
+            d->findChild<QLineEdit *>(QStringLiteral("lineEditIPAddress"))->setText(QStringLiteral("127.0.0.1"));
+            clock.start();
+            d->findChild<QPushButton *>(QStringLiteral("OKBtn"))->click();
+        });
+        w.action(QStringLiteral("actionDownloadADInfo"))->trigger();
+    }
+    QCOMPARE(shownTimeout, 8.0);
+    QCOMPARE(status, QStringLiteral("Connect Fail"));
+    // One second and not the stored eight: the field reached the link library.
+    QVERIFY2(failedAfter >= 900 && failedAfter < 6000, qPrintable(QString::number(failedAfter)));
+    env.config()->sync();
+    QCOMPARE(QSettings(env.settingsPath(), QSettings::IniFormat).value(QStringLiteral("Link/TimeoutMs")).toInt(), 1000);
 }
 
 void TestTransfers::ipAddresses_data()

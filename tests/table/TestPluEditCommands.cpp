@@ -228,10 +228,16 @@ void TestPluEditCommands::typedEditsAreChecked_data()
     QTest::newRow("15.5 g accepted") << QVariantList{cell(3, C::WeightUnit, QStringLiteral("g"))} << 3
                                      << int(C::PackageWeight) << "15.5" << none << none
                                      << QVariant(QStringLiteral("15.5"));
-    QTest::newRow("33.08 lb refused") << QVariantList{cell(3, C::WeightUnit, QStringLiteral("PCS(lb)"))} << 3
-                                      << int(C::PackageWeight) << "33.08"
-                                      << "Warning"
-                                      << "The quality must be between 0~33.07" << QVariant(0);
+    // Kilograms compare in single precision, pounds in double precision.
+    QTest::newRow("just over 15 kg, equal as a float") << QVariantList{} << 3 << int(C::PackageWeight) << "15.0000001"
+                                                       << none << none << QVariant(QStringLiteral("15.0000001"));
+    QTest::newRow("just over 33.07 lb refused")
+        << QVariantList{cell(3, C::WeightUnit, QStringLiteral("PCS(lb)"))} << 3 << int(C::PackageWeight) << "33.0700001"
+        << "Warning"
+        << "The quality must be between 0~33.07" << QVariant(0);
+    QTest::newRow("a unit outside the table is not checked")
+        << QVariantList{cell(3, C::WeightUnit, QStringLiteral("PCS"))} << 3 << int(C::PackageWeight) << "99999" << none
+        << none << QVariant(QStringLiteral("99999"));
     QTest::newRow("tolerance 20 accepted")
         << QVariantList{} << 2 << int(C::Tolerance) << "20" << none << none << QVariant(QStringLiteral("20"));
     QTest::newRow("tolerance 21 refused") << QVariantList{} << 2 << int(C::Tolerance) << "21"

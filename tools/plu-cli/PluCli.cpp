@@ -1,6 +1,7 @@
 #include "PluCli.h"
 
 #include "comm/ScaleJobRunner.h"
+#include "comm/SendCheck.h"
 #include "comm/TransferJob.h"
 #include "comm/TransferSnapshot.h"
 #include "comm/TransferTarget.h"
@@ -17,7 +18,9 @@
 #include <QBuffer>
 #include <QCommandLineParser>
 #include <QEventLoop>
+#include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
 #include <cstdio>
 #include <memory>
 
@@ -43,7 +46,7 @@ const char *const kDescription = QT_TRANSLATE_NOOP(
               "      the barcode into OUT.png.\n"
               "\n"
               "ADDR is an IPv4 address (TCP, port from the settings file), a.b.c.d:port, or a serial\n"
-              "device path such as /dev/ttyUSB0 or COM3 (at --baud).\n"
+              "port as the system lists it (ttyUSB0, COM3) or its device path (/dev/ttyUSB0), at --baud.\n"
               "\n"
               "stdout: one line per scale, \"ADDR: ok\" or \"ADDR: failed: REASON\".\n"
               "stderr: progress, one line per status or packet count, prefixed with the scale.\n"
@@ -64,6 +67,15 @@ void PluCli::printOut(const QString &line)
 void PluCli::printErr(const QString &line)
 {
     std::fputs((line + QLatin1Char('\n')).toLocal8Bit().constData(), stderr);
+}
+
+void PluCli::printFileError(const QString &path, const QString &error)
+{
+    // Most messages name the file they are about (a side file, perhaps); the fixed ones do not.
+    if (error.contains(QFileInfo(path).fileName()))
+        printErr(tr("plu-cli: %1").arg(error));
+    else
+        printErr(tr("plu-cli: \"%1\": %2").arg(path, error));
 }
 
 bool PluCli::parseParts(const QString &text, DownloadSelection *parts, QString *error)
@@ -115,8 +127,12 @@ bool PluCli::parse(const QStringList &arguments, Options *options, QString *erro
                                     tr("The settings file (code page, price decimals, link port and "
                                        "time-out); default SYSTEM.CFG in the program's data folder."),
                                     tr("FILE"));
+    const QCommandLineOption timeout(optionName("timeout"),
+                                     tr("How long to wait for each answer of a scale (0.1 to 600; default "
+                                        "from the settings file, else 3)."),
+                                     tr("SECONDS"));
     const QCommandLineOption quiet({QStringLiteral("q"), QStringLiteral("quiet")}, tr("No progress on stderr."));
-    parser.addOptions({scale, update, parts, output, row, weight, baud, config, quiet});
+    parser.addOptions({scale, update, parts, output, row, weight, baud, config, timeout, quiet});
     parser.addPositionalArgument(QStringLiteral("command"), tr("send, fetch, convert or barcode."));
     parser.addPositionalArgument(QStringLiteral("files"), tr("The command's files."), tr("[FILE...]"));
 
@@ -144,6 +160,16 @@ bool PluCli::parse(const QStringList &arguments, Options *options, QString *erro
     options->output = parser.value(output);
     options->config = parser.value(config);
     options->quiet = parser.isSet(quiet);
+
+    if (parser.isSet(timeout)) {
+        bool ok = false;
+        const double seconds = parser.value(timeout).toDouble(&ok);
+        if (!ok || !(seconds >= 0.1 && seconds <= 600)) {
+            *error = tr("--timeout takes seconds from 0.1 to 600, not \"%1\"").arg(parser.value(timeout));
+            return false;
+        }
+        options->timeoutMs = qRound(seconds * 1000);
+    }
 
     bool baudOk = false;
     const int baudRate = parser.value(baud).toInt(&baudOk);
@@ -212,9 +238,9 @@ bool PluCli::parse(const QStringList &arguments, Options *options, QString *erro
     if (parser.isSet(parts) && !parseParts(parser.value(parts), &options->parts, error))
         return false;
     // The main file of a set is always written tab-separated; a .csv name would be read back
-    // as a comma-separated list.
+    // as a comma-separated list, and another suffix not at all.
     const QString written = isFetch ? options->output : isConvert ? positional.at(1) : QString();
-    if (!written.isEmpty() && PluFile::kindOf(written) == PluFile::Kind::CommaSeparated) {
+    if (!written.isEmpty() && PluFile::kindOf(written) != PluFile::Kind::TabSeparated) {
         *error = tr("\"%1\": a file set is written tab-separated; name it .txp").arg(written);
         return false;
     }
@@ -244,7 +270,33 @@ int PluCli::run(const QStringList &arguments)
     // reads its port and time-out from the same file.
     if (!options.config.isEmpty())
         AppPaths::setSettingsFileOverride(QFileInfo(options.config).absoluteFilePath());
+    // The link library reads its time-out from the settings file: --timeout goes into a copy,
+    // so that the user's file keeps its own.
+    QTemporaryDir scratch;
+    if (options.timeoutMs > 0) {
+        // Named as the original, so that messages about the settings name the file the user keeps.
+        const QString copy = scratch.filePath(QFileInfo(AppPaths::settingsFile()).fileName());
+        QFile original(AppPaths::settingsFile());
+        const QByteArray bytes = original.open(QIODevice::ReadOnly) ? original.readAll() : QByteArray();
+        QString error;
+        if (!scratch.isValid() || !AtomicFile::write(copy, bytes, &error)) {
+            printErr(tr("plu-cli: cannot prepare the settings for --timeout: %1").arg(error));
+            return Failed;
+        }
+        AppPaths::setSettingsFileOverride(copy);
+    }
     ZQConfig config(AppPaths::settingsFile());
+    // Files read or written in the wrong code page lose their names: stop before touching any.
+    const QStringList problems = config.problems();
+    if (!problems.isEmpty()) {
+        for (const QString &problem : problems)
+            printErr(tr("plu-cli: %1").arg(problem));
+        return BadUsage;
+    }
+    if (options.timeoutMs > 0) {
+        config.setValue(ZQConfig::LinkTimeoutMs, options.timeoutMs);
+        config.sync();
+    }
 
     if (options.command == QLatin1String("send"))
         return send(options);
@@ -302,17 +354,25 @@ int PluCli::send(const Options &options)
     PluDocument doc;
     QString error, warning;
     if (PluFileSet::load(&doc, file, &error, &warning) != PluFileSet::LoadResult::Loaded) {
-        printErr(tr("plu-cli: \"%1\": %2").arg(file, error));
+        printFileError(file, error);
         return Failed;
     }
     if (!warning.isEmpty())
-        printErr(tr("plu-cli: \"%1\": %2").arg(file, warning));
+        printFileError(file, warning);
 
     TransferSnapshot snapshot = TransferSnapshot::take(&doc);
     snapshot.selection = options.parts;
+    const int job = options.update ? JobUpdatePlu : JobDownloadPlu;
+    // Nothing goes to any scale while a row would be cut, changed or refused on the way.
+    const QVector<SendProblem> problems = SendCheck::check(snapshot, job);
+    if (!problems.isEmpty()) {
+        for (const SendProblem &p : problems)
+            printErr(p.line());
+        printErr(tr("plu-cli: \"%1\": nothing was sent (problems: %2)").arg(file).arg(problems.size()));
+        return Failed;
+    }
     if (options.scales.size() > 1)
         snapshot.preparePluPackets();
-    const int job = options.update ? JobUpdatePlu : JobDownloadPlu;
     std::vector<std::unique_ptr<ScaleJobRunner>> owned;
     QVector<ScaleJobRunner *> runners;
     for (const ScaleAddress &address : options.scales) {
@@ -331,7 +391,7 @@ int PluCli::fetch(const Options &options)
         return Failed;
     QString error;
     if (!PluFileSet::save(&doc, options.output, PluFileSet::sidePathsForSaveAs(options.output), &error)) {
-        printErr(tr("plu-cli: \"%1\": %2").arg(options.output, error));
+        printFileError(options.output, error);
         return Failed;
     }
     return Success;
@@ -348,13 +408,13 @@ int PluCli::convert(const Options &options)
     PluDocument doc;
     QString error, warning;
     if (PluFileSet::load(&doc, in, &error, &warning) != PluFileSet::LoadResult::Loaded) {
-        printErr(tr("plu-cli: \"%1\": %2").arg(in, error));
+        printFileError(in, error);
         return Failed;
     }
     if (!warning.isEmpty())
-        printErr(tr("plu-cli: \"%1\": %2").arg(in, warning));
+        printFileError(in, warning);
     if (!PluFileSet::save(&doc, out, PluFileSet::sidePathsForSaveAs(out), &error)) {
-        printErr(tr("plu-cli: \"%1\": %2").arg(out, error));
+        printFileError(out, error);
         return Failed;
     }
     return Success;

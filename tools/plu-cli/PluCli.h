@@ -41,6 +41,7 @@ private:
         bool update = false;
         QString output;
         QString config;
+        int timeoutMs = 0; // 0: the settings file's
         bool quiet = false;
         int row = 0; // barcode: 0-based
         double weightKg = 1.0;
@@ -59,4 +60,6 @@ private:
     static bool parseParts(const QString &text, DownloadSelection *parts, QString *error);
     static void printOut(const QString &line);
     static void printErr(const QString &line);
+    // One line naming the file once.
+    static void printFileError(const QString &path, const QString &error);
 };
