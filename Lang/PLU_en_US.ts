@@ -2,6 +2,131 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>AdvertisingSloganDlg</name>
+    <message>
+        <source>Advertising Slogan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Header</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BarcodeLayout</name>
+    <message>
+        <source>no decimals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 decimal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 decimals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>prefix</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>dept</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LF code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>price</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unit price</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>weight</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>discount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>check</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is negative; the barcode shows 0.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 needs more digits than the %2 the layout gives.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Department %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Code %1 needs more digits than the %2 the layout gives.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LF code %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The price %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The unit price %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The weight %1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Discount %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The last digit %1 is not the check digit %2: tills refuse this barcode.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BarcodePainter</name>
+    <message>
+        <source>The scale decides what this barcode type prints.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These digits make no valid barcode.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The barcode library refused %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ColumnHints</name>
     <message>
         <source>0~168,0~224</source>
@@ -88,6 +213,60 @@
     </message>
     <message>
         <source>Communication End</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DiscountScheduleDlg</name>
+    <message>
+        <source>Rebate schedule</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Period I:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Discount:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Period II:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Period III:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Period IV:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Period V:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mode%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>EditorsController</name>
+    <message>
+        <source>Row %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Row %1: %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -545,11 +724,75 @@ Do you want to save your changes?</source>
         <source>The translation file for %1 is missing.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MessageEditingDlg</name>
     <message>
         <source>File Open fail</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message Editing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This is no message file: it holds binary data.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file holds %1 messages; the first %2 were read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The last %1 lines of the file make no complete message of %2 lines; they were left out.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Msg Files (*.Msg)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open file fail</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MessageTableModel</name>
+    <message>
+        <source>Line %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -569,6 +812,65 @@ Do you want to save your changes?</source>
     </message>
     <message>
         <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MultiLabelDlg</name>
+    <message>
+        <source>Multi-Label</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>B0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>B1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>D0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>D1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exit</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -683,6 +985,17 @@ Do you want to save your changes?</source>
     </message>
 </context>
 <context>
+    <name>PluFile</name>
+    <message>
+        <source>&quot;%1&quot; is not a PLU file: line %2 holds a NUL byte.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line %1 of &quot;%2&quot; is not valid %3 text. If the file was written in another code page, set CodePage in [Setting] of %4 to it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>PluFileSet</name>
     <message>
         <source>Unsupported file type</source>
@@ -716,6 +1029,93 @@ Do you want to save your changes?</source>
     <name>ScaleJobRunner</name>
     <message>
         <source>The scale link library could not be loaded</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SelectBarcodeDlg</name>
+    <message>
+        <source>Select Barcode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Barcode Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bulk change weight Plu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bulk change PCS Plu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What the scale prints</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sample weight (kg)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy till rule</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>color: #a01010;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Barcode Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Department</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LFCode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Price</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unit Price</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Batch number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DisCount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CheckSum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The scale decides what this barcode type prints.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1094,6 +1494,13 @@ Do you want to save your changes?</source>
     </message>
 </context>
 <context>
+    <name>ZQConfig</name>
+    <message>
+        <source>Unknown code page &apos;%1&apos; in %2; using %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ZQDownloadSelectDlg</name>
     <message>
         <source>Select Download Options</source>
@@ -1129,6 +1536,100 @@ Do you want to save your changes?</source>
     </message>
     <message>
         <source>All select</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ZQMessageInputDialog</name>
+    <message>
+        <source>Input Message</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ZQRebateSelectDialog</name>
+    <message>
+        <source>Discount/Schedule</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Discount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Discount period</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mode1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mode2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mode3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mode4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mode5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mode6</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mode7</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mode8</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mode9</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mode10</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

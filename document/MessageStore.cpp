@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <algorithm>
 
 namespace {
 const QString kCrLf = QStringLiteral("\r\n");
@@ -15,7 +16,8 @@ MessageStore::MessageStore() : m_lines(MessageCount * LinesPerMessage) {}
 
 void MessageStore::clearMessages()
 {
-    m_lines.fill(QString());
+    std::fill(m_lines.begin(), m_lines.begin() + m_extent * LinesPerMessage, QString());
+    m_extent = 0;
 }
 
 QString MessageStore::line(int messageIndex, int lineIndex) const
@@ -30,11 +32,12 @@ void MessageStore::setLine(int messageIndex, int lineIndex, const QString &text)
     if (messageIndex < 0 || messageIndex >= MessageCount || lineIndex < 0 || lineIndex >= LinesPerMessage)
         return;
     m_lines[messageIndex * LinesPerMessage + lineIndex] = text;
+    m_extent = qMax(m_extent, messageIndex + 1);
 }
 
 int MessageStore::lastUsedIndex() const
 {
-    for (int i = m_lines.size() - 1; i >= 0; --i) {
+    for (int i = m_extent * LinesPerMessage - 1; i >= 0; --i) {
         if (!m_lines[i].isEmpty())
             return i / LinesPerMessage;
     }
@@ -74,6 +77,7 @@ void MessageStore::setMessageLines(int number, const QStringList &lines)
     const int base = indexOf(number) * LinesPerMessage;
     for (int r = 0; r < LinesPerMessage; ++r)
         m_lines[base + r] = r < lines.size() ? lines.at(r) : QString();
+    m_extent = qMax(m_extent, indexOf(number) + 1);
 }
 
 QByteArray MessageStore::toMsgBytes() const
@@ -89,21 +93,61 @@ QByteArray MessageStore::toMsgBytes() const
     return bytes;
 }
 
-bool MessageStore::fromMsgBytes(const QByteArray &bytes)
+QStringList MessageStore::msgLines(const QByteArray &bytes)
 {
     QStringList lines = TextLines::split(TextCodec::fromLocal8(bytes));
-    if (lines.isEmpty())
-        return false;
-    if (lines.last() == QString(QLatin1Char(EndMark)))
+    if (!lines.isEmpty() && lines.last() == QString(QLatin1Char(EndMark)))
         lines.removeLast();
+    return lines;
+}
+
+void MessageStore::takeLines(const QStringList &lines)
+{
     const int groups = lines.size() / LinesPerMessage;
     clearMessages();
     for (int m = 0; m < groups && m < MessageCount; ++m)
         setMessageLines(m + 1, lines.mid(m * LinesPerMessage, LinesPerMessage));
+}
+
+bool MessageStore::fromMsgBytes(const QByteArray &bytes)
+{
+    const QStringList lines = msgLines(bytes);
+    if (lines.isEmpty())
+        return false;
+    takeLines(lines);
     return true;
 }
 
-bool MessageStore::readMsgFile(const QString &path, QString *error)
+bool MessageStore::importMsgBytes(const QByteArray &bytes, QString *error, QString *warning)
+{
+    // Text never holds a NUL byte; such a file is no message list and must not replace one.
+    if (bytes.contains('\0')) {
+        if (error)
+            *error = QCoreApplication::translate("MessageEditingDlg", "This is no message file: it holds binary data.");
+        return false;
+    }
+    const QStringList lines = msgLines(bytes);
+    if (lines.isEmpty())
+        return true;
+    takeLines(lines);
+    if (warning) {
+        const int groups = lines.size() / LinesPerMessage;
+        if (groups > MessageCount)
+            *warning =
+                QCoreApplication::translate("MessageEditingDlg", "The file holds %1 messages; the first %2 were read.")
+                    .arg(groups)
+                    .arg(MessageCount);
+        else if (lines.size() % LinesPerMessage != 0)
+            *warning = QCoreApplication::translate(
+                           "MessageEditingDlg",
+                           "The last %1 lines of the file make no complete message of %2 lines; they were left out.")
+                           .arg(lines.size() % LinesPerMessage)
+                           .arg(LinesPerMessage);
+    }
+    return true;
+}
+
+bool MessageStore::readMsgFile(const QString &path, QString *error, QString *warning)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -111,8 +155,7 @@ bool MessageStore::readMsgFile(const QString &path, QString *error)
             *error = QCoreApplication::translate("MessageEditingDlg", "File Open fail");
         return false;
     }
-    fromMsgBytes(file.readAll());
-    return true;
+    return importMsgBytes(file.readAll(), error, warning);
 }
 
 bool MessageStore::writeMsgFile(const QString &path, QString *error) const

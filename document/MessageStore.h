@@ -36,10 +36,20 @@ public:
     // Accepts LF or CR LF and a missing end mark. Returns false (store unchanged) when the
     // bytes hold no line at all.
     bool fromMsgBytes(const QByteArray &bytes);
-    bool readMsgFile(const QString &path, QString *error);
+    // Import: as fromMsgBytes, but refuses bytes that are no text (they hold a NUL byte), and
+    // *warning reports lines that were left out (an incomplete last message, messages past the
+    // last number).
+    bool importMsgBytes(const QByteArray &bytes, QString *error, QString *warning = nullptr);
+    bool readMsgFile(const QString &path, QString *error, QString *warning = nullptr);
     bool writeMsgFile(const QString &path, QString *error) const;
 
 private:
+    // The lines of a ".Msg" file without its end mark.
+    static QStringList msgLines(const QByteArray &bytes);
+    void takeLines(const QStringList &lines);
     static int indexOf(int number) { return number < 1 ? 0 : qMin(number, MessageCount) - 1; }
     QVector<QString> m_lines; // message-major: message i line r at i*16+r
+    // Messages at and past this index have never held text since the last clear, so clearing
+    // and searching stop here instead of going through all 320000 lines.
+    int m_extent = 0;
 };

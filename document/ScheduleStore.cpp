@@ -18,6 +18,21 @@ void ScheduleStore::setPeriods(const QVector<SchedulePeriod> &periods)
         m_periods[i] = periods.at(i);
 }
 
+int ScheduleStore::roundedMinute(int minute)
+{
+    const int rounded = (minute + 9) / 10 * 10;
+    return rounded < 60 ? rounded : 0;
+}
+
+void ScheduleStore::orderPeriods(SchedulePeriod *fivePeriods)
+{
+    auto start = [](const SchedulePeriod &p) { return p.hour * 60 + p.minute; };
+    for (int k = 0; k + 1 < PeriodsPerMode; ++k) {
+        if (start(fivePeriods[k + 1]) < start(fivePeriods[k]))
+            fivePeriods[k + 1] = fivePeriods[k];
+    }
+}
+
 QByteArray ScheduleStore::toRscBytes() const
 {
     QString text;

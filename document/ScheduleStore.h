@@ -23,6 +23,13 @@ public:
     SchedulePeriod period(int mode, int index) const { return m_periods[mode * PeriodsPerMode + index]; }
     void setPeriod(int mode, int index, const SchedulePeriod &p) { m_periods[mode * PeriodsPerMode + index] = p; }
 
+    // The start-time rule of the schedule window: minutes round up to the next ten; a result of
+    // 60 falls back to the full hour without advancing it (10:55 becomes 10:00).
+    static int roundedMinute(int minute);
+    // The five periods of one mode in order of their start: a period that starts before the one
+    // above it takes that period's values, and the fix carries on downwards.
+    static void orderPeriods(SchedulePeriod *fivePeriods);
+
     // The ".RSC" file: "M<mode>,S<period>,<hour>,<minute>,<rate>" per period, CR LF ends.
     QByteArray toRscBytes() const;
     // The periods an ".RSC" file lists, in file order (lines with fewer than five fields are

@@ -1,21 +1,165 @@
 #include "editors/EditorsController.h"
 
+#include "core/PluColumns.h"
+#include "document/PluDocument.h"
+#include "document/PluTableModel.h"
+#include "editors/AdvertisingSloganDlg.h"
+#include "editors/BarcodeLayout.h"
+#include "editors/DiscountScheduleDlg.h"
+#include "editors/MessageEditingDlg.h"
+#include "editors/MultiLabelDlg.h"
+#include "editors/SelectBarcodeDlg.h"
+#include "editors/ZQMessageInputDialog.h"
+#include "editors/ZQRebateSelectDialog.h"
 #include "table/EditorHost.h"
+
+#include <QAction>
+
+namespace {
+// The advertising list as the scale shows it: trailing empty lines print nothing.
+QStringList withoutTrailingEmpty(QStringList texts)
+{
+    while (!texts.isEmpty() && texts.last().isEmpty())
+        texts.removeLast();
+    return texts;
+}
+} // namespace
 
 EditorsController::EditorsController(EditorHost *host, QObject *parent) : QObject(parent), m_host(host) {}
 
 EditorsController::~EditorsController() = default;
 
-void EditorsController::start() {}
+void EditorsController::start()
+{
+    enableSideDataActions();
+}
 
-void EditorsController::messageEditing() {}
+void EditorsController::enableSideDataActions()
+{
+    // The window builds its actions after its controllers, so they are enabled here.
+    for (const char *name : {"actionMessage_editing", "actionDiscount_schedule", "actionAdvertising_slogan"}) {
+        if (QAction *a = m_host->action(QString::fromLatin1(name)))
+            a->setEnabled(true);
+    }
+}
 
-void EditorsController::discountSchedule() {}
+void EditorsController::messageEditing()
+{
+    if (!m_messages)
+        m_messages = new MessageEditingDlg(&m_host->document()->messages(), m_host->hostWidget());
+    m_messages->reload();
+    m_messages->exec();
+    if (m_messages->takeChanged())
+        m_host->document()->setModified(true);
+}
 
-void EditorsController::advertisingSlogan() {}
+void EditorsController::discountSchedule()
+{
+    runSchedule(m_schedule ? m_schedule->currentMode() : 0);
+}
+
+void EditorsController::runSchedule(int mode)
+{
+    ScheduleStore &store = m_host->document()->schedules();
+    if (!m_schedule)
+        m_schedule = new DiscountScheduleDlg(&store, m_host->hostWidget());
+    const QVector<SchedulePeriod> before = store.periods();
+    m_schedule->showMode(mode);
+    m_schedule->exec();
+    if (store.periods() != before)
+        m_host->document()->setModified(true);
+}
+
+void EditorsController::advertisingSlogan()
+{
+    AdvertisingList &list = m_host->document()->advertising();
+    if (!m_advertising)
+        m_advertising = new AdvertisingSloganDlg(m_host->hostWidget());
+    const QStringList before = list.texts();
+    m_advertising->setTexts(before);
+    m_advertising->exec();
+    list.setTexts(m_advertising->texts());
+    if (withoutTrailingEmpty(list.texts()) != withoutTrailingEmpty(before))
+        m_host->document()->setModified(true);
+}
 
 void EditorsController::packageTypeSetting() {}
 
 void EditorsController::nutritionElementsSet() {}
 
-void EditorsController::openCell(PluEditCommands::Choice, const QModelIndex &) {}
+void EditorsController::openCell(PluEditCommands::Choice choice, const QModelIndex &cell)
+{
+    if (!cell.isValid())
+        return;
+    switch (choice) {
+    case PluEditCommands::Choice::Barcode:
+        openBarcode(cell);
+        break;
+    case PluEditCommands::Choice::Message:
+        openMessage(cell);
+        break;
+    case PluEditCommands::Choice::Label:
+        openLabel(cell);
+        break;
+    case PluEditCommands::Choice::Schedule:
+        openSchedule(cell);
+        break;
+    default:
+        break;
+    }
+}
+
+void EditorsController::writeCell(const QModelIndex &cell, int value)
+{
+    const QString text = QString::number(value);
+    if (cell.data(Qt::EditRole).toString() != text)
+        m_host->document()->model()->setData(cell, text);
+}
+
+void EditorsController::openBarcode(const QModelIndex &cell)
+{
+    if (!m_barcode) {
+        m_barcode = new SelectBarcodeDlg(m_host->hostWidget());
+        connect(m_barcode, &SelectBarcodeDlg::updateBarcodeTypeReq, this, &EditorsController::updateBarcodeTypeReq);
+    }
+    const PluTableModel &model = *m_host->document()->model();
+    const int row = cell.row();
+    const QString name = model.text(row, PluColumns::PluName);
+    m_barcode->setSample(BarcodeSample::fromRow(model, row, 0),
+                         name.isEmpty() ? tr("Row %1").arg(row + 1) : tr("Row %1: %2").arg(row + 1).arg(name));
+    m_barcode->selectType(cell.data(Qt::EditRole).toString().trimmed().toInt());
+    m_barcode->exec();
+}
+
+void EditorsController::openMessage(const QModelIndex &cell)
+{
+    MessageStore &store = m_host->document()->messages();
+    const int number = cell.data(Qt::EditRole).toString().trimmed().toInt();
+    ZQMessageInputDialog dialog(m_host->hostWidget());
+    dialog.setMessage(number, store.messageLines(number));
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    if (accepted && number == 0)
+        writeCell(cell, 1);
+    // The window's lines are kept whichever way it closed, as the message window keeps its edits.
+    int shown = 0;
+    const QStringList lines = dialog.message(&shown);
+    if (lines != store.messageLines(shown)) {
+        store.setMessageLines(shown, lines);
+        m_host->document()->setModified(true);
+    }
+}
+
+void EditorsController::openLabel(const QModelIndex &cell)
+{
+    MultiLabelDlg dialog(cell.data(Qt::EditRole).toString().trimmed().toInt(), m_host->hostWidget());
+    if (dialog.exec() == QDialog::Accepted)
+        writeCell(cell, dialog.code());
+}
+
+void EditorsController::openSchedule(const QModelIndex &cell)
+{
+    ZQRebateSelectDialog dialog(cell.data(Qt::EditRole).toString().trimmed().toInt(), m_host->hostWidget());
+    connect(&dialog, &ZQRebateSelectDialog::editScheduleReq, this, &EditorsController::runSchedule);
+    if (dialog.exec() == QDialog::Accepted)
+        writeCell(cell, dialog.value());
+}

@@ -3,9 +3,14 @@
 #include "table/PluEditCommands.h"
 
 #include <QObject>
+#include <QPointer>
 
+class AdvertisingSloganDlg;
+class DiscountScheduleDlg;
 class EditorHost;
+class MessageEditingDlg;
 class QModelIndex;
+class SelectBarcodeDlg;
 
 // The side data editors: messages, discount schedule, advertising lines, package types,
 // departments, nutrition, barcode types and labels. Owns their dialogs; the main window's
@@ -33,5 +38,22 @@ signals:
     void updateBarcodeTypeReq(int way, const QString &text);
 
 private:
+    void enableSideDataActions();
+    // The pickers of the side data columns. A choice is written through the table model, so it
+    // is checked, marks the document and is one undo step.
+    void openBarcode(const QModelIndex &cell);
+    void openMessage(const QModelIndex &cell);
+    void openLabel(const QModelIndex &cell);
+    void openSchedule(const QModelIndex &cell);
+    // Runs the schedule window on one mode; marks the document when the schedules changed.
+    void runSchedule(int mode);
+    void writeCell(const QModelIndex &cell, int value);
+
     EditorHost *m_host;
+    // Kept for the whole run once opened, so their state (current mode, lines not in the list,
+    // sample weight) is there the next time.
+    QPointer<MessageEditingDlg> m_messages;
+    QPointer<DiscountScheduleDlg> m_schedule;
+    QPointer<AdvertisingSloganDlg> m_advertising;
+    QPointer<SelectBarcodeDlg> m_barcode;
 };

@@ -1,3 +1,4 @@
+#include "ModalDriver.h"
 #include "TestSupport.h"
 
 #include "app/MainWindow.h"
@@ -7,6 +8,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -238,6 +240,15 @@ void TestGridEditing::doubleClickAloneChangesNothing()
     w.findChild<QMenu *>(QStringLiteral("unitMenu"))->close();
     doubleClick(w, 0, C::Tolerance); // the editor opens and is left unchanged
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    // The side data pickers, cancelled.
+    ModalDriver driver;
+    for (const char *picker : {"SelectBarcodeDlg", "ZQMessageInputDialog", "MultiLabelDlg", "ZQRebateSelectDialog"})
+        driver.on(picker, [](QWidget *dialog) { static_cast<QDialog *>(dialog)->reject(); });
+    for (int column : {int(C::BarCode), int(C::Message1), int(C::Message2), int(C::Label), int(C::Rebate)}) {
+        w.tableView()->scrollTo(w.model()->index(0, column));
+        doubleClick(w, 0, column);
+    }
+    QCOMPARE(driver.seen().size(), 5);
     QVERIFY(!w.isModified());
 }
 

@@ -12,11 +12,14 @@
 #include "document/PluFile.h"
 #include "document/PluFileSet.h"
 #include "document/PluTableModel.h"
+#include "editors/BarcodeLayout.h"
+#include "editors/BarcodePainter.h"
 #include "hotkey/HotkeyCard.h"
 #include "hotkey/HotkeySheet.h"
 #include "hotkey/HotkeySheetFile.h"
 #include "hotkey/HotkeySheetTypes.h"
 
+#include <QBuffer>
 #include <QCommandLineParser>
 #include <QEventLoop>
 #include <QFile>
@@ -27,8 +30,8 @@
 
 namespace {
 const char *const kDescription = QT_TRANSLATE_NOOP(
-    "PluCli", "Sends PLU file sets to label scales, reads them back, converts PLU files and prints\n"
-              "hotkey cards.\n"
+    "PluCli", "Sends PLU file sets to label scales, reads them back, converts PLU files, prints\n"
+              "hotkey cards and draws barcodes.\n"
               "\n"
               "Commands:\n"
               "  send FILE --scale ADDR [--scale ADDR ...] [--update] [--parts LIST]\n"
@@ -46,6 +49,10 @@ const char *const kDescription = QT_TRANSLATE_NOOP(
               "      Writes the hotkey card of SOURCE as a one-page A4 PDF. SOURCE is a .Hotk sheet, or a\n"
               "      PLU file whose PLUs are laid out by their hotkeys as the sheet editor does. N is the\n"
               "      sheet type 0..4 (default: the type stored in the settings).\n"
+              "  barcode FILE --row N [--weight KG] [-o OUT.png]\n"
+              "      Prints the digits the scale puts into the barcode of row N (counted from 1, as\n"
+              "      the grid's row numbers) for an article of KG kilograms (default 1), and draws\n"
+              "      the barcode into OUT.png.\n"
               "\n"
               "ADDR is an IPv4 address (TCP, port from the settings file), a.b.c.d:port, or a serial\n"
               "port as the system lists it (ttyUSB0, COM3) or its device path (/dev/ttyUSB0), at --baud.\n"
@@ -119,7 +126,11 @@ bool PluCli::parse(const QStringList &arguments, Options *options, QString *erro
     const QCommandLineOption update(optionName("update"), tr("send: the PLUs only, without clearing the scale."));
     const QCommandLineOption parts(optionName("parts"), tr("send: the parts to send (default plu)."), tr("LIST"));
     const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")},
-                                    tr("fetch: the file set to write; hotkey-sheet: the PDF."), tr("FILE"));
+                                    tr("fetch: the file set to write; hotkey-sheet: the PDF; barcode: the image."),
+                                    tr("FILE"));
+    const QCommandLineOption row(optionName("row"), tr("barcode: the row, counted from 1."), tr("N"));
+    const QCommandLineOption weight(optionName("weight"), tr("barcode: the article's weight in kg (default 1)."),
+                                    tr("KG"), QStringLiteral("1"));
     const QCommandLineOption baud(optionName("baud"), tr("Baud rate of serial scales (default 115200)."), tr("N"),
                                   QString::number(ScaleAddress::DefaultBaud));
     const QCommandLineOption config(optionName("config"),
@@ -133,8 +144,8 @@ bool PluCli::parse(const QStringList &arguments, Options *options, QString *erro
     const QCommandLineOption quiet({QStringLiteral("q"), QStringLiteral("quiet")}, tr("No progress on stderr."));
     const QCommandLineOption type(optionName("type"), tr("hotkey-sheet: the sheet type 0..4."), tr("N"));
     const QCommandLineOption portrait(optionName("portrait"), tr("hotkey-sheet: a portrait page."));
-    parser.addOptions({scale, update, parts, output, baud, config, timeout, quiet, type, portrait});
-    parser.addPositionalArgument(QStringLiteral("command"), tr("send, fetch, convert or hotkey-sheet."));
+    parser.addOptions({scale, update, parts, output, row, weight, baud, config, timeout, quiet, type, portrait});
+    parser.addPositionalArgument(QStringLiteral("command"), tr("send, fetch, convert, hotkey-sheet or barcode."));
     parser.addPositionalArgument(QStringLiteral("files"), tr("The command's files."), tr("[FILE...]"));
 
     *helpShown = false;
@@ -152,7 +163,7 @@ bool PluCli::parse(const QStringList &arguments, Options *options, QString *erro
 
     QStringList positional = parser.positionalArguments();
     if (positional.isEmpty()) {
-        *error = tr("no command given (send, fetch or convert)");
+        *error = tr("no command given (send, fetch, convert or barcode)");
         return false;
     }
     options->command = positional.takeFirst();
@@ -190,14 +201,20 @@ bool PluCli::parse(const QStringList &arguments, Options *options, QString *erro
     const bool isFetch = cmd == QLatin1String("fetch");
     const bool isConvert = cmd == QLatin1String("convert");
     const bool isHotkeySheet = cmd == QLatin1String("hotkey-sheet");
-    if (!isSend && !isFetch && !isConvert && !isHotkeySheet) {
-        *error = tr("unknown command \"%1\" (send, fetch, convert or hotkey-sheet)").arg(cmd);
+    const bool isBarcode = cmd == QLatin1String("barcode");
+    if (!isSend && !isFetch && !isConvert && !isHotkeySheet && !isBarcode) {
+        *error = tr("unknown command \"%1\" (send, fetch, convert, hotkey-sheet or barcode)").arg(cmd);
         return false;
     }
-    const int wantedFiles = isSend || isHotkeySheet ? 1 : isFetch ? 0 : 2;
+    if (!isBarcode && (parser.isSet(row) || parser.isSet(weight))) {
+        *error = tr("--row and --weight apply to barcode only");
+        return false;
+    }
+    const int wantedFiles = isSend || isHotkeySheet || isBarcode ? 1 : isFetch ? 0 : 2;
     if (positional.size() != wantedFiles) {
         *error = isSend          ? tr("send takes one file set")
                  : isHotkeySheet ? tr("hotkey-sheet takes one sheet or PLU file")
+                 : isBarcode     ? tr("barcode takes one PLU file")
                  : isFetch       ? tr("fetch takes no file argument; name the output with -o FILE")
                                  : tr("convert takes an input and an output file");
         return false;
@@ -220,8 +237,8 @@ bool PluCli::parse(const QStringList &arguments, Options *options, QString *erro
         *error = tr("--type and --portrait apply to hotkey-sheet only");
         return false;
     }
-    if (isConvert && !options->scales.isEmpty()) {
-        *error = tr("convert talks to no scale; --scale does not apply");
+    if ((isConvert || isBarcode) && !options->scales.isEmpty()) {
+        *error = tr("%1 talks to no scale; --scale does not apply").arg(cmd);
         return false;
     }
     if (isSend && options->scales.isEmpty()) {
@@ -236,8 +253,8 @@ bool PluCli::parse(const QStringList &arguments, Options *options, QString *erro
         *error = tr("fetch needs -o FILE");
         return false;
     }
-    if (!isFetch && !isHotkeySheet && parser.isSet(output)) {
-        *error = tr("-o applies to fetch only");
+    if (!isFetch && !isHotkeySheet && !isBarcode && parser.isSet(output)) {
+        *error = tr("-o applies to fetch, hotkey-sheet and barcode only");
         return false;
     }
     if (!isSend && (parser.isSet(update) || parser.isSet(parts))) {
@@ -259,6 +276,8 @@ bool PluCli::parse(const QStringList &arguments, Options *options, QString *erro
         *error = tr("\"%1\": a file set is written tab-separated; name it .txp").arg(written);
         return false;
     }
+    if (isBarcode && !parseBarcode(parser, row, weight, options, error))
+        return false;
     if (!options->config.isEmpty() && !QFileInfo(options->config).isFile()) {
         *error = tr("settings file \"%1\" not found").arg(options->config);
         return false;
@@ -317,6 +336,8 @@ int PluCli::run(const QStringList &arguments)
         return fetch(options);
     if (options.command == QLatin1String("hotkey-sheet"))
         return hotkeySheet(options);
+    if (options.command == QLatin1String("barcode"))
+        return barcode(options);
     return convert(options);
 }
 
@@ -465,6 +486,91 @@ int PluCli::hotkeySheet(const Options &options)
     }
     const auto orientation = options.portrait ? QPageLayout::Portrait : QPageLayout::Landscape;
     if (!HotkeyCard::writePdf(options.output, sheet.keys(), type, orientation, &error)) {
+        printErr(tr("plu-cli: \"%1\": %2").arg(options.output, error));
+        return Failed;
+    }
+    return Success;
+}
+
+bool PluCli::drawsImages(int argc, char *argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        if (qstrcmp(argv[i], "barcode") == 0 || qstrcmp(argv[i], "hotkey-sheet") == 0)
+            return true;
+    }
+    return false;
+}
+
+bool PluCli::parseBarcode(const QCommandLineParser &parser, const QCommandLineOption &row,
+                          const QCommandLineOption &weight, Options *options, QString *error)
+{
+    if (!parser.isSet(row)) {
+        *error = tr("barcode needs --row N");
+        return false;
+    }
+    bool ok = false;
+    const int n = parser.value(row).toInt(&ok);
+    if (!ok || n < 1 || n > PluColumns::RowCount) {
+        *error =
+            tr("--row takes a row number from 1 to %1, not \"%2\"").arg(PluColumns::RowCount).arg(parser.value(row));
+        return false;
+    }
+    const double kg = parser.value(weight).toDouble(&ok);
+    if (!ok || kg < 0 || kg >= 100) {
+        *error = tr("--weight takes kilograms from 0 to 99.999, not \"%1\"").arg(parser.value(weight));
+        return false;
+    }
+    if (!options->output.isEmpty() &&
+        QFileInfo(options->output).suffix().compare(QLatin1String("png"), Qt::CaseInsensitive) != 0) {
+        *error = tr("\"%1\": the barcode is drawn as a PNG image; name it .png").arg(options->output);
+        return false;
+    }
+    options->row = n - 1;
+    options->weightKg = kg;
+    return true;
+}
+
+int PluCli::barcode(const Options &options)
+{
+    const QString file = options.positional.at(0);
+    if (!QFileInfo(file).isFile()) {
+        printErr(tr("plu-cli: \"%1\": no such file").arg(file));
+        return Failed;
+    }
+    PluDocument doc;
+    QString error, warning;
+    if (PluFileSet::load(&doc, file, &error, &warning) != PluFileSet::LoadResult::Loaded) {
+        printErr(tr("plu-cli: \"%1\": %2").arg(file, error));
+        return Failed;
+    }
+    const PluTableModel &model = *doc.model();
+    if (model.text(options.row, PluColumns::PluName).isEmpty()) {
+        printErr(tr("plu-cli: \"%1\": row %2 holds no PLU").arg(file).arg(options.row + 1));
+        return Failed;
+    }
+    const int type = model.text(options.row, PluColumns::BarCode).trimmed().toInt();
+    const BarcodeLayout layout(type);
+    if (!layout.isKnown()) {
+        printErr(tr("plu-cli: barcode type %1: the scale decides what it prints").arg(type));
+        return Failed;
+    }
+    const BarcodeLayout::Composed composed =
+        layout.compose(BarcodeSample::fromRow(model, options.row, options.weightKg));
+    printOut(composed.digits);
+    for (const QString &problem : composed.problems)
+        printErr(tr("plu-cli: row %1: %2").arg(options.row + 1).arg(problem));
+    if (!composed.drawable)
+        return Failed;
+    if (options.output.isEmpty())
+        return Success;
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (!BarcodePainter::render(composed, QSize(480, 240), &error).save(&buffer, "PNG")) {
+        printErr(tr("plu-cli: barcode type %1: %2").arg(type).arg(error));
+        return Failed;
+    }
+    if (!AtomicFile::write(options.output, png, &error)) {
         printErr(tr("plu-cli: \"%1\": %2").arg(options.output, error));
         return Failed;
     }

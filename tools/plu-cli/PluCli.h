@@ -3,6 +3,8 @@
 #include "comm/DownloadSelection.h"
 #include "comm/ScaleAddress.h"
 
+#include <QCommandLineOption>
+#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QString>
 #include <QStringList>
@@ -11,7 +13,8 @@
 class ScaleJobRunner;
 
 // The command-line tool: parses the command line, then sends a file set to scales, fetches one
-// from a scale, or converts a PLU file. Results go to stdout, progress and errors to stderr.
+// from a scale, converts a PLU file, or shows the barcode of a row. Results go to stdout, progress
+// and errors to stderr.
 class PluCli
 {
     Q_DECLARE_TR_FUNCTIONS(PluCli)
@@ -25,6 +28,8 @@ public:
 
     // arguments: as QCoreApplication::arguments(), the program first. Needs a QCoreApplication.
     int run(const QStringList &arguments);
+    // The barcode command draws with fonts, which need a GUI application (a headless one does).
+    static bool drawsImages(int argc, char *argv[]);
 
 private:
     struct Options
@@ -40,6 +45,8 @@ private:
         bool quiet = false;
         int sheetType = -1; // -1: the stored one
         bool portrait = false;
+        int row = 0; // barcode: 0-based
+        double weightKg = 1.0;
     };
 
     bool parse(const QStringList &arguments, Options *options, QString *error, bool *helpShown);
@@ -47,6 +54,9 @@ private:
     int fetch(const Options &options);
     int convert(const Options &options);
     int hotkeySheet(const Options &options);
+    int barcode(const Options &options);
+    bool parseBarcode(const QCommandLineParser &parser, const QCommandLineOption &row, const QCommandLineOption &weight,
+                      Options *options, QString *error);
     // Runs every runner at once and prints one result line each, in the order given.
     bool runAll(const QVector<ScaleJobRunner *> &runners, bool quiet);
 
