@@ -5,6 +5,7 @@ packages=(
     build-essential cmake ninja-build pkg-config
     qtbase5-dev qttools5-dev qttools5-dev-tools libqt5serialport5-dev libqt5sql5-sqlite
     socat clang libclang-rt-14-dev clang-format
+    libquazip1-qt5-dev libfreexl-dev libxlsxwriter-dev libreoffice-calc-nogui
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "io/Sheet.h"
+
+class QIODevice;
+
+// Office Open XML workbooks (.xlsx): the used range of the first worksheet, with shared and
+// inline texts, numbers, truth values, dates (numbers in a date format) and the cached results
+// of formulas.
+class XlsxReader
+{
+public:
+    static bool read(QIODevice *device, Sheet *sheet, SheetError *error, const SheetProgress &progress = {});
+};
