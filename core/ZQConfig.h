@@ -61,6 +61,18 @@ public:
         CboxFixWeightUnit,
         CboxPluSep,
         EdtCustSep,
+        CboxFirstLineIsTitle,
+        CboxHotKeyLen,
+        CboxPluNameLen,
+        CboxLFCodeLen,
+        CboxCodeLen,
+        CboxBarCodeLen,
+        CboxUnitPriceLen,
+        CboxWeightUnitLen,
+        CboxDeptMentLen,
+        CboxTareLen,
+        CboxShleftimeLen,
+        CboxToleranceLen,
         // group "PLU"
         DefaultBarCode,
         DefaultWeightUnit,
@@ -118,6 +130,10 @@ public:
         CommIP,
         LinkTcpPort,
         LinkTimeoutMs,
+        ImportMap,
+        ImportRangeStart,
+        ImportRangeEnd,
+        ImportTo,
         KeyCount
     };
     Q_ENUM(Key)
@@ -138,7 +154,8 @@ public:
     static ZQConfig *instance();
     QString fileName() const;
 
-    // Generic access by group and key. Keys are matched without regard to case.
+    // Generic access by group and key. Keys are matched without regard to case; a key of the
+    // table written this way updates its cached value too.
     QVariant value(const QString &group, const QString &key, const QVariant &defaultValue = QVariant()) const;
     void setValue(const QString &group, const QString &key, const QVariant &value);
     // Table keys: the cached value for cached keys, the file's value (or the default) otherwise.
@@ -181,6 +198,7 @@ private:
     void loadKey(Key key);
     QVariant convert(Key key, const QVariant &raw) const;
     QString matchKey(const QString &group, const QString &key) const;
+    void write(const QString &group, const QString &key, const QVariant &value);
 
     std::unique_ptr<QSettings> m_settings;
     QVariant m_cache[KeyCount];

@@ -205,7 +205,13 @@ void PluTableModel::pluToRow(const TPLU &plu, int row)
 {
     if (row < 0 || row >= m_rows.size())
         return;
-    Row &r = m_rows[row];
+    m_rows[row] = rowOf(plu);
+    touched(row, row);
+}
+
+PluTableModel::Row PluTableModel::rowOf(const TPLU &plu)
+{
+    Row r;
     const int unit = WeightUnits::isValid(plu.WeightUnit) ? plu.WeightUnit : WeightUnits::DefaultCode;
     const int unitDecimals = WeightUnits::decimals(unit);
     const int priceDecimals = PriceFormat::decimals();
@@ -236,7 +242,7 @@ void PluTableModel::pluToRow(const TPLU &plu, int row)
     r[C::Ice] = QString::number(plu.Ice, 'f', priceDecimals);
     r[C::PackPrice] = QString::number(plu.PackPrice, 'f', priceDecimals);
     r[C::NgTolerance] = QString::number(plu.NgTolerance);
-    touched(row, row);
+    return r;
 }
 
 void PluTableModel::insertNewRow(int row)

@@ -1,0 +1,178 @@
+#include "io/SheetExport.h"
+
+#include "core/AtomicFile.h"
+#include "core/PackageTypes.h"
+#include "core/PluColumns.h"
+#include "core/TextCodec.h"
+#include "core/TextLines.h"
+#include "core/WeightUnits.h"
+#include "document/PluTableModel.h"
+#include "io/Sheet.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <xlsxwriter.h>
+
+using C = PluColumns;
+
+namespace {
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("SheetExport", text);
+}
+
+QString codeField(const QString &text, const QStringList &names)
+{
+    for (int i = 0; i < names.size(); ++i) {
+        if (text.compare(names.at(i), Qt::CaseInsensitive) == 0)
+            return QString::number(i);
+    }
+    return QString();
+}
+
+bool isTextColumn(int column)
+{
+    return column == C::PluName || column == C::Code || column == C::ProDate;
+}
+
+// Plain decimal numbers only: a text such as "1e3" or "0x10" stays text.
+int decimalsOfNumber(const QString &text)
+{
+    static const QRegularExpression number(QStringLiteral("^-?\\d{1,15}(?:\\.(\\d{1,9}))?$"));
+    const QRegularExpressionMatch m = number.match(text);
+    return m.hasMatch() ? m.capturedLength(1) : -1;
+}
+
+QString describe(const QString &path, const QString &reason)
+{
+    return tr("Cannot write \"%1\": %2").arg(QDir::toNativeSeparators(path), reason);
+}
+} // namespace
+
+SheetExport::Format SheetExport::formatOf(const QString &path)
+{
+    return QFileInfo(path).suffix().compare(QLatin1String("xlsx"), Qt::CaseInsensitive) == 0 ? Format::Workbook
+                                                                                             : Format::TabText;
+}
+
+QVector<int> SheetExport::shownColumns()
+{
+    QVector<int> columns;
+    for (int c = 0; c < C::Count; ++c) {
+        if (!C::hiddenAtSetup(c))
+            columns << c;
+    }
+    return columns;
+}
+
+QString SheetExport::field(const PluTableModel &model, int row, int column)
+{
+    const QString text = model.text(row, column);
+    if (column == C::WeightUnit)
+        return codeField(text, WeightUnits::names());
+    if (column == C::PackageType)
+        return codeField(text, PackageTypes::names());
+    return TextLines::oneLine(text);
+}
+
+QByteArray SheetExport::tabText(const PluTableModel &model, int rowCount, const QVector<int> &columns)
+{
+    const QStringList captions = C::sharedCaptions();
+    QString out;
+    out.reserve((rowCount + 1) * columns.size() * 6);
+    for (int c : columns) {
+        out += captions.value(c);
+        out += QLatin1Char('\t');
+    }
+    out += QLatin1Char('\n');
+    for (int r = 0; r < rowCount && r < model.rowCount(); ++r) {
+        for (int c : columns) {
+            out += field(model, r, c);
+            out += QLatin1Char('\t');
+        }
+        out += QLatin1Char('\n');
+    }
+    return TextCodec::toLocal8(out);
+}
+
+bool SheetExport::writeWorkbook(const QString &path, const PluTableModel &model, int rowCount,
+                                const QVector<int> &columns, QString *error)
+{
+    // The library writes its own file; it is made beside its temporaries and then put in place
+    // like every other file the program writes.
+    QTemporaryDir scratch;
+    if (!scratch.isValid()) {
+        *error = describe(path, scratch.errorString());
+        return false;
+    }
+    const QByteArray scratchDir = QFile::encodeName(scratch.path());
+    const QByteArray book = QFile::encodeName(scratch.filePath(QStringLiteral("export.xlsx")));
+    lxw_workbook_options options = {};
+    options.constant_memory = LXW_TRUE;
+    options.tmpdir = const_cast<char *>(scratchDir.constData());
+    lxw_workbook *workbook = workbook_new_opt(book.constData(), &options);
+    if (!workbook) {
+        *error = describe(path, tr("the workbook cannot be created"));
+        return false;
+    }
+    lxw_worksheet *sheet = workbook_add_worksheet(workbook, "PLU");
+    lxw_format *bold = workbook_add_format(workbook);
+    format_set_bold(bold);
+    lxw_format *decimals[10];
+    for (int d = 0; d < 10; ++d) {
+        decimals[d] = workbook_add_format(workbook);
+        format_set_num_format(decimals[d], d == 0 ? "0" : QByteArray("0.").append(QByteArray(d, '0')).constData());
+    }
+    worksheet_freeze_panes(sheet, 1, 0);
+    for (int i = 0; i < columns.size(); ++i) {
+        const int width = columns.at(i) == C::PluName ? 30 : qMax(10, C::width(columns.at(i)) / 6);
+        worksheet_set_column(sheet, static_cast<lxw_col_t>(i), static_cast<lxw_col_t>(i), width, nullptr);
+    }
+
+    lxw_error status = LXW_NO_ERROR;
+    const QStringList captions = C::sharedCaptions();
+    for (int i = 0; i < columns.size() && status == LXW_NO_ERROR; ++i)
+        status = worksheet_write_string(sheet, 0, static_cast<lxw_col_t>(i),
+                                        captions.value(columns.at(i)).toUtf8().constData(), bold);
+    for (int r = 0; r < rowCount && r < model.rowCount() && status == LXW_NO_ERROR; ++r) {
+        for (int i = 0; i < columns.size() && status == LXW_NO_ERROR; ++i) {
+            const int column = columns.at(i);
+            const QString text = field(model, r, column);
+            if (text.isEmpty())
+                continue;
+            const lxw_row_t row = static_cast<lxw_row_t>(r + 1);
+            const lxw_col_t col = static_cast<lxw_col_t>(i);
+            const int d = isTextColumn(column) ? -1 : decimalsOfNumber(text);
+            if (d >= 0)
+                status = worksheet_write_number(sheet, row, col, text.toDouble(), decimals[d]);
+            else
+                status = worksheet_write_string(sheet, row, col, text.left(Sheet::MaxTextLength).toUtf8().constData(),
+                                                nullptr);
+        }
+    }
+    const lxw_error closed = workbook_close(workbook);
+    if (status == LXW_NO_ERROR)
+        status = closed;
+    if (status != LXW_NO_ERROR) {
+        *error = describe(path, QString::fromUtf8(lxw_strerror(status)));
+        return false;
+    }
+    QFile written(QFile::decodeName(book));
+    if (!written.open(QIODevice::ReadOnly)) {
+        *error = describe(path, written.errorString());
+        return false;
+    }
+    return AtomicFile::write(path, written.readAll(), error);
+}
+
+bool SheetExport::write(const QString &path, const PluTableModel &model, int rowCount, const QVector<int> &columns,
+                        QString *error)
+{
+    if (formatOf(path) == Format::Workbook)
+        return writeWorkbook(path, model, rowCount, columns, error);
+    return AtomicFile::write(path, tabText(model, rowCount, columns), error);
+}
