@@ -8,6 +8,7 @@
 #include "core/WeightUnits.h"
 #include "document/PluTableModel.h"
 #include "io/Sheet.h"
+#include "io/XlsxWriterLibrary.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -15,7 +16,6 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-#include <xlsxwriter.h>
 
 using C = PluColumns;
 
@@ -104,6 +104,12 @@ bool SheetExport::writeWorkbook(const QString &path, const PluTableModel &model,
 {
     // The library writes its own file; it is made beside its temporaries and then put in place
     // like every other file the program writes.
+    QString loadError;
+    const XlsxWriterLibrary *lxw = XlsxWriterLibrary::instance(&loadError);
+    if (!lxw) {
+        *error = describe(path, loadError);
+        return false;
+    }
     QTemporaryDir scratch;
     if (!scratch.isValid()) {
         *error = describe(path, scratch.errorString());
@@ -114,30 +120,30 @@ bool SheetExport::writeWorkbook(const QString &path, const PluTableModel &model,
     lxw_workbook_options options = {};
     options.constant_memory = LXW_TRUE;
     options.tmpdir = const_cast<char *>(scratchDir.constData());
-    lxw_workbook *workbook = workbook_new_opt(book.constData(), &options);
+    lxw_workbook *workbook = lxw->workbookNew(book.constData(), &options);
     if (!workbook) {
         *error = describe(path, tr("the workbook cannot be created"));
         return false;
     }
-    lxw_worksheet *sheet = workbook_add_worksheet(workbook, "PLU");
-    lxw_format *bold = workbook_add_format(workbook);
-    format_set_bold(bold);
+    lxw_worksheet *sheet = lxw->addWorksheet(workbook, "PLU");
+    lxw_format *bold = lxw->addFormat(workbook);
+    lxw->setBold(bold);
     lxw_format *decimals[10];
     for (int d = 0; d < 10; ++d) {
-        decimals[d] = workbook_add_format(workbook);
-        format_set_num_format(decimals[d], d == 0 ? "0" : QByteArray("0.").append(QByteArray(d, '0')).constData());
+        decimals[d] = lxw->addFormat(workbook);
+        lxw->setNumFormat(decimals[d], d == 0 ? "0" : QByteArray("0.").append(QByteArray(d, '0')).constData());
     }
-    worksheet_freeze_panes(sheet, 1, 0);
+    lxw->freezePanes(sheet, 1, 0);
     for (int i = 0; i < columns.size(); ++i) {
         const int width = columns.at(i) == C::PluName ? 30 : qMax(10, C::width(columns.at(i)) / 6);
-        worksheet_set_column(sheet, static_cast<lxw_col_t>(i), static_cast<lxw_col_t>(i), width, nullptr);
+        lxw->setColumn(sheet, static_cast<lxw_col_t>(i), static_cast<lxw_col_t>(i), width, nullptr);
     }
 
     lxw_error status = LXW_NO_ERROR;
     const QStringList captions = C::sharedCaptions();
     for (int i = 0; i < columns.size() && status == LXW_NO_ERROR; ++i)
-        status = worksheet_write_string(sheet, 0, static_cast<lxw_col_t>(i),
-                                        captions.value(columns.at(i)).toUtf8().constData(), bold);
+        status = lxw->writeString(sheet, 0, static_cast<lxw_col_t>(i),
+                                  captions.value(columns.at(i)).toUtf8().constData(), bold);
     for (int r = 0; r < rowCount && r < model.rowCount() && status == LXW_NO_ERROR; ++r) {
         for (int i = 0; i < columns.size() && status == LXW_NO_ERROR; ++i) {
             const int column = columns.at(i);
@@ -148,17 +154,17 @@ bool SheetExport::writeWorkbook(const QString &path, const PluTableModel &model,
             const lxw_col_t col = static_cast<lxw_col_t>(i);
             const int d = isTextColumn(column) ? -1 : decimalsOfNumber(text);
             if (d >= 0)
-                status = worksheet_write_number(sheet, row, col, text.toDouble(), decimals[d]);
+                status = lxw->writeNumber(sheet, row, col, text.toDouble(), decimals[d]);
             else
-                status = worksheet_write_string(sheet, row, col, text.left(Sheet::MaxTextLength).toUtf8().constData(),
-                                                nullptr);
+                status =
+                    lxw->writeString(sheet, row, col, text.left(Sheet::MaxTextLength).toUtf8().constData(), nullptr);
         }
     }
-    const lxw_error closed = workbook_close(workbook);
+    const lxw_error closed = lxw->close(workbook);
     if (status == LXW_NO_ERROR)
         status = closed;
     if (status != LXW_NO_ERROR) {
-        *error = describe(path, QString::fromUtf8(lxw_strerror(status)));
+        *error = describe(path, QString::fromUtf8(lxw->strerror(status)));
         return false;
     }
     QFile written(QFile::decodeName(book));
