@@ -1,6 +1,9 @@
 #include "app/MainMenus.h"
 
+#include "core/Language.h"
+
 #include <QAction>
+#include <QActionGroup>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QIcon>
@@ -108,6 +111,8 @@ const char *const kIconFiles[][2] = {
     {"actionUpdate_PLU", "update.png"},
 };
 
+const char *const kLanguageMenu = QT_TRANSLATE_NOOP("MainWindow", "Language");
+
 QString tr(const char *text)
 {
     return QCoreApplication::translate("MainWindow", text);
@@ -147,10 +152,43 @@ void build(QMainWindow *window)
         a->setObjectName(QString::fromLatin1(def.name));
         a->setEnabled(false);
     }
+    // Help > Language: each language by its own name, so that anyone finds their way back.
+    QMenu *help = window->findChild<QMenu *>(QStringLiteral("menuHelp"));
+    QMenu *languages = new QMenu(tr(kLanguageMenu), help);
+    languages->setObjectName(QStringLiteral("menuLanguage"));
+    help->insertMenu(help->actions().value(0), languages);
+    auto *group = new QActionGroup(languages);
+    for (const Language::Choice &choice : Language::choices()) {
+        QAction *a = languages->addAction(choice.name);
+        a->setObjectName(QStringLiteral("actionLanguage_") + choice.code);
+        a->setData(choice.code);
+        a->setCheckable(true);
+        a->setChecked(choice.code == Language::current());
+        group->addAction(a);
+    }
+    help->insertSeparator(help->actions().value(1));
+
     auto find = [window](const char *name) { return window->findChild<QAction *>(QString::fromLatin1(name)); };
     find("actionDownloadADInfo")->setToolTip(tr("Download AD Infomation"));
     for (const auto &icon : kIconFiles)
         find(icon[0])->setIcon(QIcon(imagePath(QString::fromLatin1(icon[1]))));
+}
+
+void retranslate(QMainWindow *window)
+{
+    for (const MenuDef &menuDef : menuTable()) {
+        const QString name = QStringLiteral("menu") + QString::fromLatin1(menuDef.title).remove(QLatin1Char(' '));
+        if (QMenu *menu = window->findChild<QMenu *>(name))
+            menu->setTitle(tr(menuDef.title));
+        for (const ActionDef &def : menuDef.actions) {
+            if (QAction *a = *def.name ? window->findChild<QAction *>(QString::fromLatin1(def.name)) : nullptr)
+                a->setText(tr(def.text));
+        }
+    }
+    for (const ActionDef &def : kExtraActions)
+        window->findChild<QAction *>(QString::fromLatin1(def.name))->setText(tr(def.text));
+    window->findChild<QAction *>(QStringLiteral("actionDownloadADInfo"))->setToolTip(tr("Download AD Infomation"));
+    window->findChild<QMenu *>(QStringLiteral("menuLanguage"))->setTitle(tr(kLanguageMenu));
 }
 
 } // namespace MainMenus

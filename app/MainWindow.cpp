@@ -5,6 +5,7 @@
 #include "comm/CommController.h"
 #include "comm/TransferJob.h"
 #include "comm/TransferTarget.h"
+#include "core/Language.h"
 #include "core/PackageTypes.h"
 #include "core/PluColumns.h"
 #include "core/Prompt.h"
@@ -206,6 +207,11 @@ void MainWindow::buildActions()
     }
     for (const Hook &hook : features)
         connect(action(QString::fromLatin1(hook.name)), &QAction::triggered, this, hook.slot);
+    for (const Language::Choice &choice : Language::choices()) {
+        const QString code = choice.code;
+        connect(action(QStringLiteral("actionLanguage_") + code), &QAction::triggered, this,
+                [this, code] { onLanguageChosen(code); });
+    }
 
     action(QStringLiteral("actionRedo"))
         ->setShortcuts({QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))});
@@ -227,7 +233,6 @@ void MainWindow::buildToolBar()
     m_lineNoEdit = new QLineEdit(bar);
     m_lineNoEdit->setObjectName(QStringLiteral("lineNoEdit"));
     m_lineNoEdit->setValidator(new RangeIntValidator(1, PluColumns::RowCount, m_lineNoEdit));
-    m_lineNoEdit->setToolTip(tr("Line No"));
     m_lineNoEdit->setFixedSize(50, 22);
     bar->addWidget(m_lineNoEdit);
     connect(m_lineNoEdit, &QLineEdit::editingFinished, this, &MainWindow::onLineNoEditingFinished);
@@ -242,9 +247,8 @@ void MainWindow::buildToolBar()
 
     m_indexNameBox = new QComboBox(bar);
     m_indexNameBox->setObjectName(QStringLiteral("indexNameBox"));
-    m_indexNameBox->addItems({tr("HotKey"), tr("PluName"), tr("LF Code"), tr("Code")});
+    m_indexNameBox->addItems({QString(), QString(), QString(), QString()});
     m_indexNameBox->setFixedSize(70, 22);
-    m_indexNameBox->setToolTip(tr("Find"));
     bar->addWidget(m_indexNameBox);
     connect(m_indexNameBox, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
             &MainWindow::onIndexNameCurrentIndexChanged);
@@ -254,9 +258,50 @@ void MainWindow::buildToolBar()
     m_lookupBox->setEditable(true);
     m_lookupBox->setInsertPolicy(QComboBox::NoInsert);
     m_lookupBox->setFixedSize(150, 22);
-    m_lookupBox->setToolTip(tr("Find Content"));
     bar->addWidget(m_lookupBox);
     connect(m_lookupBox, &QComboBox::editTextChanged, this, &MainWindow::onLookupEditTextChanged);
+    retranslateToolBar();
+}
+
+void MainWindow::retranslateToolBar()
+{
+    m_lineNoEdit->setToolTip(tr("Line No"));
+    const QString items[] = {tr("HotKey"), tr("PluName"), tr("LF Code"), tr("Code")};
+    for (int i = 0; i < 4; ++i)
+        m_indexNameBox->setItemText(i, items[i]);
+    m_indexNameBox->setToolTip(tr("Find"));
+    m_lookupBox->setToolTip(tr("Find Content"));
+}
+
+void MainWindow::onLanguageChosen(const QString &code)
+{
+    if (ZQConfig *config = ZQConfig::instance())
+        config->setValue(ZQConfig::Language, code);
+    const QStringList before = PackageTypes::names();
+    if (!Language::install(code)) {
+        Prompt::warning(this, tr("Warning"), tr("The translation file for %1 is missing.").arg(code));
+        return;
+    }
+    // Package type cells hold the name in the language of the day; they follow the new one.
+    const QStringList after = PackageTypes::names();
+    PluTableModel::BulkUpdate bulk(model());
+    for (int row = 0; row < PluColumns::RowCount; ++row) {
+        const int code = before.indexOf(model()->text(row, PluColumns::PackageType));
+        if (code >= 0)
+            model()->setCell(row, PluColumns::PackageType, after.at(code));
+    }
+}
+
+void MainWindow::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        MainMenus::retranslate(this);
+        retranslateToolBar();
+        emit model()->headerDataChanged(Qt::Horizontal, 0, PluColumns::Count - 1);
+        if (m_table->currentIndex().isValid())
+            on_TABLEVW_SHOW_clicked(m_table->currentIndex());
+    }
+    QMainWindow::changeEvent(event);
 }
 
 void MainWindow::buildStatusBar()
@@ -376,66 +421,6 @@ void MainWindow::on_actionUpload_PLU_triggered()
 void MainWindow::on_actionDownloadADInfo_triggered()
 {
     startCommunication(JobDownloadAdvertising);
-}
-
-void MainWindow::on_actionImport_PLU_from_Excel_triggered()
-{
-    m_io->importPluFromExcel();
-}
-
-void MainWindow::on_actionCustom_import_triggered()
-{
-    m_io->customImport();
-}
-
-void MainWindow::on_actionExport_to_Excel_triggered()
-{
-    m_io->exportToExcel();
-}
-
-void MainWindow::onImportTxt()
-{
-    m_io->importTxt();
-}
-
-void MainWindow::on_actionExport_Hotkey_to_triggered()
-{
-    m_hotkey->exportHotkey();
-}
-
-void MainWindow::on_actionChoose_Parameter_triggered()
-{
-    m_hotkey->chooseParameter();
-}
-
-void MainWindow::on_actionHotkey_editing_triggered()
-{
-    m_hotkey->hotkeyEditing();
-}
-
-void MainWindow::on_actionDiscount_schedule_triggered()
-{
-    m_editors->discountSchedule();
-}
-
-void MainWindow::on_actionNutrition_elements_set_triggered()
-{
-    m_editors->nutritionElementsSet();
-}
-
-void MainWindow::on_actionAdvertising_slogan_triggered()
-{
-    m_editors->advertisingSlogan();
-}
-
-void MainWindow::on_actionMessage_editing_triggered()
-{
-    m_editors->messageEditing();
-}
-
-void MainWindow::on_actionPackage_type_setting_triggered()
-{
-    m_editors->packageTypeSetting();
 }
 
 void MainWindow::on_actionNew_triggered()
@@ -627,91 +612,6 @@ void MainWindow::convertRowUnit(int row, const QString &oldUnit, const QString &
     m_editor->convertRowUnit(row, oldUnit, newUnit);
 }
 
-void MainWindow::on_actionUndo_triggered()
-{
-    m_editor->undoStack()->undo();
-}
-
-void MainWindow::on_actionRedo_triggered()
-{
-    m_editor->undoStack()->redo();
-}
-
-void MainWindow::on_actionCut_triggered()
-{
-    m_editor->cut();
-}
-
-void MainWindow::on_actionCopy_triggered()
-{
-    m_editor->copy();
-}
-
-void MainWindow::on_actionPaste_triggered()
-{
-    m_editor->paste();
-}
-
-void MainWindow::on_actionMove_to_triggered()
-{
-    m_editor->moveTo();
-}
-
-void MainWindow::on_actionInsert_triggered()
-{
-    m_editor->insertRow();
-}
-
-void MainWindow::on_actionDelete_triggered()
-{
-    m_editor->deleteRows();
-}
-
-void MainWindow::on_actionSort_by_Name_triggered()
-{
-    m_editor->sortBy(PluColumns::PluName);
-}
-
-void MainWindow::on_actionSort_by_LF_Code_triggered()
-{
-    m_editor->sortBy(PluColumns::LFCode);
-}
-
-void MainWindow::on_actionSort_by_Code_triggered()
-{
-    m_editor->sortBy(PluColumns::Code);
-}
-
-void MainWindow::on_actionGenerate_hotkey_triggered()
-{
-    m_editor->generateHotkeys();
-}
-
-void MainWindow::on_actionGenerate_LF_Code_triggered()
-{
-    m_editor->generateLfCodes();
-}
-
-void MainWindow::on_actionGenerate_Code_triggered()
-{
-    m_editor->generateCodes();
-}
-
-void MainWindow::on_actionGenerate_Message_ID_triggered()
-{
-    m_editor->generateMessageIds();
-}
-
-void MainWindow::on_actionFill_triggered()
-{
-    m_editor->fill();
-}
-
-void MainWindow::on_actionClear_triggered()
-{
-    m_editor->clear();
-}
-
 void MainWindow::on_TABLEVW_SHOW_doubleClicked(const QModelIndex &index)
 {
     const PluEditCommands::Choice choice = m_editor->doubleClicked(index);
@@ -772,99 +672,4 @@ void MainWindow::showPackageMenu()
             m_packageMenu->addSeparator();
     }
     m_packageMenu->popup(QCursor::pos());
-}
-
-void MainWindow::a_50g_Clicked()
-{
-    m_editor->chooseUnit(0);
-}
-
-void MainWindow::a_g_Clicked()
-{
-    m_editor->chooseUnit(1);
-}
-
-void MainWindow::a_10g_Clicked()
-{
-    m_editor->chooseUnit(2);
-}
-
-void MainWindow::a_100g_Clicked()
-{
-    m_editor->chooseUnit(3);
-}
-
-void MainWindow::a_kg_Clicked()
-{
-    m_editor->chooseUnit(4);
-}
-
-void MainWindow::a_oz_Clicked()
-{
-    m_editor->chooseUnit(5);
-}
-
-void MainWindow::a_lb_Clicked()
-{
-    m_editor->chooseUnit(6);
-}
-
-void MainWindow::a_500g_Clicked()
-{
-    m_editor->chooseUnit(7);
-}
-
-void MainWindow::a_600g_Clicked()
-{
-    m_editor->chooseUnit(8);
-}
-
-void MainWindow::a_pcs_g_Clicked()
-{
-    m_editor->chooseUnit(9);
-}
-
-void MainWindow::a_pcs_kg_Clicked()
-{
-    m_editor->chooseUnit(10);
-}
-
-void MainWindow::a_pcs_oz_Clicked()
-{
-    m_editor->chooseUnit(11);
-}
-
-void MainWindow::a_pcs_LB_Clicked()
-{
-    m_editor->chooseUnit(12);
-}
-
-void MainWindow::a_Normal_Clicked()
-{
-    m_editor->choosePackageType(0);
-}
-
-void MainWindow::a_FixedWeight_Clicked()
-{
-    m_editor->choosePackageType(1);
-}
-
-void MainWindow::a_FixedPrice_Clicked()
-{
-    m_editor->choosePackageType(2);
-}
-
-void MainWindow::a_BothFixed_Clicked()
-{
-    m_editor->choosePackageType(3);
-}
-
-void MainWindow::a_QRCode_Clicked()
-{
-    m_editor->choosePackageType(4);
-}
-
-void MainWindow::a_PT_Clicked()
-{
-    m_editor->choosePackageType(5);
 }

@@ -1,11 +1,11 @@
 #include "app/MainWindow.h"
 #include "core/AppPaths.h"
+#include "core/Language.h"
 #include "core/TextCodec.h"
 #include "core/ZQConfig.h"
 
 #include <QApplication>
 #include <QFileInfo>
-#include <QTranslator>
 #include <QVector>
 #include <memory>
 
@@ -20,13 +20,7 @@ int main(int argc, char *argv[])
 
     auto config = std::make_unique<ZQConfig>(AppPaths::settingsFile());
 
-    const QString language = config->language();
-    // The translation is looked for in the working folder first, then beside the program.
-    auto translator = std::make_unique<QTranslator>();
-    const QString qm = QStringLiteral("Lang/PLU_%1.qm").arg(language);
-    if (translator->load(QStringLiteral("./") + qm) ||
-        translator->load(QCoreApplication::applicationDirPath() + QLatin1Char('/') + qm))
-        app.installTranslator(translator.get());
+    Language::install(config->language());
 
     auto window = std::make_unique<MainWindow>();
     const QStringList args = QCoreApplication::arguments();
@@ -35,7 +29,6 @@ int main(int argc, char *argv[])
     window->show();
     const int code = app.exec();
     window.reset();
-    translator.reset();
     config.reset();
     return code;
 }

@@ -23,3 +23,12 @@ function(plu_add_test name)
     set_tests_properties(${name} PROPERTIES LABELS ${T_LABEL} TIMEOUT ${T_TIMEOUT}
         ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;PLU_TEST_DATA_DIR=${CMAKE_SOURCE_DIR}/tests/data;PLU_BIN_DIR=${PLU_BIN_DIR}")
 endfunction()
+
+# plu_add_script_test(<name> SCRIPT <file> [LABEL <label>] [TIMEOUT <seconds>]): a shell test run with
+# the source and build folders as its two arguments, for checks that need whole programs.
+function(plu_add_script_test name)
+    cmake_parse_arguments(T "" "SCRIPT;LABEL;TIMEOUT" "" ${ARGN})
+    add_test(NAME ${name} COMMAND bash ${T_SCRIPT} ${CMAKE_SOURCE_DIR} ${CMAKE_BINARY_DIR})
+    set_tests_properties(${name} PROPERTIES LABELS ${T_LABEL} TIMEOUT ${T_TIMEOUT}
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8")
+endfunction()

@@ -1,6 +1,7 @@
 #include "core/PackageTypes.h"
 
 #include <QCoreApplication>
+#include <QHash>
 
 namespace {
 const char *const kNames[PackageTypes::Count] = {
@@ -12,6 +13,14 @@ const char *const kNames[PackageTypes::Count] = {
 QStringList &table()
 {
     static QStringList names = PackageTypes::untranslatedNames();
+    return names;
+}
+
+// The names of every language used in this run: a cell or an undo step written before the
+// language changed still reads as its package type.
+QHash<QString, int> &earlierNames()
+{
+    static QHash<QString, int> names;
     return names;
 }
 } // namespace
@@ -37,13 +46,15 @@ QString PackageTypes::name(int code)
 int PackageTypes::code(const QString &name)
 {
     const int i = table().indexOf(name);
-    return i < 0 ? 0 : i;
+    return i >= 0 ? i : earlierNames().value(name, 0);
 }
 
 void PackageTypes::retranslate()
 {
     QStringList list;
-    for (const char *n : kNames)
-        list << QCoreApplication::translate("MainWindow", n);
+    for (int code = 0; code < Count; ++code) {
+        earlierNames().insert(table().at(code), code);
+        list << QCoreApplication::translate("MainWindow", kNames[code]);
+    }
     table() = list;
 }

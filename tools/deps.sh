@@ -4,8 +4,10 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkg-config
     qtbase5-dev qttools5-dev qttools5-dev-tools libqt5serialport5-dev libqt5sql5-sqlite
+    libquazip1-qt5-dev libfreexl-dev libxlsxwriter-dev libzint-dev
+    qttranslations5-l10n fonts-wqy-microhei
     socat clang libclang-rt-14-dev clang-format
-    libquazip1-qt5-dev libfreexl-dev libxlsxwriter-dev libreoffice-calc-nogui
+    zbar-tools poppler-utils libreoffice-calc-nogui desktop-file-utils appstream dpkg-dev
 )
 missing=()
 for p in "${packages[@]}"; do
