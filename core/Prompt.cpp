@@ -90,12 +90,16 @@ QString Prompt::openFileName(QWidget *parent, const QString &caption, const QStr
     return QFileDialog::getOpenFileName(parent, caption, dir, filter);
 }
 
-QString Prompt::saveFileName(QWidget *parent, const QString &caption, const QString &dir, const QString &filter)
+QString Prompt::saveFileName(QWidget *parent, const QString &caption, const QString &dir, const QString &filter,
+                             QString *selectedFilter)
 {
-    if (script().on)
+    if (script().on) {
+        if (selectedFilter)
+            *selectedFilter = filter.section(QStringLiteral(";;"), 0, 0);
         return fileName("save", caption, filter);
+    }
     record("save", caption, filter);
-    return QFileDialog::getSaveFileName(parent, caption, dir, filter);
+    return QFileDialog::getSaveFileName(parent, caption, dir, filter, selectedFilter);
 }
 
 void Prompt::setScripted(bool scripted)

@@ -25,7 +25,9 @@ public:
                            Button defaultButton = QMessageBox::NoButton);
 
     static QString openFileName(QWidget *parent, const QString &caption, const QString &dir, const QString &filter);
-    static QString saveFileName(QWidget *parent, const QString &caption, const QString &dir, const QString &filter);
+    // selectedFilter, when given, receives the filter the operator chose (scripted: the first).
+    static QString saveFileName(QWidget *parent, const QString &caption, const QString &dir, const QString &filter,
+                                QString *selectedFilter = nullptr);
 
     // --- test scripting ---
     // While scripted, nothing modal is shown: boxes return the next queued answer (or their

@@ -40,12 +40,17 @@ void PluDocument::clear()
         m_model->resetRows(0); // all rows: a stale count must not leave old cells behind
     }
     m_rowCount = 0;
+    clearSideData();
+    setCurrentFile(QString());
+    setModified(false);
+}
+
+void PluDocument::clearSideData()
+{
     m_messages.clearMessages();
     m_schedules.clearSchedules();
     m_advertising.clear();
     m_infoPath.clear();
     m_msgPath.clear();
     m_rscPath.clear();
-    setCurrentFile(QString());
-    setModified(false);
 }

@@ -51,6 +51,8 @@ public:
 
     // New: empty grid (the used rows, or all), no side data, no file name, not modified.
     void clear();
+    // The side data and their paths only (an import that starts a new document).
+    void clearSideData();
 
 signals:
     void modifiedChanged(bool modified);

@@ -642,3 +642,13 @@ void PluEditCommands::updateBarcodeType(int way, const QString &text)
     }
     finishOperatorChange(tr("Barcode type"), change);
 }
+
+void PluEditCommands::replaceTable(const QString &text, const QVector<PluTableModel::Row> &rows)
+{
+    PluGridChange change;
+    {
+        PluTableModel::BulkUpdate bulk(model());
+        change.replaceRows(model(), rows);
+    }
+    push(text, change);
+}

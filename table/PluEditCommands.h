@@ -74,6 +74,9 @@ public:
     // Way 1: rows whose unit is no piece unit; way 2: rows with a piece unit; else the row
     // remembered at the last double click on a barcode cell.
     void updateBarcodeType(int way, const QString &text);
+    // Replaces the whole grid (an import) as one step; the caller decides what the document's
+    // modified flag and file name become.
+    void replaceTable(const QString &text, const QVector<PluTableModel::Row> &rows);
 
 public slots:
     // The target row text of the move dialog.
