@@ -32,6 +32,20 @@ const char *const kDescription = QT_TRANSLATE_NOOP(
               "      writes them as the file set FILE.\n"
               "  convert IN OUT\n"
               "      Reads IN (.txp, .txu or .csv, with its side files) and writes the file set OUT.\n"
+              "  import SHEET OUT [--rows F-L] [--to T] [--columns LIST]\n"
+              "      Reads the first sheet of SHEET (.xlsx, .xls, .ods or the editor's tab-separated\n"
+              "      export) in the table's column order and writes its rows as the file set OUT.\n"
+              "      Rows with fewer than 19 cells are not counted. --rows takes rows F to L of\n"
+              "      those (default: all; \"2-\" skips a title row), --to puts the first at table row\n"
+              "      T (default 1), --columns chooses the properties taken (default: all) from\n"
+              "      name, lfcode, code, barcode, price, unit, qty, dept, tare, shelf, package,\n"
+              "      pkgweight, tolerance, msg1, msg2, label, rebate, nutrition, ngtolerance.\n"
+              "  export IN OUT.xlsx|OUT.xls\n"
+              "      Writes the shown columns of the file set IN as a workbook (.xlsx) or as\n"
+              "      tab-separated text (.xls), as the editor's \"Export to Excel\" does.\n"
+              "  import-text FOREIGN.txt OUT\n"
+              "      Reads a foreign vendor's text file by the custom import layout stored in the\n"
+              "      settings file and writes its articles as the file set OUT.\n"
               "\n"
               "ADDR is an IPv4 address (TCP, port from the settings file), a.b.c.d:port, or a serial\n"
               "device path such as /dev/ttyUSB0 or COM3 (at --baud).\n"
@@ -104,8 +118,12 @@ bool PluCli::parse(const QStringList &arguments, Options *options, QString *erro
                                        "time-out); default SYSTEM.CFG in the program's data folder."),
                                     tr("FILE"));
     const QCommandLineOption quiet({QStringLiteral("q"), QStringLiteral("quiet")}, tr("No progress on stderr."));
-    parser.addOptions({scale, update, parts, output, baud, config, quiet});
-    parser.addPositionalArgument(QStringLiteral("command"), tr("send, fetch or convert."));
+    const QCommandLineOption rows(optionName("rows"), tr("import: the sheet rows to take, F-L."), tr("F-L"));
+    const QCommandLineOption to(optionName("to"), tr("import: the table row of the first (default 1)."), tr("T"));
+    const QCommandLineOption columns(optionName("columns"), tr("import: the properties to take (default all)."),
+                                     tr("LIST"));
+    parser.addOptions({scale, update, parts, output, baud, config, quiet, rows, to, columns});
+    parser.addPositionalArgument(QStringLiteral("command"), tr("send, fetch, convert, import, export or import-text."));
     parser.addPositionalArgument(QStringLiteral("files"), tr("The command's files."), tr("[FILE...]"));
 
     *helpShown = false;
@@ -123,7 +141,7 @@ bool PluCli::parse(const QStringList &arguments, Options *options, QString *erro
 
     QStringList positional = parser.positionalArguments();
     if (positional.isEmpty()) {
-        *error = tr("no command given (send, fetch or convert)");
+        *error = tr("no command given (send, fetch, convert, import, export or import-text)");
         return false;
     }
     options->command = positional.takeFirst();
@@ -132,6 +150,13 @@ bool PluCli::parse(const QStringList &arguments, Options *options, QString *erro
     options->output = parser.value(output);
     options->config = parser.value(config);
     options->quiet = parser.isSet(quiet);
+    options->rows = parser.value(rows);
+    options->to = parser.value(to);
+    options->columns = parser.value(columns);
+    if (!options->config.isEmpty() && !QFileInfo(options->config).isFile()) {
+        *error = tr("settings file \"%1\" not found").arg(options->config);
+        return false;
+    }
 
     bool baudOk = false;
     const int baudRate = parser.value(baud).toInt(&baudOk);
@@ -147,11 +172,17 @@ bool PluCli::parse(const QStringList &arguments, Options *options, QString *erro
     }
 
     const QString &cmd = options->command;
+    if (isSheetCommand(cmd))
+        return checkSheetCommand(*options, parser.isSet(output) || parser.isSet(update) || parser.isSet(parts), error);
+    if (parser.isSet(rows) || parser.isSet(to) || parser.isSet(columns)) {
+        *error = tr("--rows, --to and --columns apply to import only");
+        return false;
+    }
     const bool isSend = cmd == QLatin1String("send");
     const bool isFetch = cmd == QLatin1String("fetch");
     const bool isConvert = cmd == QLatin1String("convert");
     if (!isSend && !isFetch && !isConvert) {
-        *error = tr("unknown command \"%1\" (send, fetch or convert)").arg(cmd);
+        *error = tr("unknown command \"%1\" (send, fetch, convert, import, export or import-text)").arg(cmd);
         return false;
     }
     const int wantedFiles = isSend ? 1 : isFetch ? 0 : 2;
@@ -200,10 +231,6 @@ bool PluCli::parse(const QStringList &arguments, Options *options, QString *erro
         *error = tr("\"%1\": a file set is written tab-separated; name it .txp").arg(written);
         return false;
     }
-    if (!options->config.isEmpty() && !QFileInfo(options->config).isFile()) {
-        *error = tr("settings file \"%1\" not found").arg(options->config);
-        return false;
-    }
     return true;
 }
 
@@ -230,6 +257,8 @@ int PluCli::run(const QStringList &arguments)
         return send(options);
     if (options.command == QLatin1String("fetch"))
         return fetch(options);
+    if (isSheetCommand(options.command))
+        return runSheetCommand(options);
     return convert(options);
 }
 

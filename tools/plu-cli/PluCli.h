@@ -37,12 +37,22 @@ private:
         QString output;
         QString config;
         bool quiet = false;
+        QString rows;
+        QString to;
+        QString columns;
     };
 
     bool parse(const QStringList &arguments, Options *options, QString *error, bool *helpShown);
     int send(const Options &options);
     int fetch(const Options &options);
     int convert(const Options &options);
+    // import, export and import-text (PluCliSheets.cpp).
+    static bool isSheetCommand(const QString &command);
+    static bool checkSheetCommand(const Options &options, bool scaleOptions, QString *error);
+    int runSheetCommand(const Options &options);
+    int importSheet(const Options &options);
+    int exportSheet(const Options &options);
+    int importText(const Options &options);
     // Runs every runner at once and prints one result line each, in the order given.
     bool runAll(const QVector<ScaleJobRunner *> &runners, bool quiet);
 
