@@ -14,7 +14,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 
 using C = PluColumns;
@@ -39,12 +38,27 @@ bool isTextColumn(int column)
     return column == C::PluName || column == C::Code || column == C::ProDate;
 }
 
-// Plain decimal numbers only: a text such as "1e3" or "0x10" stays text.
+// The decimals of a plain decimal number ("-12.50" has 2), or -1 for any other text: "1e3" or
+// "0x10" stay texts, and so do numbers too long for a spreadsheet's precision.
 int decimalsOfNumber(const QString &text)
 {
-    static const QRegularExpression number(QStringLiteral("^-?\\d{1,15}(?:\\.(\\d{1,9}))?$"));
-    const QRegularExpressionMatch m = number.match(text);
-    return m.hasMatch() ? m.capturedLength(1) : -1;
+    int i = text.startsWith(QLatin1Char('-')) ? 1 : 0;
+    int digits = 0;
+    while (i < text.size() && text.at(i).isDigit() && text.at(i).unicode() < 128) {
+        ++i;
+        ++digits;
+    }
+    if (digits == 0 || digits > 15)
+        return -1;
+    if (i == text.size())
+        return 0;
+    if (text.at(i) != QLatin1Char('.'))
+        return -1;
+    const int point = i++;
+    while (i < text.size() && text.at(i).isDigit() && text.at(i).unicode() < 128)
+        ++i;
+    const int decimals = i - point - 1;
+    return i == text.size() && decimals >= 1 && decimals <= 9 ? decimals : -1;
 }
 
 QString describe(const QString &path, const QString &reason)
