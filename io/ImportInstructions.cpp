@@ -33,7 +33,7 @@ QString ImportInstructions::ensureFile(const QString &language, QString *error)
     initResources();
     QFile resource(QStringLiteral(":/file/") + name);
     if (!resource.open(QIODevice::ReadOnly)) {
-        *error = QCoreApplication::translate("ImportInstructions", "The instructions are missing from the program.");
+        *error = ImportInstructions::tr("The instructions are missing from the program.");
         return QString();
     }
     // The Chinese text is kept in GBK, the English one is ASCII.

@@ -60,6 +60,8 @@ bool IoController::readSheet(const QString &path, Sheet *sheet, SheetError *erro
     progress.setAutoClose(false);
     progress.setAutoReset(false);
     const bool ok = SheetReader::read(path, sheet, error, [&progress](qint64 done, qint64 total) {
+        // Without a total (an .xls is read in one go) the bar only shows that work goes on.
+        progress.setMaximum(total > 0 ? 1000 : 0);
         progress.setValue(total > 0 ? static_cast<int>(qBound<qint64>(0, done * 1000 / total, 999)) : 0);
         return !progress.wasCanceled();
     });

@@ -11,11 +11,6 @@
 #include <QXmlStreamReader>
 
 namespace {
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("SheetReader", text);
-}
-
 bool is(const QStringRef &name, const char *expected)
 {
     return name == QLatin1String(expected);
@@ -144,7 +139,7 @@ bool OdsReader::read(QIODevice *device, Sheet *sheet, SheetError *error, const S
     if (!zip.open(error))
         return false;
     if (isEncrypted(zip, error))
-        return error->set(SheetError::PasswordProtected, tr("the workbook is password-protected"));
+        return error->set(SheetError::PasswordProtected, OdsReader::tr("the workbook is password-protected"));
     const QString part = QStringLiteral("content.xml");
     QIODevice *content = zip.openMember(part, error);
     if (!content)
@@ -228,17 +223,17 @@ bool OdsReader::read(QIODevice *device, Sheet *sheet, SheetError *error, const S
     }
     const bool zipOk = zip.finishMember(error);
     if (cancelled)
-        return error->set(SheetError::Cancelled, tr("cancelled"));
+        return error->set(SheetError::Cancelled, OdsReader::tr("cancelled"));
     if (tooLarge)
-        return error->set(SheetError::TooLarge, tr("the sheet has more than %1 rows").arg(Sheet::MaxRows));
+        return error->set(SheetError::TooLarge, OdsReader::tr("the sheet has more than %1 rows").arg(Sheet::MaxRows));
     if (!zipOk)
         return false;
     if (xml.hasError())
-        return error->set(
-            SheetError::Damaged,
-            tr("the part \"%1\" is damaged (%2, line %3)").arg(part, xml.errorString()).arg(xml.lineNumber()));
+        return error->set(SheetError::Damaged, OdsReader::tr("the part \"%1\" is damaged (%2, line %3)")
+                                                   .arg(part, xml.errorString())
+                                                   .arg(xml.lineNumber()));
     if (!tableSeen)
-        return error->set(SheetError::NoWorksheet, tr("the workbook has no worksheet"));
+        return error->set(SheetError::NoWorksheet, OdsReader::tr("the workbook has no worksheet"));
     *sheet = builder.take();
     return true;
 }

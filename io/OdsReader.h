@@ -1,6 +1,7 @@
 #pragma once
 
 #include "io/Sheet.h"
+#include <QCoreApplication>
 
 class QIODevice;
 
@@ -8,6 +9,8 @@ class QIODevice;
 // expanded, with texts, numbers, truth values, dates, times and the stored results of formulas.
 class OdsReader
 {
+    Q_DECLARE_TR_FUNCTIONS(OdsReader)
+
 public:
     static bool read(QIODevice *device, Sheet *sheet, SheetError *error, const SheetProgress &progress = {});
 };

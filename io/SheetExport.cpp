@@ -19,11 +19,6 @@
 using C = PluColumns;
 
 namespace {
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("SheetExport", text);
-}
-
 QString codeField(const QString &text, const QStringList &names)
 {
     for (int i = 0; i < names.size(); ++i) {
@@ -63,7 +58,7 @@ int decimalsOfNumber(const QString &text)
 
 QString describe(const QString &path, const QString &reason)
 {
-    return tr("Cannot write \"%1\": %2").arg(QDir::toNativeSeparators(path), reason);
+    return SheetExport::tr("Cannot write \"%1\": %2").arg(QDir::toNativeSeparators(path), reason);
 }
 } // namespace
 
@@ -136,7 +131,7 @@ bool SheetExport::writeWorkbook(const QString &path, const PluTableModel &model,
     options.tmpdir = const_cast<char *>(scratchDir.constData());
     lxw_workbook *workbook = lxw->workbookNew(book.constData(), &options);
     if (!workbook) {
-        *error = describe(path, tr("the workbook cannot be created"));
+        *error = describe(path, SheetExport::tr("the workbook cannot be created"));
         return false;
     }
     lxw_worksheet *sheet = lxw->addWorksheet(workbook, "PLU");

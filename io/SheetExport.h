@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 #include <QVector>
 
@@ -11,6 +12,8 @@ class PluTableModel;
 // unit and package type go out as their codes, so that the import reads them back.
 class SheetExport
 {
+    Q_DECLARE_TR_FUNCTIONS(SheetExport)
+
 public:
     enum class Format
     {

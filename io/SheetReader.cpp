@@ -13,11 +13,6 @@ namespace {
 const QByteArray kZipMagic("PK\x03\x04", 4);
 const QByteArray kCompoundMagic("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8);
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("SheetReader", text);
-}
-
 // An encrypted xlsx (or a password-protected one) is a compound file holding the encrypted
 // package; its directory names it in UTF-16.
 bool holdsEncryptedPackage(QFile &file)
@@ -80,7 +75,7 @@ bool SheetReader::read(const QString &path, Sheet *sheet, SheetError *error, con
     if (!file.open(QIODevice::ReadOnly))
         return error->set(SheetError::CannotOpen, file.errorString());
     if (file.size() == 0)
-        return error->set(SheetError::NotASpreadsheet, tr("the file is empty"));
+        return error->set(SheetError::NotASpreadsheet, SheetReader::tr("the file is empty"));
     const QByteArray head = file.peek(4096);
     if (head.startsWith(kZipMagic)) {
         switch (zipFormat(file)) {
@@ -91,18 +86,20 @@ bool SheetReader::read(const QString &path, Sheet *sheet, SheetError *error, con
             file.seek(0);
             return XlsxReader::read(&file, sheet, error, progress);
         default:
-            return error->set(SheetError::NotASpreadsheet, tr("a zip archive, but no workbook"));
+            return error->set(SheetError::NotASpreadsheet, SheetReader::tr("a zip archive, but no workbook"));
         }
     }
     if (head.startsWith(kCompoundMagic)) {
         if (holdsEncryptedPackage(file))
-            return error->set(SheetError::PasswordProtected, tr("the workbook is password-protected"));
+            return error->set(SheetError::PasswordProtected, SheetReader::tr("the workbook is password-protected"));
         file.close();
         return XlsReader::read(path, sheet, error, progress);
     }
     if (!TextSheetReader::looksLikeSheet(head))
-        return error->set(SheetError::NotASpreadsheet, tr("not a spreadsheet (xlsx, xls, ods or tab-separated text)"));
+        return error->set(SheetError::NotASpreadsheet,
+                          SheetReader::tr("not a spreadsheet (xlsx, xls, ods or tab-separated text)"));
     if (file.size() > Sheet::MaxPartBytes)
-        return error->set(SheetError::TooLarge, tr("the file is larger than %1 MB").arg(Sheet::MaxPartBytes >> 20));
+        return error->set(SheetError::TooLarge,
+                          SheetReader::tr("the file is larger than %1 MB").arg(Sheet::MaxPartBytes >> 20));
     return TextSheetReader::read(file.readAll(), sheet, error, progress);
 }

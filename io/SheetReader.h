@@ -1,6 +1,7 @@
 #pragma once
 
 #include "io/Sheet.h"
+#include <QCoreApplication>
 
 #include <QString>
 
@@ -9,6 +10,8 @@
 // tab-separated text).
 class SheetReader
 {
+    Q_DECLARE_TR_FUNCTIONS(SheetReader)
+
 public:
     enum class Format
     {

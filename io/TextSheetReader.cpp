@@ -6,10 +6,6 @@
 #include <QCoreApplication>
 
 namespace {
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("SheetReader", text);
-}
 } // namespace
 
 bool TextSheetReader::looksLikeSheet(const QByteArray &head)
@@ -31,7 +27,8 @@ bool TextSheetReader::read(const QByteArray &bytes, Sheet *sheet, SheetError *er
     const QString text = TextCodec::isValidUtf8(body) ? QString::fromUtf8(body) : TextCodec::fromLocal8(body);
     const QStringList lines = TextLines::split(text);
     if (lines.size() > Sheet::MaxRows)
-        return error->set(SheetError::TooLarge, tr("the sheet has more than %1 rows").arg(Sheet::MaxRows));
+        return error->set(SheetError::TooLarge,
+                          TextSheetReader::tr("the sheet has more than %1 rows").arg(Sheet::MaxRows));
     Sheet result;
     result.rows.reserve(lines.size());
     for (int i = 0; i < lines.size(); ++i) {
@@ -48,7 +45,7 @@ bool TextSheetReader::read(const QByteArray &bytes, Sheet *sheet, SheetError *er
         }
         result.rows.append(std::move(cells));
         if (progress && (i & 0xfff) == 0xfff && !progress(i, lines.size()))
-            return error->set(SheetError::Cancelled, tr("cancelled"));
+            return error->set(SheetError::Cancelled, TextSheetReader::tr("cancelled"));
     }
     *sheet = std::move(result);
     return true;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "io/Sheet.h"
+#include <QCoreApplication>
 
 #include <QByteArray>
 
@@ -10,6 +11,8 @@
 // the settings.
 class TextSheetReader
 {
+    Q_DECLARE_TR_FUNCTIONS(TextSheetReader)
+
 public:
     // Text that a tab-separated sheet could be: no NUL bytes and a tab in the first line that
     // has any content.

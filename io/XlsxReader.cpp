@@ -15,11 +15,6 @@ namespace {
 constexpr qint64 kSmallPart = 16 * 1024 * 1024; // workbook, relationships, styles
 constexpr qint64 kSharedStrings = 64 * 1024 * 1024;
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("SheetReader", text);
-}
-
 bool is(const QStringRef &name, const char *expected)
 {
     return name == QLatin1String(expected);
@@ -29,8 +24,9 @@ bool xmlFailed(const QXmlStreamReader &xml, const QString &part, SheetError *err
 {
     if (!xml.hasError())
         return false;
-    error->set(SheetError::Damaged,
-               tr("the part \"%1\" is damaged (%2, line %3)").arg(part, xml.errorString()).arg(xml.lineNumber()));
+    error->set(
+        SheetError::Damaged,
+        XlsxReader::tr("the part \"%1\" is damaged (%2, line %3)").arg(part, xml.errorString()).arg(xml.lineNumber()));
     return true;
 }
 
@@ -268,7 +264,7 @@ bool readWorkbook(ZipPackage &zip, Workbook *book, SheetError *error)
     if (part.isEmpty())
         part = QStringLiteral("xl/workbook.xml");
     if (!zip.contains(part))
-        return error->set(SheetError::NotASpreadsheet, tr("the zip archive holds no workbook"));
+        return error->set(SheetError::NotASpreadsheet, XlsxReader::tr("the zip archive holds no workbook"));
     QHash<QString, Relationship> rels;
     if (!readRelationships(zip, part, &rels, error))
         return false;
@@ -298,7 +294,7 @@ bool readWorkbook(ZipPackage &zip, Workbook *book, SheetError *error)
     if (xmlFailed(xml, part, error))
         return false;
     if (book->sheetPart.isEmpty() || !zip.contains(book->sheetPart))
-        return error->set(SheetError::NoWorksheet, tr("the workbook has no worksheet"));
+        return error->set(SheetError::NoWorksheet, XlsxReader::tr("the workbook has no worksheet"));
     book->sharedStringsPart = targetOfType(rels, "/sharedStrings");
     book->stylesPart = targetOfType(rels, "/styles");
     return true;
@@ -420,13 +416,13 @@ bool XlsxReader::read(QIODevice *device, Sheet *sheet, SheetError *error, const 
     }
     const bool zipOk = zip.finishMember(error);
     if (cancelled)
-        return error->set(SheetError::Cancelled, tr("cancelled"));
+        return error->set(SheetError::Cancelled, XlsxReader::tr("cancelled"));
     if (tooLarge)
-        return error->set(SheetError::TooLarge, tr("the sheet has more than %1 rows").arg(Sheet::MaxRows));
+        return error->set(SheetError::TooLarge, XlsxReader::tr("the sheet has more than %1 rows").arg(Sheet::MaxRows));
     if (!zipOk)
         return false;
     if (badCell)
-        return error->set(SheetError::Damaged, tr("a cell refers to a shared text that does not exist"));
+        return error->set(SheetError::Damaged, XlsxReader::tr("a cell refers to a shared text that does not exist"));
     if (xmlFailed(xml, book.sheetPart, error))
         return false;
     *sheet = builder.take();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "io/Sheet.h"
+#include <QCoreApplication>
 
 class QIODevice;
 
@@ -9,6 +10,8 @@ class QIODevice;
 // of formulas.
 class XlsxReader
 {
+    Q_DECLARE_TR_FUNCTIONS(XlsxReader)
+
 public:
     static bool read(QIODevice *device, Sheet *sheet, SheetError *error, const SheetProgress &progress = {});
 };

@@ -23,9 +23,8 @@ Loaded load()
     QLibrary library(QStringLiteral("xlsxwriter"), 4);
     library.setLoadHints(QLibrary::DeepBindHint);
     if (!library.load()) {
-        loaded.error =
-            QCoreApplication::translate("SheetExport", "the workbook writer (libxlsxwriter) cannot be loaded: %1")
-                .arg(library.errorString());
+        loaded.error = XlsxWriterLibrary::tr("the workbook writer (libxlsxwriter) cannot be loaded: %1")
+                           .arg(library.errorString());
         return loaded;
     }
     XlsxWriterLibrary &f = loaded.functions;
@@ -40,7 +39,7 @@ Loaded load()
                 resolve(library, "worksheet_write_number", &f.writeNumber) &&
                 resolve(library, "workbook_close", &f.close) && resolve(library, "lxw_strerror", &f.strerror);
     if (!loaded.ok)
-        loaded.error = QCoreApplication::translate("SheetExport", "the workbook writer (libxlsxwriter) is incomplete");
+        loaded.error = XlsxWriterLibrary::tr("the workbook writer (libxlsxwriter) is incomplete");
     // Stays loaded for the rest of the run.
     return loaded;
 }

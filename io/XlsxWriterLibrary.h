@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <xlsxwriter.h>
 
@@ -8,6 +9,8 @@
 // normally, the writer's calls would land in QuaZip's variant and crash.
 class XlsxWriterLibrary
 {
+    Q_DECLARE_TR_FUNCTIONS(XlsxWriterLibrary)
+
 public:
     // The loaded library, or null with *error saying why.
     static const XlsxWriterLibrary *instance(QString *error);

@@ -9,10 +9,6 @@ namespace {
 // Enough for any workbook a shop keeps; a zip with more entries is not one of ours.
 constexpr int kMaxEntries = 10000;
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("SheetReader", text);
-}
 } // namespace
 
 // Passes a member's bytes through and fails once more than the bound has come out.
@@ -68,9 +64,10 @@ ZipPackage::~ZipPackage()
 bool ZipPackage::open(SheetError *error)
 {
     if (!m_zip->open(QuaZip::mdUnzip))
-        return error->set(SheetError::Damaged, tr("the zip container cannot be read"));
+        return error->set(SheetError::Damaged, ZipPackage::tr("the zip container cannot be read"));
     if (m_zip->getEntriesCount() > kMaxEntries)
-        return error->set(SheetError::TooLarge, tr("the zip container holds more than %1 parts").arg(kMaxEntries));
+        return error->set(SheetError::TooLarge,
+                          ZipPackage::tr("the zip container holds more than %1 parts").arg(kMaxEntries));
     return true;
 }
 
@@ -84,18 +81,18 @@ QIODevice *ZipPackage::openMember(const QString &name, SheetError *error, qint64
     m_bounded.reset();
     m_file.reset();
     if (!m_zip->setCurrentFile(name, QuaZip::csInsensitive)) {
-        error->set(SheetError::Damaged, tr("the part \"%1\" is missing").arg(name));
+        error->set(SheetError::Damaged, ZipPackage::tr("the part \"%1\" is missing").arg(name));
         return nullptr;
     }
     QuaZipFileInfo64 info;
     if (m_zip->getCurrentFileInfo(&info) && info.isEncrypted()) {
-        error->set(SheetError::PasswordProtected, tr("the workbook is password-protected"));
+        error->set(SheetError::PasswordProtected, ZipPackage::tr("the workbook is password-protected"));
         return nullptr;
     }
     m_size = m_zip->getCurrentFileInfo(&info) ? static_cast<qint64>(info.uncompressedSize) : 0;
     m_file = std::make_unique<QuaZipFile>(m_zip.get());
     if (!m_file->open(QIODevice::ReadOnly)) {
-        error->set(SheetError::Damaged, tr("the part \"%1\" cannot be unpacked").arg(name));
+        error->set(SheetError::Damaged, ZipPackage::tr("the part \"%1\" cannot be unpacked").arg(name));
         m_file.reset();
         return nullptr;
     }
@@ -126,9 +123,9 @@ bool ZipPackage::finishMember(SheetError *error)
     m_file.reset();
     if (exceeded)
         return error->set(SheetError::TooLarge,
-                          tr("a part of the workbook unpacks to more than %1 MB").arg(m_limit >> 20));
+                          ZipPackage::tr("a part of the workbook unpacks to more than %1 MB").arg(m_limit >> 20));
     if (failed || badData)
-        return error->set(SheetError::Damaged, tr("the zip container is damaged"));
+        return error->set(SheetError::Damaged, ZipPackage::tr("the zip container is damaged"));
     return true;
 }
 
@@ -145,7 +142,8 @@ bool ZipPackage::readMember(const QString &name, qint64 limit, QByteArray *bytes
             break;
         if (bytes->size() + n > limit) {
             finishMember(error);
-            return error->set(SheetError::TooLarge, tr("the part \"%1\" is larger than expected").arg(name));
+            return error->set(SheetError::TooLarge,
+                              ZipPackage::tr("the part \"%1\" is larger than expected").arg(name));
         }
         bytes->append(buffer, static_cast<int>(n));
     }

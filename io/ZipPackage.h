@@ -1,6 +1,7 @@
 #pragma once
 
 #include "io/Sheet.h"
+#include <QCoreApplication>
 
 #include <QByteArray>
 #include <QIODevice>
@@ -15,6 +16,8 @@ class QuaZipFile;
 // headers claim, and memory stays bounded by what the caller keeps.
 class ZipPackage
 {
+    Q_DECLARE_TR_FUNCTIONS(ZipPackage)
+
 public:
     explicit ZipPackage(QIODevice *device);
     ~ZipPackage();

@@ -9,7 +9,7 @@ if ! command -v clang++ >/dev/null; then
 fi
 seconds="${FUZZ_SECONDS:-30}"
 build=build-fuzz
-targets=(link_decode_fuzzer)
+targets=(link_decode_fuzzer sheet_read_fuzzer text_import_fuzzer)
 
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DPLU_BUILD_FUZZERS=ON >/dev/null
@@ -19,9 +19,12 @@ status=0
 for target in "${targets[@]}"; do
     corpus="$build/fuzz/corpus-$target"
     mkdir -p "$corpus"
+    # Seeds and inputs that once crashed, kept with the tests' data.
+    seeds=()
+    [ -d "tests/data/fuzz/$target" ] && seeds=("$PWD/tests/data/fuzz/$target")
     echo "fuzz.sh: running $target for ${seconds}s"
     if ! (cd "$build/fuzz" && "./$target" -max_total_time="$seconds" -max_len=16384 -print_final_stats=1 \
-        "corpus-$target"); then
+        "corpus-$target" "${seeds[@]}"); then
         echo "fuzz.sh: $target crashed" >&2
         status=1
     fi

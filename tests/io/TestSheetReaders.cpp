@@ -155,6 +155,7 @@ void TestSheetReaders::refusesWithReason_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("code");
     QTest::newRow("damaged workbook") << "damaged.xlsx" << int(SheetError::Damaged);
+    QTest::newRow("xls that FreeXL misreads") << "freexl-overread.xls" << int(SheetError::Damaged);
     QTest::newRow("missing") << "missing.xlsx" << int(SheetError::CannotOpen);
     QTest::newRow("empty") << "empty.xls" << int(SheetError::NotASpreadsheet);
     QTest::newRow("picture") << "picture.xlsx" << int(SheetError::NotASpreadsheet);
@@ -177,8 +178,8 @@ void TestSheetReaders::refusesWithReason()
     compound += QByteArray(1024, '\0');
     for (const char c : QByteArray("EncryptedPackage"))
         compound.append(c).append('\0');
-    if (name == QLatin1String("damaged.xlsx"))
-        path = data("damaged.xlsx");
+    if (name == QLatin1String("damaged.xlsx") || name == QLatin1String("freexl-overread.xls"))
+        path = data(name.toLatin1().constData());
     else if (name == QLatin1String("empty.xls"))
         QVERIFY(TestEnvironment::writeFile(path, QByteArray()));
     else if (name == QLatin1String("picture.xlsx"))
