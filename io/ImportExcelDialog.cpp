@@ -27,11 +27,10 @@ void ImportExcelDialog::setRecords(const TPLUList &records, int rowsLeftOut)
     restyle(ui->headerWidget->styles());
     ui->startRowSpinBox->setValue(records.isEmpty() ? 0 : 1);
     ui->endRowSpinBox->setValue(records.size());
-    QString text = tr("%n row(s) can be imported.", nullptr, records.size());
+    QString text = tr("Rows that can be imported: %1.").arg(records.size());
     if (rowsLeftOut > 0)
         text += QLatin1Char(' ') +
-                tr("%n row(s) with fewer than %1 cells are left out and not counted.", nullptr, rowsLeftOut)
-                    .arg(SheetImport::MinCells);
+                tr("Rows left out for fewer than %1 cells: %2.").arg(SheetImport::MinCells).arg(rowsLeftOut);
     ui->rowsLabel->setText(text);
 }
 
@@ -63,7 +62,7 @@ void ImportExcelDialog::accept()
     case SheetImport::RangeError::BeyondRecords:
         Prompt::critical(this, tr("critical"),
                          tr("Content") + QLatin1Char('\n') +
-                             tr("The last row is beyond the %n row(s) read.", nullptr, m_selected.size()));
+                             tr("Rows read: %1; the last row is beyond them.").arg(m_selected.size()));
         return;
     case SheetImport::RangeError::NoFirstRow:
         Prompt::warning(this, tr("Warning"), tr("The first row counts from 1."));

@@ -151,8 +151,9 @@ void IoController::importTxt(const QString &path)
     doc->setModified(false);
     if (dropped > 0)
         Prompt::warning(m_host->hostWidget(), tr("Warning"),
-                        tr("The table holds %1 rows; the last %n line(s) of the file were left out.", nullptr, dropped)
-                            .arg(PluColumns::RowCount));
+                        tr("The table holds %1 rows; the last %2 lines of the file were left out.")
+                            .arg(PluColumns::RowCount)
+                            .arg(dropped));
 }
 
 void IoController::exportToExcel()

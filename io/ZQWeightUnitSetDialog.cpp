@@ -25,6 +25,8 @@ ZQWeightUnitSetDialog::ZQWeightUnitSetDialog(QWidget *parent)
     QTableView *view = ui->weightUintTableView;
     view->setModel(m_model);
     view->horizontalHeader()->hide();
+    // Two halves of the view, whatever its width.
+    view->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     view->verticalHeader()->hide();
     view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     connect(ui->OkBtn, &QPushButton::clicked, this, &ZQWeightUnitSetDialog::onClickokBtn);
@@ -32,14 +34,6 @@ ZQWeightUnitSetDialog::ZQWeightUnitSetDialog(QWidget *parent)
 }
 
 ZQWeightUnitSetDialog::~ZQWeightUnitSetDialog() = default;
-
-void ZQWeightUnitSetDialog::resizeEvent(QResizeEvent *event)
-{
-    QDialog::resizeEvent(event);
-    const int half = ui->weightUintTableView->viewport()->width() / 2 - 2;
-    ui->weightUintTableView->setColumnWidth(0, half);
-    ui->weightUintTableView->setColumnWidth(1, half);
-}
 
 void ZQWeightUnitSetDialog::onClickokBtn()
 {

@@ -23,9 +23,6 @@ public:
 public slots:
     void onClickokBtn();
 
-protected:
-    void resizeEvent(QResizeEvent *event) override;
-
 private:
     std::unique_ptr<Ui::ZQWeightUnitSetDialog> ui;
     QStandardItemModel *m_model;

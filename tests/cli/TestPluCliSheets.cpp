@@ -50,12 +50,12 @@ void TestPluCliSheets::sheetCommands_data()
     const QString plu = data(QStringLiteral("plu.xlsx"));
     QTest::newRow("import skipping the title, chosen columns, from row 3")
         << QStringList{"import", "IN", "OUT.txp", "--rows", "2-3", "--to", "3", "--columns", "name,price"} << plu << 0
-        << QStringList{"|0|0.00|kg", "|0|0.00|kg", "Apples|0|3.49|kg", "Pears|0|2.99|kg"} << "2 row(s) imported";
+        << QStringList{"|0|0.00|kg", "|0|0.00|kg", "Apples|0|3.49|kg", "Pears|0|2.99|kg"} << "rows imported into";
     QTest::newRow("import-text by the stored layout")
         << QStringList{"import-text", "IN", "OUT.txp", "--config", "CFG"} << data(QStringLiteral("text/comma.txt")) << 0
         << QStringList{"Apples|101|1.01|oz", "Pears|102|12.34|kg"} << "";
     QTest::newRow("rows beyond the sheet") << QStringList{"import", "IN", "OUT.txp", "--rows", "2-9"} << plu << 1
-                                           << QStringList{} << "only 4 row(s) have the 19 cells";
+                                           << QStringList{} << "rows with the 19 cells of an article: 4";
     QTest::newRow("damaged workbook named")
         << QStringList{"import", "IN", "OUT.txp"} << data(QStringLiteral("damaged.xlsx")) << 1 << QStringList{}
         << "damaged.xlsx\": the";

@@ -156,11 +156,11 @@ int PluCli::importSheet(const Options &options)
     case SheetImport::RangeError::None:
         break;
     case SheetImport::RangeError::BeyondRecords:
-        printErr(tr("plu-cli: \"%1\": row %2 asked for, but only %n row(s) have the %3 cells of an article", nullptr,
-                    records.size())
+        printErr(tr("plu-cli: \"%1\": row %2 asked for, but rows with the %3 cells of an article: %4")
                      .arg(in)
                      .arg(last)
-                     .arg(SheetImport::MinCells));
+                     .arg(SheetImport::MinCells)
+                     .arg(records.size()));
         return Failed;
     default:
         printErr(tr("plu-cli: \"%1\": the rows %2 to %3 take nothing").arg(in).arg(first).arg(last));
@@ -173,7 +173,7 @@ int PluCli::importSheet(const Options &options)
         return Failed;
     }
     if (!options.quiet)
-        printErr(tr("%1: %n row(s) imported into %2", nullptr, last - first + 1).arg(in, out));
+        printErr(tr("%1: rows imported into %2: %3").arg(in, out).arg(last - first + 1));
     return Success;
 }
 
@@ -219,8 +219,9 @@ int PluCli::importText(const Options &options)
         return Failed;
     }
     if (dropped > 0)
-        printErr(tr("plu-cli: \"%1\": the table holds %2 rows; the last %n line(s) were left out", nullptr, dropped)
+        printErr(tr("plu-cli: \"%1\": the table holds %2 rows; the last %3 lines were left out")
                      .arg(in)
-                     .arg(PluColumns::RowCount));
+                     .arg(PluColumns::RowCount)
+                     .arg(dropped));
     return Success;
 }
