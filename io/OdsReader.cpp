@@ -61,7 +61,9 @@ QString readCellText(QXmlStreamReader &xml)
         xml.readNext();
         if (xml.isStartElement()) {
             const QStringRef name = xml.name();
-            if (is(name, "annotation") || is(name, "table")) {
+            // Past the bound nothing more is kept: a few bytes of "text:s" stand for a thousand
+            // blanks, and a cell of them must not fill the memory.
+            if (is(name, "annotation") || is(name, "table") || text.size() > Sheet::MaxTextLength) {
                 xml.skipCurrentElement();
                 continue;
             }

@@ -21,6 +21,7 @@ struct Sheet
     static constexpr int MaxColumns = 64;
     static constexpr int MaxTextLength = 32767;                 // a cell's text is cut here, as spreadsheet programs do
     static constexpr qint64 MaxPartBytes = 256LL * 1024 * 1024; // an XML part of a workbook, unpacked
+    static constexpr qint64 MaxTextBytes = 32LL * 1024 * 1024;  // a tab-separated sheet (ten full exports)
 
     // A cell as the import reads it: numbers in their shortest form ("12.5", "7"), dates as
     // ISO texts, truth values as "1" and "0".

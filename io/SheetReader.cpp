@@ -98,8 +98,8 @@ bool SheetReader::read(const QString &path, Sheet *sheet, SheetError *error, con
     if (!TextSheetReader::looksLikeSheet(head))
         return error->set(SheetError::NotASpreadsheet,
                           SheetReader::tr("not a spreadsheet (xlsx, xls, ods or tab-separated text)"));
-    if (file.size() > Sheet::MaxPartBytes)
+    if (file.size() > Sheet::MaxTextBytes)
         return error->set(SheetError::TooLarge,
-                          SheetReader::tr("the file is larger than %1 MB").arg(Sheet::MaxPartBytes >> 20));
+                          SheetReader::tr("the file is larger than %1 MB").arg(Sheet::MaxTextBytes >> 20));
     return TextSheetReader::read(file.readAll(), sheet, error, progress);
 }
