@@ -37,6 +37,8 @@ class TestCustomTextImport : public QObject
 private slots:
     void importsByStoredLayout_data();
     void importsByStoredLayout();
+    void fixedPositions_data();
+    void fixedPositions();
     void linesBeyondTheGridAreCounted();
 };
 
@@ -90,6 +92,30 @@ void TestCustomTextImport::importsByStoredLayout()
     QFETCH(QStringList, expected);
     TestEnvironment env(settings);
     QCOMPARE(shown(CustomTextImport::records(textFile(file), CustomTextImport::Layout::stored())), expected);
+}
+
+void TestCustomTextImport::fixedPositions_data()
+{
+    QTest::addColumn<int>("position");
+    QTest::addColumn<int>("length");
+    QTest::addColumn<QString>("taken"); // "null" when the property is not taken
+    QTest::newRow("the text starts after the P-th character") << 1 << 3 << "BCD";
+    QTest::newRow("a short line gives what it has") << 6 << 5 << "G";
+    QTest::newRow("past the end: empty, but taken") << 8 << 2 << "";
+    QTest::newRow("no length: not taken") << 2 << 0 << "null";
+    QTest::newRow("position 0: not taken") << 0 << 3 << "null";
+}
+
+void TestCustomTextImport::fixedPositions()
+{
+    QFETCH(int, position);
+    QFETCH(int, length);
+    QFETCH(QString, taken);
+    CustomTextImport::Layout layout;
+    layout.separatorIndex = CustomTextImport::FixedPositions;
+    layout.fields[CustomTextImport::PluName] = {true, position, length};
+    const QString text = CustomTextImport::take(QStringLiteral("ABCDEFG"), {}, layout, CustomTextImport::PluName);
+    QCOMPARE(text.isNull() ? QStringLiteral("null") : text, taken);
 }
 
 void TestCustomTextImport::linesBeyondTheGridAreCounted()
