@@ -138,9 +138,7 @@ void IoController::importTxt(const QString &path)
     }
     int dropped = 0;
     const TPLUList records = CustomTextImport::records(file.readAll(), CustomTextImport::Layout::stored(), &dropped);
-    QVector<PluTableModel::Row> grid(PluColumns::RowCount, PluTableModel::newRow());
-    for (int i = 0; i < records.size(); ++i)
-        grid[i] = PluTableModel::rowOf(records.at(i));
+    const QVector<PluTableModel::Row> grid = SheetImport::place(records, 1, records.size(), 1);
 
     // As New before it: a new, unnamed document without side data, then the imported rows.
     PluDocument *doc = m_host->document();

@@ -3,6 +3,9 @@
 #include "core/PackageTypes.h"
 #include "core/WeightUnits.h"
 #include "document/PluTableModel.h"
+#include "io/Sheet.h"
+
+#include <QStringList>
 
 namespace iotest {
 // A grid whose shown cells differ from row to row and use every unit and package type.
@@ -32,4 +35,39 @@ inline void fillVaried(PluTableModel &model, int rows)
         model.pluToRow(p, r);
     }
 }
+// One line per row, cells joined by "|", each with its kind: s text, n number, b truth value,
+// d date, t date and time; an empty cell is empty.
+inline QString dump(const Sheet &sheet)
+{
+    QStringList lines;
+    for (const QVector<QVariant> &row : sheet.rows) {
+        QStringList cells;
+        for (const QVariant &cell : row) {
+            const char *kind = "";
+            switch (cell.userType()) {
+            case QMetaType::QString:
+                kind = "s:";
+                break;
+            case QMetaType::Double:
+                kind = "n:";
+                break;
+            case QMetaType::Bool:
+                kind = "b:";
+                break;
+            case QMetaType::QDate:
+                kind = "d:";
+                break;
+            case QMetaType::QDateTime:
+                kind = "t:";
+                break;
+            default:
+                break;
+            }
+            cells << QLatin1String(kind) + Sheet::text(cell);
+        }
+        lines << cells.join(QLatin1Char('|'));
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
 } // namespace iotest

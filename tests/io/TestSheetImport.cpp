@@ -54,6 +54,7 @@ private slots:
     void rangeChecks();
     void unchosenPropertiesAreNew();
     void tabTextLayout();
+    void workbookKeepsCodesAsTexts();
     void exportThenImportRoundTrips_data();
     void exportThenImportRoundTrips();
 };
@@ -176,6 +177,24 @@ void TestSheetImport::tabTextLayout()
              QByteArray("PLU name\tWeight unit\tPackage type\tNutrition\t\n"
                         "Tab here\t4\t4\t0\t\n"
                         "B\t\t0\t0\t\n"));
+}
+
+void TestSheetImport::workbookKeepsCodesAsTexts()
+{
+    TestEnvironment env;
+    PluTableModel model;
+    model.setCell(0, C::PluName, QStringLiteral("Tea"));
+    model.setCell(0, C::Code, QStringLiteral("007"));
+    model.setCell(0, C::UnitPrice, QStringLiteral("1.50"));
+    model.setCell(0, C::Department, QStringLiteral("12345678901234567"));
+    model.setCell(0, C::Tare, QStringLiteral("1e3"));
+    const QString path = env.path(QStringLiteral("kinds.xlsx"));
+    QString error;
+    QVERIFY2(SheetExport::writeWorkbook(path, model, 1,
+                                        {C::PluName, C::LFCode, C::Code, C::UnitPrice, C::Department, C::Tare}, &error),
+             qPrintable(error));
+    QCOMPARE(iotest::dump(read(path)).section(QLatin1Char('\n'), 1),
+             QStringLiteral("s:Tea|n:0|s:007|n:1.5|s:12345678901234567|s:1e3"));
 }
 
 void TestSheetImport::exportThenImportRoundTrips_data()

@@ -1,3 +1,4 @@
+#include "IoTestSupport.h"
 #include "TestSupport.h"
 
 #include "io/SheetReader.h"
@@ -10,38 +11,6 @@ namespace {
 QString data(const char *name)
 {
     return QStringLiteral(PLU_TEST_DATA_DIR "/io/") + QLatin1String(name);
-}
-
-// One line per row, cells joined by "|", each with its kind: s text, n number, b truth value,
-// d date; an empty cell is empty.
-QString dump(const Sheet &sheet)
-{
-    QStringList lines;
-    for (const QVector<QVariant> &row : sheet.rows) {
-        QStringList cells;
-        for (const QVariant &cell : row) {
-            const char *kind = "";
-            switch (cell.userType()) {
-            case QMetaType::QString:
-                kind = "s:";
-                break;
-            case QMetaType::Double:
-                kind = "n:";
-                break;
-            case QMetaType::Bool:
-                kind = "b:";
-                break;
-            case QMetaType::QDate:
-                kind = "d:";
-                break;
-            default:
-                break;
-            }
-            cells << QLatin1String(kind) + Sheet::text(cell);
-        }
-        lines << cells.join(QLatin1Char('|'));
-    }
-    return lines.join(QLatin1Char('\n'));
 }
 
 bool writeZip(const QString &path, const QList<QPair<QString, QByteArray>> &members)
@@ -124,9 +93,12 @@ void TestSheetReaders::readsFirstSheet_data()
     QString xls = sample;
     xls.replace(QStringLiteral("n:25"), QString()).replace(QStringLiteral("s:xÄpfel 苹果"), QString());
     QTest::newRow("xls") << data("sample.xls") << xls;
-    QTest::newRow("xlsx inline strings") << data("inline-strings.xlsx")
-                                         << QStringLiteral("s:Inline rich|b:1|s:#DIV/0!\n"
-                                                           "s: 007 ||d:2024-03-01");
+    // Dates of the 1904 system; number formats with colours, quoted text and elapsed time.
+    QTest::newRow("xlsx inline strings, number formats") << data("inline-strings.xlsx")
+                                                         << QStringLiteral("s:Inline rich|b:1|s:#DIV/0!\n"
+                                                                           "s: 007 ||d:2024-03-01\n"
+                                                                           "n:45352|n:45352|d:2028-03-02\n"
+                                                                           "t:1904-01-02 12:00:00|d:1904-01-01|");
     QTest::newRow("own tab-separated export")
         << data("export.xls")
         << QStringLiteral("s:Hotkey|s:PLU name|s:LF Code|s:Code|s:Barcode type|s:Unit Price|s:Weight unit|"
@@ -147,7 +119,7 @@ void TestSheetReaders::readsFirstSheet()
     Sheet sheet;
     SheetError error;
     QVERIFY2(SheetReader::read(file, &sheet, &error), qPrintable(error.reason));
-    QCOMPARE(dump(sheet), expected);
+    QCOMPARE(iotest::dump(sheet), expected);
 }
 
 void TestSheetReaders::refusesWithReason_data()

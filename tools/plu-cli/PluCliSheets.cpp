@@ -208,9 +208,7 @@ int PluCli::importText(const Options &options)
     }
     int dropped = 0;
     const TPLUList records = CustomTextImport::records(file.readAll(), CustomTextImport::Layout::stored(), &dropped);
-    QVector<PluTableModel::Row> grid(PluColumns::RowCount, PluTableModel::newRow());
-    for (int i = 0; i < records.size(); ++i)
-        grid[i] = PluTableModel::rowOf(records.at(i));
+    const QVector<PluTableModel::Row> grid = SheetImport::place(records, 1, records.size(), 1);
     PluDocument doc;
     doc.model()->replaceAllRows(grid);
     QString error;
