@@ -96,6 +96,8 @@ void TestIoDialogs::excelImportReplacesTableInOneStep()
     TestEnvironment env;
     MainWindow w;
     changeTable(w);
+    for (const char *name : {"actionImport_PLU_from_Excel", "actionCustom_import", "actionExport_to_Excel"})
+        QVERIFY2(w.action(QLatin1String(name))->isEnabled(), name);
     const int steps = w.editCommands()->undoStack()->count();
     Prompt::queueAnswer(QMessageBox::No); // do not save the changes
     Prompt::queueFileName(data("plu.xlsx"));
