@@ -1,5 +1,6 @@
 #include "io/XlsReader.h"
 
+#include "io/BiffFormulas.h"
 #include "io/SheetBuilder.h"
 
 #include <QCoreApplication>
@@ -155,6 +156,13 @@ bool XlsReader::readInProcess(const QString &path, Sheet *sheet, SheetError *err
                 return error->set(SheetError::TooLarge,
                                   XlsReader::tr("the sheet has more than %1 rows").arg(Sheet::MaxRows));
         }
+    }
+    // FreeXL leaves formula cells empty; their stored results come from the records.
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly)) {
+        const QHash<BiffFormulas::Cell, QVariant> formulas = BiffFormulas::read(file.readAll());
+        for (auto it = formulas.cbegin(); it != formulas.cend(); ++it)
+            builder.set(it.key().first, it.key().second, it.value());
     }
     *sheet = builder.take();
     return true;

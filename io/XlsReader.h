@@ -5,8 +5,8 @@
 
 #include <QByteArray>
 
-// Binary Excel workbooks (.xls, BIFF) through FreeXL: the used range of the first worksheet.
-// FreeXL does not read the results of formulas; such cells come back empty.
+// Binary Excel workbooks (.xls, BIFF) through FreeXL: the used range of the first worksheet,
+// with the stored results of formulas (which FreeXL leaves out) from BiffFormulas.
 //
 // FreeXL misreads some damaged files (it reads outside its buffers), so it never runs in the
 // program itself: a small helper process, "plu-xls-reader" in the program folder, reads the file

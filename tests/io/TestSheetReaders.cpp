@@ -89,10 +89,9 @@ void TestSheetReaders::readsFirstSheet_data()
                                           "s:same||n:3||||||");
     QTest::newRow("xlsx") << data("sample.xlsx") << sample;
     QTest::newRow("ods") << data("sample.ods") << sample;
-    // FreeXL gives no formula results.
-    QString xls = sample;
-    xls.replace(QStringLiteral("n:25"), QString()).replace(QStringLiteral("s:xÄpfel 苹果"), QString());
-    QTest::newRow("xls") << data("sample.xls") << xls;
+    // Calc stores no text results of formulas in .xls files, only 0.
+    QTest::newRow("xls") << data("sample.xls")
+                         << QString(sample).replace(QStringLiteral("s:xÄpfel 苹果"), QStringLiteral("n:0"));
     // Dates of the 1904 system; number formats with colours, quoted text and elapsed time.
     QTest::newRow("xlsx inline strings, number formats") << data("inline-strings.xlsx")
                                                          << QStringLiteral("s:Inline rich|b:1|s:#DIV/0!\n"

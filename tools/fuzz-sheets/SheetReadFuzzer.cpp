@@ -1,7 +1,9 @@
 // Feeds arbitrary bytes to the spreadsheet readers: the first byte chooses the reader (xlsx,
-// ods, the answer of the .xls helper process, tab-separated text), the rest is the input. Whatever a reader accepts
+// ods, the answer of the .xls helper process, tab-separated text, the formula results of an
+// .xls), the rest is the input. Whatever a reader accepts
 // must stay within the sheet's bounds and convert into PLU records and table rows without trouble.
 #include "document/PluTableModel.h"
+#include "io/BiffFormulas.h"
 #include "io/OdsReader.h"
 #include "io/SheetImport.h"
 #include "io/TextSheetReader.h"
@@ -45,19 +47,28 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     Sheet sheet;
     SheetError error;
     bool ok = false;
-    switch (data[0] % 4) {
+    switch (data[0] % 5) {
     case 0:
     case 1: {
         QBuffer buffer;
         buffer.setData(bytes);
         buffer.open(QIODevice::ReadOnly);
-        ok = data[0] % 4 == 0 ? XlsxReader::read(&buffer, &sheet, &error) : OdsReader::read(&buffer, &sheet, &error);
+        ok = data[0] % 5 == 0 ? XlsxReader::read(&buffer, &sheet, &error) : OdsReader::read(&buffer, &sheet, &error);
         break;
     }
     case 2:
         // FreeXL runs in a helper process; what comes back from it is read here.
         ok = XlsReader::decode(bytes, &sheet, &error);
         break;
+    case 4: {
+        // The helper's own reading of formula results, beside FreeXL.
+        const auto formulas = BiffFormulas::read(bytes);
+        for (auto it = formulas.cbegin(); it != formulas.cend(); ++it) {
+            if (it.key().first < 0 || it.key().second < 0 || Sheet::text(it.value()).size() > Sheet::MaxTextLength)
+                std::abort();
+        }
+        return 0;
+    }
     default:
         ok = TextSheetReader::read(bytes, &sheet, &error);
         break;
