@@ -81,6 +81,24 @@
     </message>
 </context>
 <context>
+    <name>CommController</name>
+    <message>
+        <source>Info</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Communication End</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MainMenus</name>
+    <message>
+        <source>Download AD Infomation</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Normal</source>
@@ -463,10 +481,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Download AD Infomation</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Main</source>
         <translation type="unfinished"></translation>
     </message>
@@ -500,10 +514,6 @@ Do you want to save your changes?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Communication End</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Warning</source>
         <translation type="unfinished"></translation>
     </message>
@@ -525,6 +535,14 @@ Do you want to save your changes?</source>
     </message>
     <message>
         <source>Txp Files (*.Txp)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The translation file for %1 is missing.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -690,7 +708,7 @@ Do you want to save your changes?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is neither an IPv4 address nor a serial device path</source>
+        <source>&quot;%1&quot; is neither an IPv4 address nor a serial port</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -698,6 +716,120 @@ Do you want to save your changes?</source>
     <name>ScaleJobRunner</name>
     <message>
         <source>The scale link library could not be loaded</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SendCheck</name>
+    <message>
+        <source>%1 &quot;%2&quot; is not a whole number in %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; is not a number in %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2 is outside %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>characters of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; has characters that %3 cannot encode: %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>at most %1 bytes in %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; takes %3 bytes in %4, more than %5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>at most %1 characters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; is longer than %3 characters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>at most %1 digits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; is not %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; is not %3; it would be sent as &quot;%4&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unique</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2 is also in row %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a weight unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a package type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2 is outside %3 for %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>row %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Advertising head</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Advertising tail</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SendProblemsDlg</name>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Row</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Column</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rule</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was sent. These cells would not reach the scale as they are; double-click a line to go to its cell.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -893,6 +1025,10 @@ Do you want to save your changes?</source>
         <source>Discount Info</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Connect Fail: port busy</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ZQCommunicationConfig</name>
@@ -946,6 +1082,14 @@ Do you want to save your changes?</source>
     </message>
     <message>
         <source>Serial port not recognized</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time-out (s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How long the program waits for each answer of the scale</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -12,12 +12,14 @@
 #include "core/WeightUnits.h"
 #include "core/ZQConfig.h"
 #include "document/PluDocument.h"
+#include "document/PluFile.h"
 #include "document/PluFileSet.h"
 #include "document/PluTableModel.h"
 #include "editors/EditorsController.h"
 #include "hotkey/HotkeyController.h"
 #include "io/IoController.h"
 #include "table/ColumnHints.h"
+#include "table/PluColumnSetup.h"
 #include "table/PluEditCommands.h"
 #include "table/PluFinder.h"
 #include "table/PluTableSetup.h"
@@ -28,6 +30,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCursor>
+#include <QDir>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QIcon>
@@ -96,6 +99,7 @@ MainWindow::MainWindow(QWidget *parent)
     action(QStringLiteral("actionPackage_type_setting"))->setVisible(ZQConfig::isShowPT());
 
     PluTableSetup::apply(m_table, model());
+    new PluColumnSetup(m_table, m_document);
     m_table->addActions({action(QStringLiteral("actionUndo")), action(QStringLiteral("actionRedo"))});
     auto *undoRule = new QAction(m_table);
     undoRule->setSeparator(true);
@@ -111,14 +115,17 @@ MainWindow::MainWindow(QWidget *parent)
     connect(m_table, &QTableView::activated, this, &MainWindow::onTableView_activated);
     connect(m_table, &QTableView::doubleClicked, this, &MainWindow::on_TABLEVW_SHOW_doubleClicked);
     connect(m_document, &PluDocument::currentFileChanged, this, &MainWindow::updateTitle);
-    connect(m_comm, &CommController::clearTable, this, &MainWindow::onClearTable);
     connect(m_editors, &EditorsController::updateBarcodeTypeReq, this, &MainWindow::on_UpdateBarcodeType);
 
     m_document->setModified(false);
     PluColumns::setSharedCaptions(PluColumns::captions());
 
-    if (ZQConfig *config = ZQConfig::instance())
+    if (ZQConfig *config = ZQConfig::instance()) {
+        // Before any file is read: a wrong code page would misread it.
+        for (const QString &problem : config->problems())
+            Prompt::warning(this, tr("Warning"), problem);
         loadFile(config->value(ZQConfig::PluFileName).toString());
+    }
     s_instance = this;
     m_editors->start();
 }
@@ -386,16 +393,6 @@ void MainWindow::clearDocument()
     updateTitle();
 }
 
-void MainWindow::onClearTable()
-{
-    {
-        PluTableModel::BulkUpdate bulk(model());
-        model()->resetRows(0);
-        m_document->setRowCount(0);
-    }
-    m_document->resetHistory();
-}
-
 void MainWindow::startCommunication(int job)
 {
     m_comm->startCommunication(job);
@@ -489,20 +486,29 @@ bool MainWindow::writeFileSet(const QString &path, bool asNewName)
 bool MainWindow::save()
 {
     m_table->setFocus();
-    if (currentFile().isEmpty())
-        return saveAs();
-    return writeFileSet(currentFile(), false);
+    const QString current = currentFile();
+    if (current.isEmpty())
+        return saveAs(QString());
+    // A set is written tab-separated: saved under a .csv name it would read back as nothing.
+    if (PluFile::kindOf(current) != PluFile::Kind::TabSeparated)
+        return saveAs(QFileInfo(current).dir().filePath(PluFileSet::baseName(current) + QStringLiteral(".Txp")));
+    return writeFileSet(current, false);
 }
 
-bool MainWindow::saveAs()
+bool MainWindow::saveAs(const QString &proposal)
 {
     m_table->setFocus();
-    QString path = Prompt::saveFileName(this, tr("Export File"), QString(), tr("Txp Files (*.Txp)"));
-    if (path.isEmpty())
+    const QString chosen = Prompt::saveFileName(this, tr("Export File"), proposal, tr("Txp Files (*.Txp)"));
+    if (chosen.isEmpty())
         return false;
-    // A name typed without a suffix would not open again: give it the file type.
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QStringLiteral(".Txp");
+    // A name the set would not open by gets the file type; the dialog asked about replacing the
+    // name it was given, not this one.
+    const QString path = PluFileSet::mainPathForSave(chosen);
+    if (path != chosen && QFileInfo::exists(path) &&
+        Prompt::question(this, tr("Export File"),
+                         tr("%1 already exists.\nDo you want to replace it?").arg(QFileInfo(path).fileName())) !=
+            QMessageBox::Yes)
+        return false;
     return writeFileSet(path, true);
 }
 
@@ -513,7 +519,7 @@ void MainWindow::on_actionSave_triggered()
 
 void MainWindow::on_actionSave_As_triggered()
 {
-    saveAs();
+    saveAs(QString());
 }
 
 void MainWindow::on_actionSelect_entire_row_triggered()
@@ -651,9 +657,10 @@ void MainWindow::showUnitMenu()
                 add(code, tr(kUnitTexts[code]));
             }
         } else {
-            // Certified scales weigh in kilograms or count pieces, nothing else.
+            // Certified scales weigh in kilograms or count pieces, nothing else. The entry reads
+            // "PCS" whatever the piece unit's stored name; the cell gets that name.
             add(WeightUnits::DefaultCode, tr(kUnitTexts[WeightUnits::DefaultCode]));
-            add(WeightUnits::PcsKgCode, WeightUnits::name(WeightUnits::PcsKgCode));
+            add(WeightUnits::PcsKgCode, tr("PCS"));
         }
     }
     m_unitMenu->popup(QCursor::pos());

@@ -85,7 +85,6 @@ public slots:
     void onIndexNameCurrentIndexChanged(int index);
     void onLookupEditTextChanged(const QString &text);
     void onTableView_activated(const QModelIndex &index);
-    void onClearTable();
 
     void on_actionUndo_triggered() { m_editor->undoStack()->undo(); }
     void on_actionRedo_triggered() { m_editor->undoStack()->redo(); }
@@ -160,7 +159,8 @@ private:
     void updateTitle();
     void clearDocument();
     bool save();
-    bool saveAs();
+    // proposal: the file name the dialog starts with.
+    bool saveAs(const QString &proposal);
     bool writeFileSet(const QString &path, bool asNewName);
     void runFind(int column, const QString &text);
     void showUnitMenu();

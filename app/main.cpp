@@ -23,10 +23,11 @@ int main(int argc, char *argv[])
     Language::install(config->language());
 
     auto window = std::make_unique<MainWindow>();
+    window->show();
+    // Shown first, so that a warning about the file stands over the window it concerns.
     const QStringList args = QCoreApplication::arguments();
     if (args.size() > 1)
         window->loadFile(args.at(1));
-    window->show();
     const int code = app.exec();
     window.reset();
     config.reset();

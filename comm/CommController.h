@@ -14,13 +14,14 @@ class CommController : public QObject
 public:
     CommController(EditorHost *host, TransferTarget *target, QObject *parent = nullptr);
 
+    // An upload that ended well replaces the table and its side stores as one undo step; one that
+    // failed or was cancelled changes nothing.
     void startCommunication(int job);
 
-signals:
-    // Before a download from the scale, the table is emptied.
-    void clearTable();
-
 private:
+    // A problem the check before a send found, chosen in its list.
+    void showCell(int row, int column);
+
     EditorHost *m_host;
     TransferTarget *m_target;
     ZQCommunicationConfig *m_dialog = nullptr;

@@ -23,7 +23,9 @@ bool ScaleAddress::isSupportedBaud(int baud)
 bool ScaleAddress::parse(const QString &text, int baud, ScaleAddress *out, QString *error)
 {
     static const QRegularExpression ipPort(QStringLiteral("^([0-9.]+):([0-9]{1,5})$"));
-    static const QRegularExpression comPort(QStringLiteral("^COM[0-9]+$"), QRegularExpression::CaseInsensitiveOption);
+    // A port name as the port list shows it: the library finds its device ("ttyUSB0" is
+    // /dev/ttyUSB0). Names end in the port's number, which keeps host names out.
+    static const QRegularExpression portName(QStringLiteral("^[A-Za-z][A-Za-z0-9_.-]*[0-9]$"));
     ScaleAddress a;
     a.m_text = text;
     const QRegularExpressionMatch m = ipPort.match(text);
@@ -36,7 +38,7 @@ bool ScaleAddress::parse(const QString &text, int baud, ScaleAddress *out, QStri
         a.m_linkType = LinkTcp;
     } else if (isValidIpv4(text)) {
         a.m_linkType = LinkTcp;
-    } else if (text.contains(QLatin1Char('/')) || comPort.match(text).hasMatch()) {
+    } else if (text.contains(QLatin1Char('/')) || portName.match(text).hasMatch()) {
         if (!isSupportedBaud(baud)) {
             *error = tr("%1 is not a baud rate the scale link supports").arg(baud);
             return false;
@@ -44,7 +46,7 @@ bool ScaleAddress::parse(const QString &text, int baud, ScaleAddress *out, QStri
         a.m_linkType = LinkSerial;
         a.m_baud = baud;
     } else {
-        *error = tr("\"%1\" is neither an IPv4 address nor a serial device path").arg(text);
+        *error = tr("\"%1\" is neither an IPv4 address nor a serial port").arg(text);
         return false;
     }
     *out = a;

@@ -6,8 +6,9 @@
 #include <QString>
 
 // Where one scale is reached, from the text an operator types: an IPv4 address (TCP, port from
-// the settings), "a.b.c.d:port" (TCP to that port) or a serial device path ("/dev/ttyUSB0",
-// "COM3") at a baud rate. Holds what the transfer worker takes as its link parameters.
+// the settings), "a.b.c.d:port" (TCP to that port), or a serial port as the system's port list
+// names it ("ttyUSB0", "COM3") or its device path ("/dev/ttyUSB0") at a baud rate. Holds what
+// the transfer worker takes as its link parameters.
 class ScaleAddress
 {
     Q_DECLARE_TR_FUNCTIONS(ScaleAddress)

@@ -17,8 +17,8 @@ class ScaleJobRunner : public QObject
 {
     Q_OBJECT
 public:
-    // target receives what an upload brings; it may be null for downloads. One target per runner,
-    // so that its progress signals belong to this scale.
+    // target stages what an upload brings (commit it when the job succeeded); it may be null for
+    // downloads. One target per runner, so that its progress signals belong to this scale.
     ScaleJobRunner(const ScaleAddress &address, int job, const TransferSnapshot &snapshot, TransferTarget *target,
                    QObject *parent = nullptr);
     ~ScaleJobRunner() override;
@@ -28,8 +28,7 @@ public:
     bool hasEnded() const { return m_ended; }
     // The worker got to the end of its sequence and disconnected cleanly.
     bool succeeded() const { return m_succeeded; }
-    // The last status text the worker reported; on failure, what went wrong. A failed upload
-    // call reports no error of its own, so this is then the step that was running.
+    // The last status text the worker reported; on failure, what went wrong.
     QString lastStatus() const { return m_lastStatus; }
     const ScaleAddress &address() const { return m_address; }
     ZQCommucationProcess *worker() const { return m_worker.get(); }

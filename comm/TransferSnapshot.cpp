@@ -5,9 +5,26 @@
 #include "document/PluDocument.h"
 #include "document/PluTableModel.h"
 
+namespace {
+TransferSnapshot::HotkeySheetSource &hotkeySheetSource()
+{
+    static TransferSnapshot::HotkeySheetSource source;
+    return source;
+}
+} // namespace
+
+void TransferSnapshot::setHotkeySheetSource(HotkeySheetSource source)
+{
+    hotkeySheetSource() = std::move(source);
+}
+
 TransferSnapshot TransferSnapshot::take(PluDocument *doc)
 {
     TransferSnapshot s;
+    if (hotkeySheetSource()) {
+        s.hasHotkeySheet = true;
+        s.hotkeySheetPlus = hotkeySheetSource()();
+    }
     s.selection = DownloadSelection::current();
     s.customHotkeyFunctions = ZQConfig::isShowCusHotKeyFun();
     s.clearMessagesFirst = ZQConfig::isClearMessage();
@@ -18,6 +35,7 @@ TransferSnapshot TransferSnapshot::take(PluDocument *doc)
     s.plus.reserve(rows);
     for (int r = 0; r < rows; ++r)
         s.plus.append(doc->model()->rowToPlu(r));
+    s.cells = doc->model()->rows().mid(0, rows);
     s.messages = doc->messages().messageList();
     s.periods = doc->schedules().periods();
     s.adHead = doc->advertising().head();

@@ -2,12 +2,14 @@
 
 #include "comm/DownloadSelection.h"
 #include "core/TPLU.h"
+#include "document/PluTableModel.h"
 #include "document/SchedulePeriod.h"
 
 #include <QByteArray>
 #include <QList>
 #include <QStringList>
 #include <QVector>
+#include <functional>
 
 class PluDocument;
 
@@ -17,6 +19,9 @@ struct TransferSnapshot
 {
     bool hasDocument = false;
     TPLUList plus; // rows 0..rowCount-1
+    // The same rows' cells as the operator sees them, for the check before a send: the records
+    // above have lost what their conversion cuts or drops.
+    QVector<PluTableModel::Row> cells;
     QStringList messages;
     QVector<SchedulePeriod> periods;
     QString adHead;
@@ -24,6 +29,9 @@ struct TransferSnapshot
     DownloadSelection selection;
     bool customHotkeyFunctions = false; // "isShowCusHotKeyFun"
     bool clearMessagesFirst = true;     // "IsClearMessage"
+    // The hotkey sheet editor's PLU list, which "Download" of the editor sends as the hotkey table.
+    bool hasHotkeySheet = false;
+    TPLUList hotkeySheetPlus;
 
     // The PLUs as packets for the link library, when built beforehand: a snapshot sent to several
     // scales is then coded once instead of once per worker.
@@ -32,5 +40,8 @@ struct TransferSnapshot
 
     // Reads the document (recounting its used rows) and the current settings and selection.
     static TransferSnapshot take(PluDocument *doc);
+    // The hotkey sheet editor lends its PLU list to the snapshots while it exists.
+    using HotkeySheetSource = std::function<TPLUList()>;
+    static void setHotkeySheetSource(HotkeySheetSource source);
     void preparePluPackets();
 };

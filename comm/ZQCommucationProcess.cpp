@@ -19,6 +19,8 @@ QString g_libraryFolder;
 constexpr int kPluBatch = 256;
 constexpr qint64 kPluBatchMs = 50;
 thread_local ZQCommucationProcess *t_worker = nullptr;
+// The link library's result for a serial device that another program holds.
+constexpr int kPortBusy = -11;
 } // namespace
 
 ZQCommucationProcess::ZQCommucationProcess(QObject *parent)
@@ -85,11 +87,19 @@ void ZQCommucationProcess::run()
         return;
     }
     t_worker = this;
+    handOver([target = m_target] {
+        if (target)
+            target->begin();
+    });
     status(QT_TRANSLATE_NOOP("ZQCommucationProcess", "Connect..."));
     m_handle = 0;
-    bool ok = m_lib->zqscaleConnect &&
-              m_lib->zqscaleConnect(TextCodec::toLocal8(m_link).constData(), m_baud.toInt(), &m_handle) == 0;
-    if (!ok)
+    const int connected = m_lib->zqscaleConnect ? m_lib->zqscaleConnect(TextCodec::toLocal8(m_link).constData(),
+                                                                        m_baud.toInt(), &m_handle)
+                                                : -1;
+    bool ok = connected == 0;
+    if (connected == kPortBusy)
+        fail(tr("Connect Fail: port busy"));
+    else if (!ok)
         fail(tr("Connect Fail"));
     else
         ok = runSequence();
@@ -122,7 +132,7 @@ bool ZQCommucationProcess::runSequence()
             return false;
         if (sel.plu && !sendPlus(true))
             return false;
-        if (sel.hotkey && !sendHotkeys())
+        if (sel.hotkey && !sendHotkeys(m_snapshot.plus, false))
             return false;
         if (sel.info) {
             status(QT_TRANSLATE_NOOP("ZQCommucationProcess", "Download Ad Info"));
@@ -138,10 +148,13 @@ bool ZQCommucationProcess::runSequence()
         return uploadPlus() && uploadAdvertising() && uploadMessages() && uploadSchedule();
     case JobDownloadAdvertising:
         return !m_snapshot.hasDocument || sendAdvertising();
+    case JobDownloadHotkeySheet:
+        if (!m_snapshot.hasHotkeySheet)
+            return fail(tr("Download Hotkey fail"));
+        return sendHotkeys(m_snapshot.hotkeySheetPlus, true);
     case JobDownloadDepartments:
     case JobUploadDepartments:
     case JobDownloadNutritionTable:
-    case JobDownloadHotkeySheet:
     case JobDownloadPackageTypes:
     case JobUploadPackageTypes:
         // Their stores are not part of this program yet; nothing offers these jobs.
@@ -166,16 +179,19 @@ bool ZQCommucationProcess::sendPlus(bool clearFirst)
     return true;
 }
 
-bool ZQCommucationProcess::sendHotkeys()
+bool ZQCommucationProcess::sendHotkeys(const TPLUList &plus, bool strict)
 {
     status(QT_TRANSLATE_NOOP("ZQCommucationProcess", "Download Hotkey"));
-    QVector<int> table = ScaleRecords::hotkeyTable(m_snapshot.plus);
+    QVector<int> table = ScaleRecords::hotkeyTable(plus);
     table.resize(3 * ScaleRecords::HotkeysPerPacket); // the last packet is padded with zeros
     emit updateTotalPackage(3);
     for (int p = 0; p < 3; ++p) {
-        if (!m_lib->zqscaleDownLoadHotkey ||
-            m_lib->zqscaleDownLoadHotkey(m_handle, table.constData() + p * ScaleRecords::HotkeysPerPacket, p) < 0)
-            return fail(tr("Download Plu Error"));
+        const int result =
+            m_lib->zqscaleDownLoadHotkey
+                ? m_lib->zqscaleDownLoadHotkey(m_handle, table.constData() + p * ScaleRecords::HotkeysPerPacket, p)
+                : -1;
+        if (strict ? result != 0 : result < 0)
+            return fail(strict ? tr("Download Hotkey fail") : tr("Download Plu Error"));
         emit updateCurPackage(p + 1);
     }
     return true;
@@ -232,14 +248,14 @@ bool ZQCommucationProcess::uploadPlus()
     m_sinceHandOver.start();
     const int result =
         m_lib->zqscaleUploadPluData ? m_lib->zqscaleUploadPluData(m_handle, &ZQCommucationProcess::onPlu) : -1;
-    // What arrived before a failure is kept, as when every record went over on its own.
-    handOverPlus();
     if (result < 0)
-        return false;
+        return fail(tr("Upload Plu Error"));
+    // Also when the scale holds none: the last batch tells the target that the list is complete.
+    handOverPlus();
     if (m_snapshot.customHotkeyFunctions &&
         (!m_lib->zqscaleUploadCustomHotkey ||
          m_lib->zqscaleUploadCustomHotkey(m_handle, &ZQCommucationProcess::onHotkeyFunctions) < 0))
-        return false;
+        return fail(tr("Upload Hotkey fail"));
     return true;
 }
 
@@ -277,12 +293,14 @@ bool ZQCommucationProcess::uploadMessages()
     m_collectedMessages.clear();
     const int result =
         m_lib->zqscaleUploadMessage ? m_lib->zqscaleUploadMessage(m_handle, &ZQCommucationProcess::onMessage) : -1;
+    if (result < 0)
+        return fail(tr("Upload Message fail"));
     const QStringList messages = m_collectedMessages;
     handOver([target = m_target, messages] {
         if (target)
             target->receiveMessages(messages);
     });
-    return result >= 0;
+    return true;
 }
 
 bool ZQCommucationProcess::uploadSchedule()
@@ -290,8 +308,10 @@ bool ZQCommucationProcess::uploadSchedule()
     status(QT_TRANSLATE_NOOP("ZQCommucationProcess", "Discount Info"));
     emit updateTotalPackage(0);
     emit updateCurPackage(0);
-    return m_lib->zqscaleUpLoadDisCountSchedule &&
-           m_lib->zqscaleUpLoadDisCountSchedule(m_handle, &ZQCommucationProcess::onPeriods) >= 0;
+    if (!m_lib->zqscaleUpLoadDisCountSchedule ||
+        m_lib->zqscaleUpLoadDisCountSchedule(m_handle, &ZQCommucationProcess::onPeriods) < 0)
+        return fail(tr("Upload DisCountSchedule fail"));
+    return true;
 }
 
 void ZQCommucationProcess::onPlu(const char *json, int itemNo, int)
@@ -306,16 +326,11 @@ void ZQCommucationProcess::onPlu(const char *json, int itemNo, int)
 
 void ZQCommucationProcess::handOverPlus()
 {
-    if (m_pendingPlus.isEmpty())
-        return;
     QVector<QPair<int, TPLU>> batch;
     batch.swap(m_pendingPlus);
     handOver([target = m_target, batch] {
-        for (const QPair<int, TPLU> &p : batch) {
-            if (!target)
-                return;
-            target->receivePlu(p.first, p.second);
-        }
+        if (target)
+            target->receivePlus(batch);
     });
     m_sinceHandOver.restart();
 }

@@ -49,7 +49,8 @@ protected:
 private:
     bool runSequence();
     bool sendPlus(bool clearFirst);
-    bool sendHotkeys();
+    // Job 4 fails only on a negative result, the sheet editor's job 8 on any non-zero one.
+    bool sendHotkeys(const TPLUList &plus, bool strict);
     bool sendAdvertising();
     bool sendMessages();
     bool sendSchedule();
@@ -67,7 +68,7 @@ private:
     static void onHotkeyFunctions(const char *json, int itemNo, int reserved);
     // Runs fn in the target's thread and waits for it.
     template <typename F> void handOver(F &&fn);
-    // Hands the PLUs received so far to the target, in order.
+    // Hands the PLUs received since the last batch to the target, in order.
     void handOverPlus();
 
     std::unique_ptr<ScaleLinkLibrary> m_lib;

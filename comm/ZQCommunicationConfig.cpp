@@ -1,5 +1,7 @@
 #include "comm/ZQCommunicationConfig.h"
 
+#include "comm/SendCheck.h"
+#include "comm/SendProblemsDlg.h"
 #include "comm/SerialPortWatcher.h"
 #include "comm/TransferSnapshot.h"
 #include "comm/TransferTarget.h"
@@ -37,6 +39,8 @@ ZQCommunicationConfig::ZQCommunicationConfig(QWidget *parent)
     if (baudIndex >= 0)
         ui->comboBoxBaudRate->setCurrentIndex(baudIndex);
     ui->lineEditIPAddress->setText(stored(ZQConfig::CommIP, ui->lineEditIPAddress->text()).toString());
+    const int timeoutMs = stored(ZQConfig::LinkTimeoutMs, ZQConfig::info(ZQConfig::LinkTimeoutMs).defaultValue).toInt();
+    ui->doubleSpinBoxTimeout->setValue(timeoutMs / 1000.0);
 
     connect(ui->radioButtonRS232, &QRadioButton::clicked, this, &ZQCommunicationConfig::onClickRS232Btn);
     connect(ui->radioButtonIP, &QRadioButton::clicked, this, &ZQCommunicationConfig::onClickIPBtn);
@@ -113,9 +117,7 @@ void ZQCommunicationConfig::on_OKBtn_clicked()
         linkBaud = baud;
     }
     hide();
-    if (m_job == JobUploadPlu || m_job == JobUploadPluForHotkeys) {
-        emit clearTable();
-    } else if (m_job == JobDownloadPlu) {
+    if (m_job == JobDownloadPlu) {
         ZQDownloadSelectDlg select(this);
         if (select.exec() != QDialog::Accepted) {
             reject();
@@ -127,14 +129,31 @@ void ZQCommunicationConfig::on_OKBtn_clicked()
         config->setValue(ZQConfig::CommPort, port);
         config->setValue(ZQConfig::CommBaudRate, baud);
         config->setValue(ZQConfig::CommIP, ipText);
+        config->setValue(ZQConfig::LinkTimeoutMs, qRound(ui->doubleSpinBoxTimeout->value() * 1000));
         config->sync(); // the link library reads the file
     }
     const TransferSnapshot snapshot = TransferSnapshot::take(m_target ? m_target->document() : nullptr);
+    // A bad row must stop the job before the link opens, not after the scale has been cleared.
+    if (showSendProblems(snapshot))
+        return;
     UploadDownDlg progress(link, linkBaud, m_linkType, m_job, snapshot, m_target, parentWidget());
     if (progress.exec() == QDialog::Accepted)
         accept();
     else
         reject();
+}
+
+bool ZQCommunicationConfig::showSendProblems(const TransferSnapshot &snapshot)
+{
+    const QVector<SendProblem> problems = SendCheck::check(snapshot, m_job);
+    if (problems.isEmpty())
+        return false;
+    SendProblemsDlg list(problems, parentWidget());
+    list.exec();
+    reject();
+    if (const SendProblem *p = list.chosen())
+        emit showCellReq(p->row, p->column);
+    return true;
 }
 
 #ifdef Q_OS_WIN

@@ -10,6 +10,7 @@ class ZQCommunicationConfig;
 }
 class SerialPortWatcher;
 class TransferTarget;
+struct TransferSnapshot;
 
 // The link settings every transfer passes through: serial port and baud rate or the scale's
 // address. On OK it checks and stores them, asks which parts to send for "Download PLU", and
@@ -38,7 +39,8 @@ public slots:
     void onClickIPBtn();
 
 signals:
-    void clearTable();
+    // The operator double-clicked a problem the check before a send found: show that cell.
+    void showCellReq(int row, int column);
 
 protected:
 #ifdef Q_OS_WIN
@@ -47,6 +49,8 @@ protected:
 
 private:
     void fillPorts(const QStringList &ports);
+    // Lists what the job must not send; false when nothing stands in the way.
+    bool showSendProblems(const TransferSnapshot &snapshot);
 
     std::unique_ptr<Ui::ZQCommunicationConfig> ui;
     SerialPortWatcher *m_watcher;

@@ -15,6 +15,14 @@ QString AppPaths::programDir()
     return QCoreApplication::applicationDirPath();
 }
 
+QString AppPaths::imagePath(const QString &file)
+{
+    const QString local = QStringLiteral("./Images/") + file;
+    if (QFileInfo::exists(local))
+        return local;
+    return programDir() + QStringLiteral("/Images/") + file;
+}
+
 QString AppPaths::dataDir()
 {
     if (!g_override.isEmpty())

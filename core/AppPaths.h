@@ -9,6 +9,8 @@ class AppPaths
 {
 public:
     static QString programDir();
+    // A picture of the program: "./Images/" in the working folder first, then beside the program.
+    static QString imagePath(const QString &file);
     static QString dataDir();
     static QString dataFile(const QString &name) { return dataDir() + QLatin1Char('/') + name; }
     // "SYSTEM.CFG" in the data folder, unless a settings file was named explicitly.

@@ -21,32 +21,43 @@ QString describe(const QString &path, const QString &reason)
     return tr("Cannot write \"%1\": %2").arg(QDir::toNativeSeparators(path), reason);
 }
 
+// The device's own reason; a device that took nothing without saying why gets a plain one.
+QString reasonOf(const QFileDevice &device)
+{
+    return device.error() != QFileDevice::NoError ? device.errorString() : tr("The device took no more bytes");
+}
+
 bool writeAll(QSaveFile &file, const QByteArray &data, QString *reason)
 {
     constexpr qint64 chunk = 1 << 16;
+    // Test seam: once the budget is spent, the rest goes to /dev/full, a real device that is
+    // always full, so the failure and its text are the system's own.
+    QFile full(QStringLiteral("/dev/full"));
     qint64 done = 0;
     while (done < data.size()) {
         qint64 n = qMin(chunk, data.size() - done);
-        if (g_faultBudget >= 0) {
-            if (g_faultBudget == 0) {
-                *reason = tr("No space left on device");
+        QFileDevice *out = &file;
+        if (g_faultBudget == 0) {
+            if (!full.isOpen() && !full.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+                *reason = full.errorString();
                 return false;
             }
+            out = &full;
+        } else if (g_faultBudget > 0) {
             n = qMin(n, g_faultBudget);
-            g_faultBudget -= n;
         }
-        const qint64 written = file.write(data.constData() + done, n);
-        if (written != n) {
-            *reason = file.errorString();
+        // A write that stops short (the disk filled up during it) says nothing about why; the
+        // next one fails with the system's reason.
+        const qint64 written = out->write(data.constData() + done, n);
+        if (written <= 0) {
+            *reason = reasonOf(*out);
             return false;
         }
+        if (g_faultBudget > 0)
+            g_faultBudget -= written;
         done += written;
     }
-    if (!file.flush()) {
-        *reason = file.errorString();
-        return false;
-    }
-    return true;
+    return true; // unbuffered: nothing is left to flush
 }
 } // namespace
 
@@ -56,15 +67,17 @@ bool AtomicFile::writeSet(const QVector<Member> &members, QString *error)
     for (const Member &m : members) {
         auto file = std::make_unique<QSaveFile>(m.path);
         QString reason;
-        if (!file->open(QIODevice::WriteOnly)) {
-            reason = file->errorString();
+        // Unbuffered: every write reaches the system at once, with its error if it fails.
+        if (!file->open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+            reason = reasonOf(*file);
         } else if (!writeAll(*file, m.data, &reason)) {
             file->cancelWriting();
         }
         if (!reason.isEmpty()) {
             if (error)
                 *error = describe(m.path, reason);
-            qCWarning(lcDocument) << "write failed:" << m.path << reason;
+            // The caller reports it; a warning here would print it twice on a terminal.
+            qCDebug(lcDocument) << "write failed:" << m.path << reason;
             return false; // the unique_ptrs discard every temporary written so far
         }
         files.push_back(std::move(file));
@@ -72,7 +85,7 @@ bool AtomicFile::writeSet(const QVector<Member> &members, QString *error)
     for (size_t i = 0; i < files.size(); ++i) {
         if (!files[i]->commit()) {
             if (error)
-                *error = describe(files[i]->fileName(), files[i]->errorString());
+                *error = describe(files[i]->fileName(), reasonOf(*files[i]));
             return false;
         }
     }

@@ -21,7 +21,8 @@ public:
     static bool writeSet(const QVector<Member> &members, QString *error);
     static bool write(const QString &path, const QByteArray &data, QString *error);
 
-    // Fault injection for tests: writes fail once this many bytes have been written in total
-    // since the call, as on a full device. A negative value turns it off.
+    // Fault injection for tests: once this many bytes have been written in total since the
+    // call, the rest goes to the always-full device /dev/full and fails there as on a full
+    // disk. A negative value turns it off.
     static void failAfterBytes(qint64 bytes);
 };

@@ -2,6 +2,7 @@
 
 #include <QFileDialog>
 #include <QQueue>
+#include <QRegularExpression>
 
 namespace {
 struct Script
@@ -18,10 +19,10 @@ Script &script()
     return s;
 }
 
-void record(const char *kind, const QString &title, const QString &text)
+void record(const char *kind, const QString &title, const QString &text, const QString &dir = QString())
 {
     Script &s = script();
-    s.shown.append({QLatin1String(kind), title, text});
+    s.shown.append({QLatin1String(kind), title, text, dir});
     // Outside tests nobody reads the record back; keep it short.
     if (!s.on && s.shown.size() > 20)
         s.shown.removeFirst();
@@ -52,11 +53,53 @@ Prompt::Button box(QMessageBox::Icon icon, const char *kind, QWidget *parent, co
     return static_cast<Prompt::Button>(mb.exec());
 }
 
-QString fileName(const char *kind, const QString &caption, const QString &filter)
+QString fileName(const char *kind, const QString &caption, const QString &dir, const QString &filter)
 {
     Script &s = script();
-    record(kind, caption, filter);
+    record(kind, caption, filter, dir);
     return s.fileNames.isEmpty() ? QString() : s.fileNames.dequeue();
+}
+
+// "TXP Files (*.TXP;*.TXU)" -> the same text, then "(*.TXP *.txp *.TXU *.txu)": the dialog
+// reads the last parenthesised group as blank-separated patterns and, told to hide it, shows
+// the rest.
+QString dialogFilter(const QString &filter)
+{
+    QStringList filters;
+    const QStringList parts = filter.split(QStringLiteral(";;"), Qt::SkipEmptyParts);
+    for (const QString &one : parts) {
+        const int open = one.lastIndexOf(QLatin1Char('('));
+        const int close = one.lastIndexOf(QLatin1Char(')'));
+        if (open < 0 || close < open) {
+            filters << one;
+            continue;
+        }
+        QStringList patterns;
+        const QStringList written = one.mid(open + 1, close - open - 1)
+                                        .split(QRegularExpression(QStringLiteral("[;\\s]+")), Qt::SkipEmptyParts);
+        for (const QString &p : written) {
+            for (const QString &variant : {p, p.toLower(), p.toUpper()}) {
+                if (!patterns.contains(variant))
+                    patterns << variant;
+            }
+        }
+        filters << one + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
+    }
+    return filters.join(QStringLiteral(";;"));
+}
+
+QString runFileDialog(QWidget *parent, const QString &caption, const QString &dir, const QString &filter,
+                      QFileDialog::AcceptMode mode, QString *selectedFilter = nullptr)
+{
+    const std::unique_ptr<QFileDialog> dialog = Prompt::fileDialog(parent, caption, dir, filter, mode);
+    if (dialog->exec() != QDialog::Accepted)
+        return QString();
+    if (selectedFilter) {
+        // The dialog shows the filters with their case variants; hand back the one as given.
+        const int chosen = dialogFilter(filter).split(QStringLiteral(";;")).indexOf(dialog->selectedNameFilter());
+        *selectedFilter = filter.split(QStringLiteral(";;")).value(chosen);
+    }
+    return dialog->selectedFiles().value(0);
 }
 } // namespace
 
@@ -85,9 +128,9 @@ Prompt::Button Prompt::question(QWidget *parent, const QString &title, const QSt
 QString Prompt::openFileName(QWidget *parent, const QString &caption, const QString &dir, const QString &filter)
 {
     if (script().on)
-        return fileName("open", caption, filter);
-    record("open", caption, filter);
-    return QFileDialog::getOpenFileName(parent, caption, dir, filter);
+        return fileName("open", caption, dir, filter);
+    record("open", caption, filter, dir);
+    return runFileDialog(parent, caption, dir, filter, QFileDialog::AcceptOpen);
 }
 
 QString Prompt::saveFileName(QWidget *parent, const QString &caption, const QString &dir, const QString &filter,
@@ -96,10 +139,21 @@ QString Prompt::saveFileName(QWidget *parent, const QString &caption, const QStr
     if (script().on) {
         if (selectedFilter)
             *selectedFilter = filter.section(QStringLiteral(";;"), 0, 0);
-        return fileName("save", caption, filter);
+        return fileName("save", caption, dir, filter);
     }
-    record("save", caption, filter);
-    return QFileDialog::getSaveFileName(parent, caption, dir, filter, selectedFilter);
+    record("save", caption, filter, dir);
+    return runFileDialog(parent, caption, dir, filter, QFileDialog::AcceptSave, selectedFilter);
+}
+
+std::unique_ptr<QFileDialog> Prompt::fileDialog(QWidget *parent, const QString &caption, const QString &dir,
+                                                const QString &filter, QFileDialog::AcceptMode mode)
+{
+    // As QFileDialog::getOpenFileName and getSaveFileName set their dialogs up.
+    auto dialog = std::make_unique<QFileDialog>(parent, caption, dir, dialogFilter(filter));
+    dialog->setOption(QFileDialog::HideNameFilterDetails);
+    dialog->setAcceptMode(mode);
+    dialog->setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    return dialog;
 }
 
 void Prompt::setScripted(bool scripted)

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QString>
 #include <QStringList>
+#include <memory>
 
 class QWidget;
 
@@ -24,10 +26,18 @@ public:
                            Buttons buttons = QMessageBox::Yes | QMessageBox::No,
                            Button defaultButton = QMessageBox::NoButton);
 
+    // filter: as the operator reads it, "Name (*.A;*.B)" (";;" between several). dir: the
+    // folder to start in, or a proposed file name.
     static QString openFileName(QWidget *parent, const QString &caption, const QString &dir, const QString &filter);
-    // selectedFilter, when given, receives the filter the operator chose (scripted: the first).
+    // selectedFilter, when given, receives the filter the operator chose, as given in `filter`
+    // (scripted: the first).
     static QString saveFileName(QWidget *parent, const QString &caption, const QString &dir, const QString &filter,
                                 QString *selectedFilter = nullptr);
+    // The dialog the two above run when not scripted (tests list a folder in it). It shows the
+    // filter's text as given and matches files by its patterns in the dialog's own syntax, in
+    // the cases files come with, since some platforms' dialogs match case.
+    static std::unique_ptr<QFileDialog> fileDialog(QWidget *parent, const QString &caption, const QString &dir,
+                                                   const QString &filter, QFileDialog::AcceptMode mode);
 
     // --- test scripting ---
     // While scripted, nothing modal is shown: boxes return the next queued answer (or their
@@ -43,6 +53,7 @@ public:
         QString kind; // "information", "warning", "critical", "question", "open", "save"
         QString title;
         QString text; // the message, or the filter for a file dialog
+        QString dir;  // a file dialog's folder or proposed name
     };
     static QList<Shown> shown();
     static Shown last();

@@ -21,7 +21,8 @@ bool TextCodec::setCodePage(const QByteArray &name)
     }
     QTextCodec *c = QTextCodec::codecForName(name.trimmed());
     if (!c) {
-        qCWarning(lcConfig) << "unknown code page" << name << "- keeping" << codec()->name();
+        // The caller reports it where the operator sees it.
+        qCDebug(lcConfig) << "unknown code page" << name << "- keeping" << codec()->name();
         return false;
     }
     g_codec = c;
@@ -60,4 +61,21 @@ bool TextCodec::isValidUtf8(const QByteArray &bytes)
     QTextCodec *utf8 = QTextCodec::codecForMib(106);
     utf8->toUnicode(bytes.constData(), bytes.size(), &state);
     return state.invalidChars == 0 && state.remainingChars == 0;
+}
+
+bool TextCodec::decodeLines(QTextCodec *codec, const QList<QByteArray> &lines, QStringList *out, int *badLine)
+{
+    out->clear();
+    out->reserve(lines.size());
+    for (int i = 0; i < lines.size(); ++i) {
+        const QByteArray &line = lines.at(i);
+        QTextCodec::ConverterState state;
+        QString text = codec->toUnicode(line.constData(), line.size(), &state);
+        if (state.invalidChars > 0 || state.remainingChars > 0) {
+            *badLine = i + 1;
+            return false;
+        }
+        out->append(std::move(text));
+    }
+    return true;
 }

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
+#include <QStringList>
 
 class QTextCodec;
 
@@ -26,4 +28,8 @@ public:
     static QString fromLocal8Whole(const QByteArray &bytes);
     // True when the bytes decode as UTF-8 without an invalid sequence.
     static bool isValidUtf8(const QByteArray &bytes);
+    // Decodes each line on its own. False at the first line holding bytes the codec does not
+    // define (an invalid or cut-off sequence): *badLine is then its number, counted from 1, and
+    // *out holds the lines before it.
+    static bool decodeLines(QTextCodec *codec, const QList<QByteArray> &lines, QStringList *out, int *badLine);
 };

@@ -5,6 +5,7 @@
 #include "core/TextCodec.h"
 #include "core/WeightUnits.h"
 
+#include <QFileInfo>
 #include <QSettings>
 
 ZQConfig *ZQConfig::s_instance = nullptr;
@@ -197,25 +198,33 @@ QVariant ZQConfig::convert(Key key, const QVariant &raw) const
     return raw;
 }
 
+QString ZQConfig::matchName(const QString &name, const QStringList &names)
+{
+    if (names.contains(name))
+        return name;
+    for (const QString &n : names) {
+        if (n.compare(name, Qt::CaseInsensitive) == 0)
+            return n;
+    }
+    return name;
+}
+
+QString ZQConfig::matchGroup(const QString &group) const
+{
+    return matchName(group, m_settings->childGroups());
+}
+
 QString ZQConfig::matchKey(const QString &group, const QString &key) const
 {
     m_settings->beginGroup(group);
-    QString found = key;
-    if (!m_settings->contains(key)) {
-        const QStringList keys = m_settings->childKeys();
-        for (const QString &k : keys) {
-            if (k.compare(key, Qt::CaseInsensitive) == 0) {
-                found = k;
-                break;
-            }
-        }
-    }
+    const QString found = matchName(key, m_settings->childKeys());
     m_settings->endGroup();
     return found;
 }
 
-QVariant ZQConfig::value(const QString &group, const QString &key, const QVariant &defaultValue) const
+QVariant ZQConfig::value(const QString &groupName, const QString &key, const QVariant &defaultValue) const
 {
+    const QString group = matchGroup(groupName);
     const QString k = matchKey(group, key);
     m_settings->beginGroup(group);
     const QVariant v = m_settings->value(k, defaultValue);
@@ -235,8 +244,9 @@ void ZQConfig::setValue(const QString &group, const QString &key, const QVariant
     write(group, key, value);
 }
 
-void ZQConfig::write(const QString &group, const QString &key, const QVariant &value)
+void ZQConfig::write(const QString &groupName, const QString &key, const QVariant &value)
 {
+    const QString group = matchGroup(groupName);
     const QString k = matchKey(group, key);
     m_settings->beginGroup(group);
     m_settings->setValue(k, value);
@@ -260,7 +270,19 @@ void ZQConfig::setValue(Key key, const QVariant &value)
     if (key == Position)
         PriceFormat::setDecimals(m_cache[key].toInt());
     if (key == CodePage)
-        TextCodec::setCodePage(m_cache[key].toString().toLatin1());
+        TextCodec::setCodePage(m_cache[key].toString().toLatin1()); // an unknown name keeps the one in use
+}
+
+void ZQConfig::applyCodePage()
+{
+    const QString name = m_cache[CodePage].toString();
+    if (TextCodec::setCodePage(name.toLatin1()))
+        return;
+    // A misspelt name must not leave the previous code page silently in use either: fall back
+    // to the default and say so, before any file is read or written.
+    TextCodec::setCodePage(QByteArray());
+    m_problems << tr("Unknown code page '%1' in %2; using %3")
+                      .arg(name, QFileInfo(fileName()).fileName(), QString::fromLatin1(TextCodec::name()));
 }
 
 QVariant ZQConfig::stored(Key key, const QVariant &fallback) const
@@ -320,7 +342,7 @@ void ZQConfig::load()
         const Key key = static_cast<Key>(i);
         loadKey(key);
         if (key == CodePage)
-            TextCodec::setCodePage(m_cache[key].toString().toLatin1());
+            applyCodePage();
         // A Greek installation always carries the recommended days; the marker is used once.
         if (key == IsShowGST &&
             m_cache[CompanyID].toString().compare(QLatin1String("GREECE"), Qt::CaseInsensitive) == 0) {

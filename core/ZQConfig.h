@@ -154,8 +154,12 @@ public:
     static ZQConfig *instance();
     QString fileName() const;
 
-    // Generic access by group and key. Keys are matched without regard to case; a key of the
-    // table written this way updates its cached value too.
+    // What the settings file holds that the program cannot use, one sentence each, for the
+    // operator to see at start (an unknown code page).
+    QStringList problems() const { return m_problems; }
+
+    // Generic access by group and key. Groups and keys are matched without regard to case; a key
+    // of the table written this way updates its cached value too.
     QVariant value(const QString &group, const QString &key, const QVariant &defaultValue = QVariant()) const;
     void setValue(const QString &group, const QString &key, const QVariant &value);
     // Table keys: the cached value for cached keys, the file's value (or the default) otherwise.
@@ -197,11 +201,15 @@ private:
     void load();
     void loadKey(Key key);
     QVariant convert(Key key, const QVariant &raw) const;
+    static QString matchName(const QString &name, const QStringList &names);
+    QString matchGroup(const QString &group) const;
     QString matchKey(const QString &group, const QString &key) const;
     void write(const QString &group, const QString &key, const QVariant &value);
+    void applyCodePage();
 
     std::unique_ptr<QSettings> m_settings;
     QVariant m_cache[KeyCount];
     bool m_cached[KeyCount] = {};
+    QStringList m_problems;
     static ZQConfig *s_instance;
 };

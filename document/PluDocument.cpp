@@ -14,10 +14,44 @@ int PluDocument::recomputeRowCount()
 
 void PluDocument::setModified(bool modified)
 {
-    if (m_modified == modified)
-        return;
-    m_modified = modified;
-    emit modifiedChanged(modified);
+    const bool was = isModified();
+    m_changedOutsideHistory = modified;
+    if (!modified) {
+        m_historyClean = true;
+        emit savedStateReached();
+    }
+    updateModified(was);
+}
+
+void PluDocument::setHistoryClean(bool clean)
+{
+    const bool was = isModified();
+    m_historyClean = clean;
+    updateModified(was);
+}
+
+void PluDocument::updateModified(bool wasModified)
+{
+    if (isModified() != wasModified)
+        emit modifiedChanged(isModified());
+}
+
+PluDocument::Content PluDocument::content() const
+{
+    return {m_model->rows(), m_rowCount, m_messages, m_schedules, m_advertising};
+}
+
+void PluDocument::setContent(const Content &content)
+{
+    {
+        PluTableModel::BulkUpdate bulk(m_model);
+        m_model->replaceAllRows(content.rows);
+    }
+    m_rowCount = content.rowCount;
+    m_messages = content.messages;
+    m_schedules = content.schedules;
+    m_advertising = content.advertising;
+    emit contentReplaced();
 }
 
 void PluDocument::setCurrentFile(const QString &path)
@@ -40,17 +74,12 @@ void PluDocument::clear()
         m_model->resetRows(0); // all rows: a stale count must not leave old cells behind
     }
     m_rowCount = 0;
-    clearSideData();
-    setCurrentFile(QString());
-    setModified(false);
-}
-
-void PluDocument::clearSideData()
-{
     m_messages.clearMessages();
     m_schedules.clearSchedules();
     m_advertising.clear();
     m_infoPath.clear();
     m_msgPath.clear();
     m_rscPath.clear();
+    setCurrentFile(QString());
+    setModified(false);
 }

@@ -2,13 +2,13 @@
 
 #include "document/AdvertisingList.h"
 #include "document/MessageStore.h"
+#include "document/PluTableModel.h"
 #include "document/ScheduleStore.h"
 
 #include <QObject>
 #include <QString>
 #include <QStringList>
-
-class PluTableModel;
+#include <QVector>
 
 // The open PLU document: the grid, the file it came from with its side files, and whether it
 // has unsaved changes. Owned by the main window; the command-line tool uses it without one.
@@ -16,8 +16,23 @@ class PluDocument : public QObject
 {
     Q_OBJECT
 public:
+    // What a whole-table replacement (an upload from a scale, an import) swaps in and out as one
+    // step: the grid with its used-row count and the side stores that travel with it.
+    struct Content
+    {
+        QVector<PluTableModel::Row> rows;
+        int rowCount = 0;
+        MessageStore messages;
+        ScheduleStore schedules;
+        AdvertisingList advertising;
+    };
+
     explicit PluDocument(QObject *parent = nullptr);
     ~PluDocument() override;
+
+    Content content() const;
+    // Writes through the bulk path: no checks run. File name and modified flag stay.
+    void setContent(const Content &content);
 
     PluTableModel *model() const { return m_model; }
 
@@ -27,8 +42,14 @@ public:
     void setRowCount(int rows) { m_rowCount = rows; }
     int recomputeRowCount();
 
-    bool isModified() const { return m_modified; }
+    // Unsaved changes: the undo history stands away from the saved state, or something the
+    // history does not hold (side data edited in their dialogs) changed.
+    bool isModified() const { return m_changedOutsideHistory || !m_historyClean; }
+    // true marks a change the history does not hold; false declares the document equal to its
+    // file (saved, opened, new), which makes the history's present state the saved one.
     void setModified(bool modified);
+    // Told by the owner of the undo history whenever it reaches or leaves the saved state.
+    void setHistoryClean(bool clean);
 
     QString currentFile() const { return m_currentFile; }
     void setCurrentFile(const QString &path);
@@ -51,18 +72,23 @@ public:
 
     // New: empty grid (the used rows, or all), no side data, no file name, not modified.
     void clear();
-    // The side data and their paths only (an import that starts a new document).
-    void clearSideData();
 
 signals:
     void modifiedChanged(bool modified);
     void currentFileChanged(const QString &path);
     void historyReset();
+    // setModified(false): the undo history's present state is now the saved one.
+    void savedStateReached();
+    // setContent() swapped the whole table.
+    void contentReplaced();
 
 private:
     PluTableModel *m_model;
+    void updateModified(bool wasModified);
+
     int m_rowCount = 0;
-    bool m_modified = false;
+    bool m_changedOutsideHistory = false;
+    bool m_historyClean = true;
     QString m_currentFile;
     QString m_infoPath;
     QString m_msgPath;

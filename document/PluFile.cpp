@@ -8,6 +8,7 @@
 #include "core/ZQConfig.h"
 
 #include <QFileInfo>
+#include <QTextCodec>
 
 using C = PluColumns;
 
@@ -29,7 +30,7 @@ QString packageOfCode(const QString &field)
 {
     bool ok = false;
     const int code = field.trimmed().toInt(&ok);
-    return PackageTypes::name(ok && code >= 0 && code < PackageTypes::Count ? code : 0);
+    return PackageTypes::name(ok ? code : 0); // a code outside the table names type 0
 }
 
 // Field 5 holds the price as a whole number of the smallest money unit.
@@ -49,11 +50,6 @@ QString amountField(const QString &cell)
     bool ok = false;
     const qint64 v = cell.trimmed().toLongLong(&ok);
     return QString::number(ok ? v : PriceFormat::roundHalfAway(cell.trimmed().toDouble()));
-}
-
-QVector<PluTableModel::Row> freshGrid()
-{
-    return QVector<PluTableModel::Row>(PluColumns::RowCount, PluTableModel::newRow());
 }
 
 void putTabField(PluTableModel::Row &row, int field, const QString &text)
@@ -108,47 +104,100 @@ PluFile::Kind PluFile::kindOf(const QString &path)
     return Kind::Unknown;
 }
 
-PluFile::Parsed PluFile::parseTabSeparated(const QByteArray &bytes)
+bool PluFile::readLines(const QByteArray &bytes, QTextCodec *codec, const QString &fileName, QStringList *lines,
+                        QString *error)
 {
-    const QList<QByteArray> lines = TextLines::splitBytes(bytes);
-    bool utf8 = true;
-    for (int i = 0; i < lines.size() && i < 30 && utf8; ++i)
-        utf8 = TextCodec::isValidUtf8(lines.at(i));
-
-    Parsed p;
-    p.rows = freshGrid();
-    for (int r = 0; r < lines.size(); ++r) {
-        if (r >= PluColumns::RowCount) {
-            p.linesBeyondGrid = lines.size() - r;
-            break;
+    const QList<QByteArray> raw = TextLines::splitBytes(bytes);
+    if (!codec)
+        codec = TextCodec::codec();
+    // Binary files and UTF-16 text hold NUL bytes; no file of this program does.
+    for (int i = 0; i < raw.size(); ++i) {
+        if (raw.at(i).contains('\0')) {
+            if (error)
+                *error = tr("\"%1\" is not a PLU file: line %2 holds a NUL byte.").arg(fileName).arg(i + 1);
+            return false;
         }
-        const QString line = utf8 ? QString::fromUtf8(lines.at(r)) : TextCodec::fromLocal8(lines.at(r));
-        const QStringList fields = line.split(QLatin1Char('\t'));
-        const int n = qMin(fields.size(), 27);
-        for (int f = 0; f < n; ++f)
-            putTabField(p.rows[r], f, fields.at(f));
-        p.rowCount = r + 1;
     }
-    return p;
+    int badLine = 0;
+    if (!TextCodec::decodeLines(codec, raw, lines, &badLine)) {
+        if (error) {
+            const ZQConfig *config = ZQConfig::instance();
+            const QString settings = config ? QFileInfo(config->fileName()).fileName() : QStringLiteral("SYSTEM.CFG");
+            *error = tr("Line %1 of \"%2\" is not valid %3 text. If the file was written in another code page, "
+                        "set CodePage in [Setting] of %4 to it.")
+                         .arg(badLine)
+                         .arg(fileName, QString::fromLatin1(codec->name()), settings);
+        }
+        return false;
+    }
+    return true;
 }
 
-PluFile::Parsed PluFile::parseCommaSeparated(const QByteArray &bytes)
+namespace {
+void parseTabSeparated(const QStringList &lines, PluFile::Parsed *p)
 {
-    const QStringList lines = TextLines::split(TextCodec::fromLocal8(bytes));
-    Parsed p;
-    p.rows = freshGrid();
-    int row = 0;
-    for (int i = 0; i < lines.size(); ++i) {
-        const QStringList f = lines.at(i).split(QLatin1Char(','));
+    const int n = qMin(lines.size(), PluColumns::RowCount);
+    p->rows.fill(PluTableModel::newRow(), n);
+    p->linesBeyondGrid = lines.size() - n;
+    for (int r = 0; r < n; ++r) {
+        const QStringList fields = lines.at(r).split(QLatin1Char('\t'));
+        const int count = qMin(fields.size(), 27);
+        for (int f = 0; f < count; ++f)
+            putTabField(p->rows[r], f, fields.at(f));
+    }
+}
+
+// Spreadsheet programs quote a field that holds a comma or a quote and double the quotes inside.
+// A line without quotes splits at every comma, as it always did.
+QStringList splitCommaLine(const QString &line)
+{
+    const QChar quote = QLatin1Char('"');
+    const QChar comma = QLatin1Char(',');
+    if (!line.contains(quote))
+        return line.split(comma);
+    QStringList fields;
+    QString field;
+    bool inQuotes = false;
+    bool atFieldStart = true;
+    for (int i = 0; i < line.size(); ++i) {
+        const QChar c = line.at(i);
+        if (inQuotes) {
+            if (c != quote)
+                field += c;
+            else if (i + 1 < line.size() && line.at(i + 1) == quote)
+                field += line.at(++i);
+            else
+                inQuotes = false;
+        } else if (c == comma) {
+            fields << field;
+            field.clear();
+            atFieldStart = true;
+            continue;
+        } else if (c == quote && atFieldStart) {
+            inQuotes = true;
+        } else {
+            field += c;
+        }
+        atFieldStart = false;
+    }
+    fields << field;
+    return fields;
+}
+
+void parseCommaSeparated(const QStringList &lines, PluFile::Parsed *p)
+{
+    const PluTableModel::Row fresh = PluTableModel::newRow();
+    for (const QString &line : lines) {
+        const QStringList f = splitCommaLine(line);
         if (f.size() < 3)
             continue;
         if (f.at(0).trimmed().toInt() == 0 && f.at(2).trimmed().toInt() == 0)
             break;
-        if (row >= PluColumns::RowCount) {
-            ++p.linesBeyondGrid;
+        if (p->rows.size() >= PluColumns::RowCount) {
+            ++p->linesBeyondGrid;
             continue;
         }
-        PluTableModel::Row &cells = p.rows[row];
+        PluTableModel::Row cells = fresh;
         for (int c = 0; c < f.size() && c < PluColumns::Count; ++c) {
             const QString &text = f.at(c);
             switch (c) {
@@ -169,36 +218,56 @@ PluFile::Parsed PluFile::parseCommaSeparated(const QByteArray &bytes)
                 break;
             }
         }
-        p.rowCount = ++row;
+        p->rows.append(cells);
     }
-    return p;
+}
+} // namespace
+
+bool PluFile::read(Kind kind, const QByteArray &bytes, const QString &fileName, Parsed *out, QString *error)
+{
+    *out = Parsed();
+    QTextCodec *codec = TextCodec::codec();
+    // Our own files may be UTF-8 whatever the code page; a file that is not wholly UTF-8 is
+    // read in the code page, so a name late in the file is not decoded differently.
+    if (kind == Kind::TabSeparated && TextCodec::isValidUtf8(bytes))
+        codec = QTextCodec::codecForMib(106);
+    QStringList lines;
+    if (!readLines(bytes, codec, fileName, &lines, error))
+        return false;
+    if (kind == Kind::CommaSeparated)
+        parseCommaSeparated(lines, out);
+    else
+        parseTabSeparated(lines, out);
+    return true;
 }
 
-QByteArray PluFile::toBytes(const PluTableModel &model, int rowCount)
+QByteArray PluFile::toBytes(const QVector<PluTableModel::Row> &rows, int rowCount)
 {
     const bool recomdays = ZQConfig::isShowRecomdays();
     const QString zero = QStringLiteral("0");
     QString out;
     out.reserve(rowCount * 96);
     QString fields[C::Count];
-    for (int r = 0; r < rowCount && r < model.rowCount(); ++r) {
-        auto cell = [&](int c) { return TextLines::oneLine(model.text(r, c)); };
+    for (int r = 0; r < rowCount && r < rows.size(); ++r) {
+        const PluTableModel::Row &row = rows.at(r);
+        auto text = [&row](int c) { return row[c].toString(); };
+        auto cell = [&](int c) { return TextLines::oneLine(text(c)); };
         fields[0] = cell(C::HotKey);
         fields[1] = cell(C::PluName);
         fields[2] = cell(C::LFCode);
         fields[3] = cell(C::Code);
         fields[4] = cell(C::BarCode);
-        fields[5] = QString::number(PriceFormat::toScaled(model.text(r, C::UnitPrice)));
-        fields[6] = QString::number(unitCode(model.text(r, C::WeightUnit)));
+        fields[5] = QString::number(PriceFormat::toScaled(text(C::UnitPrice)));
+        fields[6] = QString::number(unitCode(text(C::WeightUnit)));
         fields[7] = cell(C::Department);
         fields[8] = cell(C::Tare);
         fields[9] = cell(C::ShelfTime);
-        fields[10] = QString::number(PackageTypes::code(model.text(r, C::PackageType)));
+        fields[10] = QString::number(PackageTypes::code(text(C::PackageType)));
         fields[11] = cell(C::PackageWeight);
         fields[12] = cell(C::Tolerance);
         fields[13] = cell(C::Message1);
         fields[14] = cell(C::Message2);
-        fields[15] = amountField(model.text(r, C::Account));
+        fields[15] = amountField(text(C::Account));
         fields[16] = cell(C::Label);
         fields[17] = cell(C::Rebate);
         fields[18] = cell(C::QtyUnit);

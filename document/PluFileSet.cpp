@@ -9,7 +9,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 
 namespace {
 QString tr(const char *text)
@@ -29,41 +28,47 @@ bool readAll(const QString &path, QByteArray *bytes)
 }
 } // namespace
 
+QString PluFileSet::baseName(const QString &mainPath)
+{
+    return QFileInfo(mainPath).completeBaseName();
+}
+
 PluFileSet::SidePaths PluFileSet::sidePathsForLoad(const QString &mainPath)
 {
-    const QFileInfo fi(mainPath);
-    const QDir dir = fi.absoluteDir();
-    const QStringList entries = dir.entryList(QDir::Files);
-    // The name up to the first dot first; a name with more dots (shop.v2.txp) is also tried
-    // whole, as Save As writes it.
-    const QStringList bases{fi.baseName(), fi.completeBaseName()};
+    const QDir dir = QFileInfo(mainPath).absoluteDir();
+    const QString base = baseName(mainPath);
+    QStringList entries;
     QString found[3];
     for (int e = 0; e < 3; ++e) {
-        for (const QString &base : bases) {
-            const QString wanted = base + QLatin1String(kExtensions[e]);
-            for (const QString &entry : entries) {
-                if (entry.compare(wanted, Qt::CaseInsensitive) == 0) {
-                    found[e] = dir.filePath(entry);
-                    break;
-                }
-            }
-            if (!found[e].isEmpty())
+        const QString wanted = base + QLatin1String(kExtensions[e]);
+        found[e] = dir.filePath(wanted);
+        if (QFileInfo::exists(found[e]))
+            continue;
+        // Another program may have written "SHOP.INFO" or "shop.MSG".
+        if (entries.isEmpty())
+            entries = dir.entryList(QDir::Files);
+        for (const QString &entry : qAsConst(entries)) {
+            if (entry.compare(wanted, Qt::CaseInsensitive) == 0) {
+                found[e] = dir.filePath(entry);
                 break;
+            }
         }
-        if (found[e].isEmpty())
-            found[e] = dir.filePath(fi.completeBaseName() + QLatin1String(kExtensions[e]));
     }
     return {found[0], found[1], found[2]};
 }
 
 PluFileSet::SidePaths PluFileSet::sidePathsForSaveAs(const QString &chosenPath)
 {
-    const QFileInfo fi(chosenPath);
-    QString name = fi.fileName();
-    name.remove(QRegularExpression(QStringLiteral("\\.txp"), QRegularExpression::CaseInsensitiveOption));
-    const QString stem = fi.dir().filePath(name);
+    const QString stem = QFileInfo(chosenPath).dir().filePath(baseName(chosenPath));
     return {stem + QLatin1String(kExtensions[0]), stem + QLatin1String(kExtensions[1]),
             stem + QLatin1String(kExtensions[2])};
+}
+
+QString PluFileSet::mainPathForSave(const QString &chosenPath)
+{
+    if (PluFile::kindOf(chosenPath) == PluFile::Kind::TabSeparated)
+        return chosenPath;
+    return chosenPath + QStringLiteral(".Txp");
 }
 
 PluFileSet::LoadResult PluFileSet::load(PluDocument *doc, const QString &path, QString *error, QString *warning)
@@ -89,27 +94,43 @@ PluFileSet::LoadResult PluFileSet::load(PluDocument *doc, const QString &path, Q
             *error = tr("Open File Error");
         return LoadResult::Failed;
     }
-    const PluFile::Parsed parsed =
-        kind == PluFile::Kind::CommaSeparated ? PluFile::parseCommaSeparated(bytes) : PluFile::parseTabSeparated(bytes);
+    const QString fileName = QFileInfo(path).fileName();
+    PluFile::Parsed parsed;
+    if (!PluFile::read(kind, bytes, fileName, &parsed, error))
+        return LoadResult::Failed;
 
     const SidePaths sides = sidePathsForLoad(path);
-    QByteArray info, msg, rsc;
-    const bool hasInfo = QFileInfo::exists(sides.info) && readAll(sides.info, &info);
-    const bool hasMsg = QFileInfo::exists(sides.msg) && readAll(sides.msg, &msg);
-    const bool hasRsc = QFileInfo::exists(sides.rsc) && readAll(sides.rsc, &rsc);
+    const QString sidePaths[3] = {sides.info, sides.msg, sides.rsc};
+    QByteArray side[3];
+    bool present[3];
+    QStringList lines;
+    for (int i = 0; i < 3; ++i) {
+        present[i] = QFileInfo::exists(sidePaths[i]) && readAll(sidePaths[i], &side[i]);
+        // A side file that is not text would be read as garbage and written back over by the
+        // next save: refuse the whole set.
+        if (present[i] && !PluFile::readLines(side[i], nullptr, QFileInfo(sidePaths[i]).fileName(), &lines, error))
+            return LoadResult::Failed;
+    }
+
+    const int rowCount = parsed.rows.size();
+    QVector<PluTableModel::Row> grid = std::move(parsed.rows);
+    grid.reserve(PluColumns::RowCount);
+    const PluTableModel::Row fresh = PluTableModel::newRow();
+    while (grid.size() < PluColumns::RowCount)
+        grid.append(fresh);
 
     doc->clear();
     {
         PluTableModel::BulkUpdate bulk(doc->model());
-        doc->model()->replaceAllRows(parsed.rows);
+        doc->model()->replaceAllRows(grid);
     }
-    doc->setRowCount(parsed.rowCount);
-    if (hasInfo)
-        doc->advertising().fromInfoBytes(info);
-    if (hasMsg)
-        doc->messages().fromMsgBytes(msg);
-    if (hasRsc)
-        doc->schedules().setPeriods(ScheduleStore::parseRsc(rsc));
+    doc->setRowCount(rowCount);
+    if (present[0])
+        doc->advertising().fromInfoBytes(side[0]);
+    if (present[1])
+        doc->messages().fromMsgBytes(side[1]);
+    if (present[2])
+        doc->schedules().setPeriods(ScheduleStore::parseRsc(side[2]));
     doc->setSidePaths(sides.info, sides.msg, sides.rsc);
     doc->setCurrentFile(path);
     doc->setModified(false);
@@ -117,7 +138,7 @@ PluFileSet::LoadResult PluFileSet::load(PluDocument *doc, const QString &path, Q
         *warning = tr("The file holds %1 more lines than the table has rows; they were not loaded.")
                        .arg(parsed.linesBeyondGrid);
     }
-    qCDebug(lcDocument) << "loaded" << path << parsed.rowCount << "rows";
+    qCDebug(lcDocument) << "loaded" << path << rowCount << "rows";
     return LoadResult::Loaded;
 }
 

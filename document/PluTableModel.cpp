@@ -161,10 +161,14 @@ void PluTableModel::resetRows(int count)
 
 TPLU PluTableModel::rowToPlu(int row) const
 {
-    TPLU p;
     if (row < 0 || row >= m_rows.size())
-        return p;
-    const Row &r = m_rows[row];
+        return TPLU();
+    return pluFromRow(m_rows[row]);
+}
+
+TPLU PluTableModel::pluFromRow(const Row &r)
+{
+    TPLU p;
     p.HotKey = number(r[C::HotKey]);
     p.setPluNameBytes(TextCodec::toLocal8(r[C::PluName].toString()));
     p.LFCode = number(r[C::LFCode]);
@@ -205,11 +209,11 @@ void PluTableModel::pluToRow(const TPLU &plu, int row)
 {
     if (row < 0 || row >= m_rows.size())
         return;
-    m_rows[row] = rowOf(plu);
+    m_rows[row] = rowFromPlu(plu);
     touched(row, row);
 }
 
-PluTableModel::Row PluTableModel::rowOf(const TPLU &plu)
+PluTableModel::Row PluTableModel::rowFromPlu(const TPLU &plu)
 {
     Row r;
     const int unit = WeightUnits::isValid(plu.WeightUnit) ? plu.WeightUnit : WeightUnits::DefaultCode;

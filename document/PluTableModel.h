@@ -52,8 +52,8 @@ public:
     // Record conversions.
     TPLU rowToPlu(int row) const;
     void pluToRow(const TPLU &plu, int row);
-    // The cells pluToRow writes, for whoever builds a whole grid before showing it (imports).
-    static Row rowOf(const TPLU &plu);
+    static TPLU pluFromRow(const Row &row);
+    static Row rowFromPlu(const TPLU &plu);
 
     // Row moves that keep the grid at 20000 rows.
     void insertNewRow(int row);    // rows below move down, the last row drops out

@@ -24,6 +24,18 @@ namespace {
 const char *const kActions[] = {"actionImport_PLU_from_Excel", "actionCustom_import", "actionExport_to_Excel"};
 }
 
+namespace {
+// The last named row plus one, as the document counts its rows.
+int usedRows(const QVector<PluTableModel::Row> &rows)
+{
+    for (int r = rows.size() - 1; r >= 0; --r) {
+        if (!rows.at(r)[PluColumns::PluName].toString().isEmpty())
+            return r + 1;
+    }
+    return 0;
+}
+} // namespace
+
 IoController::IoController(EditorHost *host, QObject *parent) : QObject(parent), m_host(host)
 {
     // A window that builds its actions after its controllers gets them enabled once it is done.
@@ -99,12 +111,13 @@ void IoController::importPluFromExcel()
         return;
 
     PluDocument *doc = m_host->document();
-    m_host->editCommands()->replaceTable(tr("Import PLU from Excel"),
-                                         SheetImport::place(m_excelDialog->selectedRecords(), m_excelDialog->firstRow(),
-                                                            m_excelDialog->lastRow(), m_excelDialog->tableRow()));
+    PluDocument::Content content = doc->content();
+    content.rows = SheetImport::place(m_excelDialog->selectedRecords(), m_excelDialog->firstRow(),
+                                      m_excelDialog->lastRow(), m_excelDialog->tableRow());
+    content.rowCount = usedRows(content.rows);
+    m_host->editCommands()->replaceContent(tr("Import PLU from Excel"), content);
     // The table no longer is the file it came from; Save asks for a name.
     doc->setCurrentFile(QString());
-    doc->recomputeRowCount();
     doc->setModified(false);
 }
 
@@ -142,10 +155,12 @@ void IoController::importTxt(const QString &path)
 
     // As New before it: a new, unnamed document without side data, then the imported rows.
     PluDocument *doc = m_host->document();
-    m_host->editCommands()->replaceTable(tr("Custom import"), grid);
-    doc->clearSideData();
+    PluDocument::Content content;
+    content.rows = grid;
+    content.rowCount = records.size();
+    m_host->editCommands()->replaceContent(tr("Custom import"), content);
+    doc->setSidePaths(QString(), QString(), QString());
     doc->setCurrentFile(QString());
-    doc->setRowCount(records.size());
     doc->setModified(false);
     if (dropped > 0)
         Prompt::warning(m_host->hostWidget(), tr("Warning"),

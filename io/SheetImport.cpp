@@ -191,7 +191,7 @@ QVector<PluTableModel::Row> SheetImport::place(const TPLUList &records, int firs
     for (int i = first - 1; i <= last - 1 && i < records.size(); ++i) {
         const int row = to - first + i;
         if (i >= 0 && row >= 0 && row < PluColumns::RowCount)
-            grid[row] = PluTableModel::rowOf(records.at(i));
+            grid[row] = PluTableModel::rowFromPlu(records.at(i));
     }
     return grid;
 }

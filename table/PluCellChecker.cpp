@@ -1,6 +1,7 @@
 #include "table/PluCellChecker.h"
 
 #include "core/PluColumns.h"
+#include "core/PluLimits.h"
 #include "core/WeightUnits.h"
 #include "document/PluTableModel.h"
 
@@ -49,34 +50,29 @@ private:
     QHash<qint64, QPair<int, int>> m_rows;
 };
 
-// The limit of the unit's group and its message; false for a unit that is not checked.
+// The message of the unit's group; false for a unit that is not checked or a weight within its limit.
 bool weightLimit(int code, double weight, QString *message)
 {
+    if (!PluLimits::packageWeightAbove(code, weight))
+        return false;
     switch (code) {
-    case 0:
-    case 1:
-    case 2:
-    case 3:
-    case 7:
-    case 8:
-    case 9:
-        *message = PluCellChecker::tr("The quality must be between 0~15000.00");
-        return static_cast<float>(weight) > 15000.0f;
     case 4:
     case 10:
         *message = PluCellChecker::tr("The quality must be between 0~15.00");
-        return static_cast<float>(weight) > 15.0f;
+        break;
     case 5:
     case 11:
         *message = PluCellChecker::tr("The quality must be between 0~529.11");
-        return weight > 529.11;
+        break;
     case 6:
     case 12:
         *message = PluCellChecker::tr("The quality must be between 0~33.07");
-        return weight > 33.07;
+        break;
     default:
-        return false;
+        *message = PluCellChecker::tr("The quality must be between 0~15000.00");
+        break;
     }
+    return true;
 }
 
 int checkedUnit(const QString &unitText)
@@ -129,7 +125,7 @@ QVector<PluCellChecker::Finding> PluCellChecker::check(const PluTableModel &mode
             break;
         }
         case PluColumns::Tolerance:
-            if (value.toInt() > 20)
+            if (value.toInt() > PluLimits::columnRule(PluColumns::Tolerance).max)
                 found.append({row, cell.column(), false, tr("Warning"), tr("The error range is 0~20")});
             break;
         default:

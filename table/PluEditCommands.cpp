@@ -2,11 +2,13 @@
 
 #include "core/PackageTypes.h"
 #include "core/PluColumns.h"
+#include "core/PluLimits.h"
 #include "core/Prompt.h"
 #include "core/WeightUnits.h"
 #include "document/PluDocument.h"
 #include "table/MoveToDlg.h"
 #include "table/PluCellChecker.h"
+#include "table/PluContentCommand.h"
 #include "table/PluGridCommand.h"
 
 #include <QClipboard>
@@ -23,7 +25,6 @@ using C = PluColumns;
 
 namespace {
 constexpr int kHotkeyCount = 224;
-constexpr qint64 kLfCodeModulus = 999999;
 constexpr qint64 kCodeModulus = 9999999999LL;
 constexpr int kNumberingTries = 20000;
 
@@ -82,6 +83,10 @@ PluEditCommands::PluEditCommands(PluDocument *document, QTableView *view, QWidge
     model()->setEditHandler(
         [this](const QModelIndex &index, const QVariant &value) { return operatorEdit(index, value); });
     connect(m_document, &PluDocument::historyReset, m_undo, &QUndoStack::clear);
+    // The modified flag follows the history: undoing back to the saved state clears it.
+    connect(m_undo, &QUndoStack::cleanChanged, m_document, &PluDocument::setHistoryClean);
+    connect(m_document, &PluDocument::savedStateReached, m_undo, &QUndoStack::setClean);
+    m_document->setHistoryClean(m_undo->isClean());
 }
 
 PluEditCommands::~PluEditCommands()
@@ -103,8 +108,7 @@ void PluEditCommands::push(const QString &text, PluGridChange &change)
 {
     if (change.isEmpty())
         return;
-    PluDocument *document = m_document;
-    m_undo->push(new PluGridCommand(text, model(), std::move(change), [document] { document->setModified(true); }));
+    m_undo->push(new PluGridCommand(text, model(), std::move(change)));
 }
 
 void PluEditCommands::reorder(const QString &text, const QVector<int> &source)
@@ -140,7 +144,6 @@ void PluEditCommands::finishOperatorChange(const QString &text, PluGridChange &c
 {
     if (change.isEmpty())
         return;
-    m_document->setModified(true);
     {
         PluTableModel::BulkUpdate bulk(model());
         runChecks(change);
@@ -159,6 +162,11 @@ bool PluEditCommands::operatorEdit(const QModelIndex &index, const QVariant &val
     }
     finishOperatorChange(tr("Edit %1").arg(PluColumns::caption(index.column())), change);
     return true;
+}
+
+void PluEditCommands::replaceContent(const QString &text, const PluDocument::Content &content)
+{
+    m_undo->push(new PluContentCommand(text, m_document, m_document->content(), content));
 }
 
 // --- clipboard ---
@@ -234,7 +242,6 @@ void PluEditCommands::pasteText(const QString &text)
         return;
     const QModelIndex anchor = cells.first();
     const QStringList lines = text.split(QLatin1Char('\n'));
-    const int fieldCount = lines.first().count(QLatin1Char('\t')) + 1;
     PluGridChange change;
     m_view->setUpdatesEnabled(false);
     {
@@ -244,14 +251,13 @@ void PluEditCommands::pasteText(const QString &text)
             const int row = anchor.row() + i;
             if (row >= PluColumns::RowCount)
                 break;
+            // Every line keeps its own fields, however many the first line has.
             const QStringList fields = lines.at(i).split(QLatin1Char('\t'));
-            const int n = qMin(fields.size(), fieldCount);
-            for (int j = 0; j < n && anchor.column() + j < PluColumns::Count; ++j)
+            for (int j = 0; j < fields.size() && anchor.column() + j < PluColumns::Count; ++j)
                 change.write(model(), row, anchor.column() + j, loaderValue(anchor.column() + j, fields.at(j)));
         }
     }
     m_view->setUpdatesEnabled(true);
-    m_document->setModified(true);
     push(tr("Paste"), change);
 }
 
@@ -390,8 +396,21 @@ void PluEditCommands::generateHotkeys()
             ++used[value];
         }
     }
-    m_document->setModified(true);
     push(tr("Generate hotkey"), change);
+}
+
+void PluEditCommands::setCells(const QString &text, const QVector<CellValue> &cells)
+{
+    PluGridChange change;
+    {
+        PluTableModel::BulkUpdate bulk(model());
+        for (const CellValue &c : cells)
+            change.write(model(), c.row, c.column, c.value);
+    }
+    if (change.isEmpty())
+        return;
+    m_document->setModified(true);
+    push(text, change);
 }
 
 namespace {
@@ -444,14 +463,13 @@ void PluEditCommands::numberSelection(const QString &text, int column, qint64 mo
         numberColumn(model(), change, column, cells.first().row(), qMin(cells.last().row() + 1, rows), rows, modulus,
                      cleared, stored, none);
     }
-    m_document->setModified(true);
     push(text, change);
 }
 
 void PluEditCommands::generateLfCodes()
 {
     numberSelection(
-        tr("Generate LF Code"), C::LFCode, kLfCodeModulus, QStringLiteral("0"),
+        tr("Generate LF Code"), C::LFCode, qint64(PluLimits::columnRule(C::LFCode).max), QStringLiteral("0"),
         [](qint64 v) { return QVariant(static_cast<int>(v)); }, QVariant(0));
 }
 
@@ -471,7 +489,6 @@ void PluEditCommands::generateMessageIds()
         for (int r = 0; r < rows; ++r)
             change.write(model(), r, C::Message1, r + 1);
     }
-    m_document->setModified(true);
     push(tr("Generate Message ID"), change);
 }
 
@@ -518,7 +535,6 @@ void PluEditCommands::fill()
             }
         }
     }
-    m_document->setModified(true);
     finishOperatorChange(tr("Fill"), change);
 }
 
@@ -563,14 +579,11 @@ PluEditCommands::Choice PluEditCommands::doubleClicked(const QModelIndex &index)
         return Choice::Nutrition;
     case C::WeightUnit:
         m_choiceCell = index;
-        m_document->setModified(true);
         return Choice::UnitMenu;
     case C::PackageType:
         m_choiceCell = index;
-        m_document->setModified(true);
         return Choice::PackageMenu;
     default:
-        m_document->setModified(true);
         return Choice::None;
     }
 }
@@ -641,14 +654,4 @@ void PluEditCommands::updateBarcodeType(int way, const QString &text)
         }
     }
     finishOperatorChange(tr("Barcode type"), change);
-}
-
-void PluEditCommands::replaceTable(const QString &text, const QVector<PluTableModel::Row> &rows)
-{
-    PluGridChange change;
-    {
-        PluTableModel::BulkUpdate bulk(model());
-        change.replaceRows(model(), rows);
-    }
-    push(text, change);
 }

@@ -1,12 +1,12 @@
 #pragma once
 
+#include "document/PluDocument.h"
 #include "table/PluGridChange.h"
 
 #include <QModelIndex>
 #include <QObject>
 #include <functional>
 
-class PluDocument;
 class QTableView;
 class QUndoStack;
 class QWidget;
@@ -54,11 +54,24 @@ public:
     void moveRow(int row, int target);
     void sortBy(int column);
     void generateHotkeys();
+    // Many cells written as one step by a command outside the grid (hotkeys from the sheet
+    // editor): marks the document modified, runs no checks; nothing changes, no step.
+    struct CellValue
+    {
+        int row;
+        int column;
+        QVariant value;
+    };
+    void setCells(const QString &text, const QVector<CellValue> &cells);
     void generateLfCodes();
     void generateCodes();
     void generateMessageIds();
     void fill();
     void clear();
+
+    // Swaps the whole table and its side stores as one step (an upload from a scale, an import):
+    // start from document()->content() and change what the step replaces.
+    void replaceContent(const QString &text, const PluDocument::Content &content);
 
     // The text of the current copy selection, as Copy puts it on the clipboard.
     QString copyText();
@@ -74,9 +87,6 @@ public:
     // Way 1: rows whose unit is no piece unit; way 2: rows with a piece unit; else the row
     // remembered at the last double click on a barcode cell.
     void updateBarcodeType(int way, const QString &text);
-    // Replaces the whole grid (an import) as one step; the caller decides what the document's
-    // modified flag and file name become.
-    void replaceTable(const QString &text, const QVector<PluTableModel::Row> &rows);
 
 public slots:
     // The target row text of the move dialog.

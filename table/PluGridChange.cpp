@@ -35,15 +35,6 @@ void PluGridChange::reorderRows(PluTableModel *model, const QVector<int> &source
     model->replaceAllRows(reordered(rows, source));
 }
 
-void PluGridChange::replaceRows(PluTableModel *model, const QVector<PluTableModel::Row> &rows)
-{
-    Q_ASSERT(isEmpty());
-    m_before = model->rows();
-    m_after = rows;
-    m_replaced = true;
-    model->replaceAllRows(rows);
-}
-
 bool PluGridChange::write(PluTableModel *model, int row, int column, const QVariant &value)
 {
     if (row < 0 || row >= model->rowCount() || column < 0 || column >= PluColumns::Count)
@@ -59,8 +50,6 @@ bool PluGridChange::write(PluTableModel *model, int row, int column, const QVari
 void PluGridChange::redo(PluTableModel *model) const
 {
     PluTableModel::BulkUpdate bulk(model);
-    if (m_replaced)
-        model->replaceAllRows(m_after);
     if (!m_source.isEmpty())
         model->replaceAllRows(reordered(model->rows(), m_source));
     for (const Cell &c : m_cells)
@@ -72,8 +61,6 @@ void PluGridChange::undo(PluTableModel *model) const
     PluTableModel::BulkUpdate bulk(model);
     for (auto it = m_cells.crbegin(); it != m_cells.crend(); ++it)
         model->setCell(it->row, it->column, it->before);
-    if (m_replaced)
-        model->replaceAllRows(m_before);
     if (m_source.isEmpty())
         return;
     const QVector<PluTableModel::Row> &now = model->rows();

@@ -14,13 +14,11 @@ public:
     // new row i = old row source[i], or a new row where source[i] is -1. Must come before any
     // write of the same action.
     void reorderRows(PluTableModel *model, const QVector<int> &source);
-    // Puts a whole new grid in place (an import). Must be the action's only change.
-    void replaceRows(PluTableModel *model, const QVector<PluTableModel::Row> &rows);
     // Writes one cell unless it already holds exactly this value (same type and content).
     // Returns whether the cell changed.
     bool write(PluTableModel *model, int row, int column, const QVariant &value);
 
-    bool isEmpty() const { return m_source.isEmpty() && m_cells.isEmpty() && !m_replaced; }
+    bool isEmpty() const { return m_source.isEmpty() && m_cells.isEmpty(); }
     int cellCount() const { return m_cells.size(); }
 
     void redo(PluTableModel *model) const;
@@ -42,7 +40,4 @@ private:
     // Old rows that the new order leaves out, with their old index.
     QVector<QPair<int, PluTableModel::Row>> m_dropped;
     QVector<Cell> m_cells;
-    bool m_replaced = false;
-    QVector<PluTableModel::Row> m_before;
-    QVector<PluTableModel::Row> m_after;
 };

@@ -1,8 +1,7 @@
 #include "table/PluGridCommand.h"
 
-PluGridCommand::PluGridCommand(const QString &text, PluTableModel *model, PluGridChange change,
-                               std::function<void()> afterApply)
-    : QUndoCommand(text), m_model(model), m_change(std::move(change)), m_afterApply(std::move(afterApply))
+PluGridCommand::PluGridCommand(const QString &text, PluTableModel *model, PluGridChange change)
+    : QUndoCommand(text), m_model(model), m_change(std::move(change))
 {
 }
 
@@ -10,8 +9,6 @@ void PluGridCommand::undo()
 {
     m_change.undo(m_model);
     m_applied = false;
-    if (m_afterApply)
-        m_afterApply();
 }
 
 void PluGridCommand::redo()
@@ -20,6 +17,4 @@ void PluGridCommand::redo()
         return;
     m_change.redo(m_model);
     m_applied = true;
-    if (m_afterApply)
-        m_afterApply();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/CellRule.h"
+
 #include <QStyledItemDelegate>
 
 // A one-line text editor with at most one validator (pattern, integer range or decimal range)
@@ -8,30 +10,7 @@ class ZQLineEditDeletate : public QStyledItemDelegate
 {
     Q_OBJECT
 public:
-    struct Rule
-    {
-        enum Kind
-        {
-            None,
-            Pattern,
-            Integer,
-            Decimal
-        };
-        Kind kind = None;
-        QString pattern;
-        double min = 0;
-        double max = 0;
-        int decimals = 0;
-        int maxLength = 0; // characters; 0 for no limit
-
-        static Rule integer(int min, int max) { return {Integer, QString(), double(min), double(max), 0, 0}; }
-        static Rule decimal(double min, double max, int decimals)
-        {
-            return {Decimal, QString(), min, max, decimals, 0};
-        }
-        static Rule matching(const QString &pattern) { return {Pattern, pattern, 0, 0, 0, 0}; }
-        static Rule length(int maxLength) { return {None, QString(), 0, 0, 0, maxLength}; }
-    };
+    using Rule = CellRule;
 
     explicit ZQLineEditDeletate(const Rule &rule, QObject *parent = nullptr);
 

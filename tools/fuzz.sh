@@ -7,9 +7,11 @@ if ! command -v clang++ >/dev/null; then
     echo "fuzz.sh: clang++ not found, skipping" >&2
     exit 0
 fi
-seconds="${FUZZ_SECONDS:-30}"
+# Seven targets: all of them within three minutes.
+seconds="${FUZZ_SECONDS:-25}"
 build=build-fuzz
-targets=(link_decode_fuzzer sheet_read_fuzzer text_import_fuzzer)
+targets=(link_decode_fuzzer sim_state_fuzzer plu_file_fuzzer send_check_fuzzer hotkey_sheet_fuzzer sheet_read_fuzzer
+    text_import_fuzzer)
 
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DPLU_BUILD_FUZZERS=ON >/dev/null
@@ -19,9 +21,11 @@ status=0
 for target in "${targets[@]}"; do
     corpus="$build/fuzz/corpus-$target"
     mkdir -p "$corpus"
-    # Seeds and inputs that once crashed, kept with the tests' data.
+    # Seeds and inputs that once crashed a target, kept with the tests' data.
     seeds=()
-    [ -d "tests/data/fuzz/$target" ] && seeds=("$PWD/tests/data/fuzz/$target")
+    if [ -d "tests/data/fuzz/$target" ]; then
+        seeds=("$PWD/tests/data/fuzz/$target")
+    fi
     echo "fuzz.sh: running $target for ${seconds}s"
     if ! (cd "$build/fuzz" && "./$target" -max_total_time="$seconds" -max_len=16384 -print_final_stats=1 \
         "corpus-$target" "${seeds[@]}"); then

@@ -1,10 +1,14 @@
 // Transfers through the program's own path rather than the bare library:
 // (a) 20000 rows from the grid through the snapshot, the worker, the library and scale-sim over
 //     TCP loopback, then uploaded back into an empty document through the transfer target;
-// (b) "plu-cli send" of a 20000-row file set to one simulator, then to four at once.
-// Targets: under 3 s each way; four scales in under 1.5 times the time of one.
+// (b) "plu-cli send" of a 20000-row file set to one simulator, then to four at once;
+// (c) 400 rows through the worker to a simulator on a paced serial line at 9600 baud.
+// Targets: under 3 s each way; four scales in under 1.5 times the time of one; the serial
+// download within 15 % of what its bytes need on the wire (10 bits a byte).
 #include "comm/ScaleAddress.h"
 #include "comm/ScaleJobRunner.h"
+#include "comm/ScaleLinkLibrary.h"
+#include "comm/SendCheck.h"
 #include "comm/TransferJob.h"
 #include "comm/TransferSnapshot.h"
 #include "comm/TransferTarget.h"
@@ -22,6 +26,7 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QThread>
 #include <cstdio>
@@ -76,13 +81,13 @@ private:
     QString m_address;
 };
 
-void fillRows(PluDocument *doc)
+void fillRows(PluDocument *doc, int rows = kRows)
 {
     static const char *const names[] = {"Apples Golden Delicious", "Bananas",        "Chicken breast fillet",
                                         "Sourdough bread 500g",    "Cheddar mature", "Tomatoes on the vine"};
     PluTableModel *m = doc->model();
     PluTableModel::BulkUpdate bulk(m);
-    for (int r = 0; r < kRows; ++r) {
+    for (int r = 0; r < rows; ++r) {
         m->setCell(r, C::PluName, QStringLiteral("%1 %2").arg(QLatin1String(names[r % 6])).arg(r));
         m->setCell(r, C::LFCode, r + 1);
         m->setCell(r, C::Code, qlonglong(200000 + r));
@@ -90,15 +95,16 @@ void fillRows(PluDocument *doc)
         m->setCell(r, C::Department, QString::number(1 + r % 20));
         m->setCell(r, C::ShelfTime, QString::number(3 + r % 10));
     }
-    doc->setRowCount(kRows);
+    doc->setRowCount(rows);
 }
 
 // Runs one job to its end; returns the milliseconds it took, or -1 on failure.
-qint64 runJob(const QString &address, int job, const TransferSnapshot &snapshot, TransferTarget *target)
+qint64 runJob(const QString &address, int job, const TransferSnapshot &snapshot, TransferTarget *target,
+              int baud = ScaleAddress::DefaultBaud)
 {
     ScaleAddress a;
     QString error;
-    if (!ScaleAddress::parse(address, ScaleAddress::DefaultBaud, &a, &error))
+    if (!ScaleAddress::parse(address, baud, &a, &error))
         return -1;
     QElapsedTimer t;
     t.start();
@@ -112,6 +118,66 @@ qint64 runJob(const QString &address, int job, const TransferSnapshot &snapshot,
         return -1;
     }
     return t.elapsed();
+}
+
+// A scale-sim on one end of a socat pty pair, pacing the line at the baud rate both ways.
+class SerialSim
+{
+public:
+    bool start(const QString &dir, int baud)
+    {
+        const QString simSide = dir + QStringLiteral("/tty-sim"), libSide = dir + QStringLiteral("/tty-lib");
+        m_socat.start(QStringLiteral("socat"), {QStringLiteral("pty,raw,echo=0,link=") + simSide,
+                                                QStringLiteral("pty,raw,echo=0,ignoreeof,link=") + libSide});
+        if (!m_socat.waitForStarted(5000))
+            return false;
+        for (int i = 0; i < 500 && !(QFile::exists(simSide) && QFile::exists(libSide)); ++i)
+            QThread::msleep(10);
+        m_device = QFile::symLinkTarget(libSide);
+        m_sim.setStandardErrorFile(QProcess::nullDevice());
+        m_sim.start(binDir() + QStringLiteral("/scale-sim"),
+                    {QStringLiteral("--serial"), simSide, QStringLiteral("--baud"), QString::number(baud),
+                     QStringLiteral("--pace")});
+        if (!m_sim.waitForStarted(5000) || m_device.isEmpty())
+            return false;
+        QThread::msleep(300); // the simulator opens its side
+        return true;
+    }
+    ~SerialSim()
+    {
+        for (QProcess *p : {&m_sim, &m_socat}) {
+            p->terminate();
+            if (!p->waitForFinished(3000))
+                p->kill();
+            p->waitForFinished(3000);
+        }
+    }
+    QString device() const { return m_device; }
+
+private:
+    QProcess m_socat;
+    QProcess m_sim;
+    QString m_device;
+};
+
+// The scale's byte counters in and out (its STATS), or -1.
+qint64 wireBytes(ScaleLinkLibrary &lib, const QString &device, int baud)
+{
+    int handle = 0;
+    if (lib.zqscaleConnect(QFile::encodeName(device).constData(), baud, &handle) != 0)
+        return -1;
+    static qint64 total;
+    total = -1;
+    lib.zqscaleUploadData(handle, 100, [](const char *json, int, int) {
+        const QByteArray text(json);
+        auto number = [&text](const char *key) {
+            const int at = text.indexOf(key) + int(qstrlen(key)) + 2;
+            return text.mid(at, text.indexOf(',', at) - at).toLongLong();
+        };
+        total = number("\"bytesIn") + number("\"bytesOut");
+    });
+    lib.zqscaleDisConnect(handle);
+    return total;
 }
 
 qint64 runCliSend(const QString &file, const QString &config, const QStringList &addresses)
@@ -166,6 +232,14 @@ int main(int argc, char *argv[])
     const qint64 snapshotMs = snapshotClock.elapsed();
     snapshot.selection = DownloadSelection{};
     snapshot.selection.plu = true;
+    QElapsedTimer checkClock;
+    checkClock.start();
+    const int problems = SendCheck::check(snapshot, JobDownloadPlu).size();
+    const qint64 checkMs = checkClock.elapsed();
+    if (problems > 0) {
+        std::fprintf(stderr, "the check before a send found %d problems in the rows\n", problems);
+        return 1;
+    }
     const qint64 downMs = runJob(sims[0]->address(), JobDownloadPlu, snapshot, nullptr);
 
     PluDocument back;
@@ -173,6 +247,7 @@ int main(int argc, char *argv[])
     const qint64 upMs = runJob(sims[0]->address(), JobUploadPluForHotkeys, TransferSnapshot::take(&back), &target);
     if (downMs < 0 || upMs < 0)
         return 1;
+    target.commit();
     if (back.rowCount() != kRows ||
         back.model()->text(kRows - 1, C::PluName) != source.model()->text(kRows - 1, C::PluName)) {
         std::fprintf(stderr, "upload brought %d rows, last \"%s\"\n", back.rowCount(),
@@ -181,6 +256,7 @@ int main(int argc, char *argv[])
     }
     std::printf("worker, %d rows over TCP loopback (target < 3000 ms each way)\n", kRows);
     std::printf("  snapshot of the grid:          %6lld ms\n", static_cast<long long>(snapshotMs));
+    std::printf("  check before the send:         %6lld ms\n", static_cast<long long>(checkMs));
     std::printf("  download, snapshot to scale:   %6lld ms\n", static_cast<long long>(downMs));
     std::printf("  upload, scale to document:     %6lld ms\n", static_cast<long long>(upMs));
 
@@ -202,5 +278,36 @@ int main(int argc, char *argv[])
     std::printf("  one scale:                     %6lld ms\n", static_cast<long long>(oneMs));
     std::printf("  four scales at once:           %6lld ms\n", static_cast<long long>(fourMs));
     std::printf("  ratio four / one:              %6.2f\n", double(fourMs) / double(oneMs));
+
+    // (c) a paced serial line.
+    constexpr int kSerialRows = 400, kBaud = 9600;
+    if (QStandardPaths::findExecutable(QStringLiteral("socat")).isEmpty()) {
+        std::printf("serial: socat not installed, skipped\n");
+        return 0;
+    }
+    const QString serialDir = dir.filePath(QStringLiteral("serial"));
+    QDir().mkpath(serialDir);
+    SerialSim serial;
+    ScaleLinkLibrary lib(binDir());
+    if (!serial.start(serialDir, kBaud)) {
+        std::fprintf(stderr, "cannot start the serial simulator\n");
+        return 1;
+    }
+    PluDocument few;
+    fillRows(&few, kSerialRows);
+    TransferSnapshot fewSnapshot = TransferSnapshot::take(&few);
+    fewSnapshot.selection = snapshot.selection;
+    const qint64 before = wireBytes(lib, serial.device(), kBaud);
+    const qint64 serialMs = runJob(serial.device(), JobDownloadPlu, fewSnapshot, nullptr, kBaud);
+    const qint64 after = wireBytes(lib, serial.device(), kBaud);
+    if (before < 0 || serialMs < 0 || after < 0)
+        return 1;
+    const double wireMs = double(after - before) * 10 * 1000 / kBaud;
+    std::printf("worker, %d rows over a paced serial line at %d baud (target: within 15 %% of the wire)\n", kSerialRows,
+                kBaud);
+    std::printf("  bytes both ways:               %6lld\n", static_cast<long long>(after - before));
+    std::printf("  wire time, bytes x 10 / baud:  %6.0f ms\n", wireMs);
+    std::printf("  download took:                 %6lld ms\n", static_cast<long long>(serialMs));
+    std::printf("  ratio took / wire:             %6.2f\n", double(serialMs) / wireMs);
     return 0;
 }

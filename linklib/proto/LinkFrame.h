@@ -17,12 +17,17 @@ constexpr int kTrailerSize = 2;
 constexpr int kMaxPayload = 8192;
 constexpr int kMaxFrameSize = kHeaderSize + kMaxPayload + kTrailerSize;
 constexpr quint8 kAnswerBit = 0x80;
+// A request or answer longer than one frame travels in MORE pieces of at most this size, and
+// its whole may not exceed kMaxAssembled: a peer can make the other side hold no more.
+constexpr int kPieceSize = 4096;
+constexpr int kMaxAssembled = 4 * 1024 * 1024;
 
 enum Command : quint8
 {
     CmdHello = 0x01,
     CmdBye = 0x02,
     CmdStats = 0x03,
+    CmdMore = 0x04,
     CmdClear = 0x10,
     CmdPut = 0x11,
     CmdGet = 0x12,
@@ -40,6 +45,14 @@ enum Status : quint8
     StatusBadRequest = 3, // the payload does not decode
     StatusUnknownCommand = 4,
     StatusNotFound = 5,
+    StatusMore = 6, // this is a piece of the answer; MORE fetches the next one
+};
+
+// First byte of a MORE request.
+enum MoreKind : quint8
+{
+    MorePiece = 0, // the rest of the payload is the next piece of the coming request
+    MoreFetch = 1, // followed by u16: the longest answer piece wanted
 };
 
 struct Frame

@@ -12,7 +12,7 @@ namespace {
 
 constexpr double kMaxExact = 9007199254740992.0; // 2^53
 // Longest text a record member may carry on the wire, whatever its schema says.
-constexpr int kMaxWireText = 4096;
+constexpr int kMaxWireText = kMaxMessageBytes;
 
 std::vector<RecordSchema> makeSchemas()
 {
@@ -50,7 +50,7 @@ std::vector<RecordSchema> makeSchemas()
     s.push_back({RecordKind::HotkeyTable, "hotkey table", {{"LFCode", I, 0, 9999999, false}}, -1, 224, false});
     s.push_back({RecordKind::Message,
                  "message",
-                 {{"Index", I, 0, 19999, false}, {"MsgText", T, 0, 1024, false}},
+                 {{"Index", I, 0, 19999, false}, {"MsgText", T, 0, kMaxMessageBytes, false}},
                  0,
                  20000,
                  true});
@@ -410,7 +410,7 @@ void encodeRecord(const RecordSchema &schema, const Record &record, QByteArray &
             w.real(v.d);
             break;
         case FieldType::Text:
-            w.bytes(v.s.left(kMaxWireText));
+            w.bytes(v.s);
             break;
         case FieldType::BoolArray: {
             quint64 mask = 0;

@@ -38,6 +38,10 @@ enum class FieldType : quint8
     RealArray
 };
 
+// Longest message text: 16 lines of the 32767 characters a cell editor holds, at up to three
+// bytes a character in the local code page, fit.
+constexpr int kMaxMessageBytes = 2 * 1024 * 1024;
+
 // Fixed length of the array members of a PLU nutrition record.
 constexpr int kNutritionSlots = 12;
 

@@ -25,6 +25,8 @@ int LinkSession::mapIo(IoResult r) const
         return ErrTimeout;
     case IoResult::Broken:
         return ErrBroken;
+    case IoResult::Busy:
+        return ErrBusy;
     case IoResult::Closed:
     case IoResult::Failed:
         break;
@@ -79,13 +81,41 @@ int LinkSession::answerBudget() const
 
 int LinkSession::exchange(quint8 command, const QByteArray &payload, Frame &answer, int maxAnswerPayload)
 {
-    const int r = exchangeOnLink(command, payload, answer, maxAnswerPayload);
-    if (r != ResultOk && m_transport && !m_transport->isSerial())
-        m_transport.reset();
-    return r;
+    // A request too long for one frame goes ahead in pieces; the last piece carries the command.
+    int at = 0;
+    while (payload.size() - at > kMaxPayload) {
+        QByteArray piece;
+        ByteWriter(piece).u8(MorePiece);
+        piece.append(payload.constData() + at, kPieceSize);
+        const int r = exchangeFrame(CmdMore, piece, answer, 0);
+        if (r != ResultOk || answer.status != StatusOk)
+            return r;
+        at += kPieceSize;
+    }
+    const int r = exchangeFrame(command, at == 0 ? payload : payload.mid(at), answer, maxAnswerPayload);
+    if (r != ResultOk || answer.status != StatusMore)
+        return r;
+    // The answer comes in pieces no longer than the request asked for, so each fits the wait.
+    const int budget = std::clamp(maxAnswerPayload, 64, kMaxPayload);
+    QByteArray whole = answer.payload;
+    while (answer.status == StatusMore) {
+        QByteArray ask;
+        ByteWriter w(ask);
+        w.u8(MoreFetch);
+        w.u16(quint16(budget));
+        const int more = exchangeFrame(CmdMore, ask, answer, budget);
+        if (more != ResultOk)
+            return more;
+        if (whole.size() + answer.payload.size() > kMaxAssembled)
+            return ErrProtocol;
+        whole.append(answer.payload);
+    }
+    answer.command = quint8(command | kAnswerBit);
+    answer.payload = whole;
+    return ResultOk;
 }
 
-int LinkSession::exchangeOnLink(quint8 command, const QByteArray &payload, Frame &answer, int maxAnswerPayload)
+int LinkSession::exchangeFrame(quint8 command, const QByteArray &payload, Frame &answer, int maxAnswerPayload)
 {
     if (!m_transport)
         return ErrNotConnected;
@@ -157,6 +187,10 @@ int LinkSession::exchangeOnLink(quint8 command, const QByteArray &payload, Frame
 int LinkSession::request(quint8 command, const QByteArray &payload, Frame &answer, int maxAnswerPayload)
 {
     const int r = exchange(command, payload, answer, maxAnswerPayload);
+    if (r != ResultOk || answer.status != StatusOk) {
+        if (m_transport && !m_transport->isSerial())
+            m_transport.reset();
+    }
     if (r != ResultOk)
         return r;
     switch (answer.status) {

@@ -25,6 +25,7 @@ enum Result : int
     ErrUnsupported = -8,
     ErrFull = -9,
     ErrNotFound = -10,
+    ErrBusy = -11,
 };
 
 class LinkSession
@@ -33,12 +34,9 @@ public:
     explicit LinkSession(const LinkSettings &settings) : m_settings(settings) {}
 
     int open(const QByteArray &link, int baud);
-    // Sends one request and waits for its answer; a serial line resends a lost or damaged
-    // frame. Returns ResultOk with the answer (whatever its status) or an error.
-    // A TCP link that fails here is closed: the program does not disconnect a failed TCP link,
-    // and its socket would otherwise stay open for the rest of the run.
-    int exchange(quint8 command, const QByteArray &payload, linkproto::Frame &answer, int maxAnswerPayload = 0);
-    // exchange() plus the answer status mapped to a result.
+    // exchange() plus the answer status mapped to a result. A TCP link that fails here, or whose
+    // request the scale refuses, is closed: the program does not disconnect a failed TCP link,
+    // and the scale would otherwise stay busy until the library is unloaded.
     int request(quint8 command, const QByteArray &payload, linkproto::Frame &answer, int maxAnswerPayload = 0);
     void sayGoodbye(int *result);
     bool isSerial() const { return m_transport && m_transport->isSerial(); }
@@ -52,8 +50,13 @@ public:
 private:
     int mapIo(IoResult r) const;
 
+    // Sends one request and waits for its answer, longer ones in pieces. Returns ResultOk with the
+    // answer (whatever its status) or an error.
+    int exchange(quint8 command, const QByteArray &payload, linkproto::Frame &answer, int maxAnswerPayload);
+    // One frame each way; a serial line resends a lost or damaged frame.
+    int exchangeFrame(quint8 command, const QByteArray &payload, linkproto::Frame &answer, int maxAnswerPayload);
+
     LinkSettings m_settings;
-    int exchangeOnLink(quint8 command, const QByteArray &payload, linkproto::Frame &answer, int maxAnswerPayload);
 
     std::unique_ptr<Transport> m_transport;
     linkproto::FrameParser m_parser;

@@ -6,6 +6,8 @@
 #include <netinet/in.h>
 #include <netinet/tcp.h>
 #include <poll.h>
+#include <sys/file.h>
+#include <sys/ioctl.h>
 #include <sys/socket.h>
 #include <termios.h>
 #include <unistd.h>
@@ -57,7 +59,14 @@ public:
         : m_fd(fd), m_serial(serial), m_bytesPerSecond(bytesPerSecond), m_broken(broken)
     {
     }
-    ~FdTransport() override { ::close(m_fd); }
+    ~FdTransport() override
+    {
+        // The exclusive mode outlives this descriptor while another holds the line open (a pty's
+        // other side does), and would shut out the next program to open it.
+        if (m_serial)
+            ::ioctl(m_fd, TIOCNXCL);
+        ::close(m_fd);
+    }
 
     IoResult writeAll(const QByteArray &data, Clock::time_point deadline) override
     {
@@ -200,9 +209,18 @@ std::unique_ptr<Transport> openSerial(const QByteArray &device, int baud, const 
         *result = IoResult::Failed;
         return nullptr;
     }
-    const int fd = ::open(device.constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    const QByteArray path = serialDevicePath(device);
+    const int fd = ::open(path.constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
-        *result = IoResult::Failed;
+        *result = errno == EBUSY ? IoResult::Busy : IoResult::Failed;
+        return nullptr;
+    }
+    // Two programs on one line garble each other's frames: the first one keeps it. The lock
+    // tells any program that asks, including another copy of this library; TIOCEXCL (below)
+    // keeps other openers out, except the superuser.
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        ::close(fd);
+        *result = errno == EWOULDBLOCK ? IoResult::Busy : IoResult::Failed;
         return nullptr;
     }
     termios tio{};
@@ -224,9 +242,19 @@ std::unique_ptr<Transport> openSerial(const QByteArray &device, int baud, const 
         return nullptr;
     }
     ::tcflush(fd, TCIOFLUSH);
+    ::ioctl(fd, TIOCEXCL);
     *result = IoResult::Ok;
     // 8N1: ten bit times per byte.
     return std::make_unique<FdTransport>(fd, true, baud / 10, broken);
+}
+
+QByteArray serialDevicePath(const QByteArray &name)
+{
+    if (name.startsWith('/') || name.startsWith("./") || name.startsWith("../"))
+        return name;
+    QByteArray path("/dev/");
+    path.append(name);
+    return path;
 }
 
 } // namespace zqlink

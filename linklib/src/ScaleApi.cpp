@@ -63,7 +63,7 @@ int putRecords(LinkSession &s, RecordKind kind, PutMode mode, int packetNo, cons
             encodeRecord(schema, records[next], one);
             if (count > 0 && body.size() + one.size() > kPutBudget)
                 break;
-            if (one.size() > kMaxPayload - 16)
+            if (one.size() > kMaxAssembled - 16)
                 return ErrBadArgument;
             body.append(one);
             ++count;

@@ -17,7 +17,8 @@ enum class IoResult
     TimedOut,
     Closed,
     Failed,
-    Broken
+    Broken,
+    Busy // another program holds the serial device
 };
 
 class Transport
@@ -37,7 +38,11 @@ public:
 // Platform seam: each platform provides these two in its own file.
 std::unique_ptr<Transport> openTcp(const QByteArray &address, int port, Clock::time_point deadline,
                                    const std::atomic<bool> &broken, IoResult *result);
+// device: a path, or a port name as the system's port list shows it ("ttyS0", "pts/3"). The line
+// is held exclusively until the transport is destroyed.
 std::unique_ptr<Transport> openSerial(const QByteArray &device, int baud, const std::atomic<bool> &broken,
                                       IoResult *result);
+// The device a port name stands for ("ttyS0" is "/dev/ttyS0"); a path stays as it is.
+QByteArray serialDevicePath(const QByteArray &name);
 
 } // namespace zqlink

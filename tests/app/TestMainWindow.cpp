@@ -7,9 +7,11 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QStyle>
 #include <QTableView>
 #include <QToolBar>
 #include <QToolButton>
@@ -47,6 +49,7 @@ private slots:
     void futureActionsAreDisabled();
     void columns_data();
     void columns();
+    void columnsFitTheirValues();
     void titleAtStart();
     void nameHint_data();
     void nameHint();
@@ -204,12 +207,41 @@ void TestMainWindow::columns()
         const bool expectHidden = hidden.contains(c) || (c == C::Ice && !showIce);
         QVERIFY2(view->isColumnHidden(c) == expectHidden, qPrintable(QString::number(c)));
     }
-    QCOMPARE(view->columnWidth(C::HotKey), 50);
-    QCOMPARE(view->columnWidth(C::Rebate), 120);
     QCOMPARE(view->model()->headerData(C::Tolerance, Qt::Horizontal).toString(), QStringLiteral("Tolerance (%)"));
     QCOMPARE(view->model()->headerData(19999, Qt::Vertical).toInt(), 20000);
     QVERIFY(view->isCornerButtonEnabled());
     QCOMPARE(view->selectionMode(), QAbstractItemView::ExtendedSelection);
+}
+
+void TestMainWindow::columnsFitTheirValues()
+{
+    TestEnvironment env;
+    const QString file = env.path(QStringLiteral("shop.txp"));
+    QVERIFY(TestEnvironment::writeFile(file,
+                                       "1\tAn article with a rather long name\t999999\t5634567890\t99\t7477300\t9\t15\t"
+                                       "99\t1234.500\t-9999\t0\t12345.000\t20\t20000\t255\t0\t0\t0\t\t0\t0\t0"
+                                       "\t0\t0\t0\r\n"));
+    MainWindow w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QTableView *view = w.tableView();
+    QHeaderView *header = view->horizontalHeader();
+    header->resizeSection(C::PluName, 40); // the operator's own width
+    w.loadFile(file);
+    const int margin = header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+    for (int c = 0; c < C::Count; ++c) {
+        if (view->isColumnHidden(c) || c == C::PluName)
+            continue;
+        // Never below the set-up width; title and value each fit between the margins their
+        // painters leave.
+        const int title = header->fontMetrics().horizontalAdvance(PluColumns::caption(c)) + 2 * margin;
+        const int needed =
+            qMax(qMax(PluColumns::width(c), title), view->sizeHintForIndex(w.model()->index(0, c)).width());
+        QVERIFY2(view->columnWidth(c) >= needed,
+                 qPrintable(
+                     QStringLiteral("%1: %2 < %3").arg(PluColumns::caption(c)).arg(view->columnWidth(c)).arg(needed)));
+    }
+    QCOMPARE(view->columnWidth(C::PluName), 40);
 }
 
 void TestMainWindow::titleAtStart()

@@ -6,6 +6,9 @@
 #include "document/PluTableModel.h"
 
 #include <QProcess>
+#include <QTextCodec>
+#include <cerrno>
+#include <cstring>
 
 using C = PluColumns;
 using linktest::ScaleSim;
@@ -90,10 +93,15 @@ private slots:
     void failingScaleIsNamedOthersSucceed();
     void failedFetchWritesNothing();
     void updateKeepsPlusTheScaleHad();
+    void badRowSendsNothing();
+    void newPlusTakeTheOldMessagesAway();
+    void timeoutOptionLeavesTheSettingsAlone();
     void convertWritesTheFileSet_data();
     void convertWritesTheFileSet();
     void badArguments_data();
     void badArguments();
+    void refusedFilesOneLine_data();
+    void refusedFilesOneLine();
 
 private:
     // A settings file for plu-cli and for this process's own loads and saves.
@@ -119,7 +127,8 @@ void TestPluCli::sendEveryPartThenFetchBack()
     QStringList addresses;
     for (int i = 0; i < scaleCount; ++i) {
         QVERIFY(serial ? sims[i].startSerial() : sims[i].startTcp());
-        addresses << QString::fromLocal8Bit(sims[i].link());
+        // A serial scale by the name the port list shows ("pts/3"), as an operator would type it.
+        addresses << QString::fromLocal8Bit(serial ? sims[i].portName() : sims[i].link());
     }
     // The first TCP scale is named without a port: the link library must take it from --config.
     QVariantMap values = settings();
@@ -136,6 +145,10 @@ void TestPluCli::sendEveryPartThenFetchBack()
              PluFileSet::LoadResult::Loaded);
     doc.messages().setMessageLines(0, {QStringLiteral("Keep cool"), QStringLiteral("Best before")});
     doc.messages().setMessageLines(3, {QString(), QStringLiteral("Line two of message 4")});
+    QStringList fullMessage; // 16 lines of 80 characters
+    for (int line = 0; line < 16; ++line)
+        fullMessage << QString(80, QLatin1Char('a' + line));
+    doc.messages().setMessageLines(5, fullMessage);
     SchedulePeriod early;
     early.hour = 8;
     early.minute = 30;
@@ -249,15 +262,14 @@ void TestPluCli::failedFetchWritesNothing()
                  .exitCode,
              0);
     sim.stop();
-    // The link drops during the PLU upload (HELLO, then the first GET): the upload call fails
-    // without an error text of its own, so the step that was running is the reason.
+    // The link drops during the PLU upload (HELLO, then the first GET).
     ScaleSim dropping;
     QVERIFY(dropping.startTcp({QStringLiteral("--drop-after"), QStringLiteral("1")}));
     const QString back = env.path(QStringLiteral("back.txp"));
     const Result r = runCli({QStringLiteral("fetch"), QStringLiteral("--scale"), tcpAddress(dropping),
                              QStringLiteral("-o"), back, QStringLiteral("--config"), env.settingsPath()});
     QCOMPARE(r.exitCode, 1);
-    QCOMPARE(r.out.trimmed(), tcpAddress(dropping) + QStringLiteral(": failed: upload plu"));
+    QCOMPARE(r.out.trimmed(), tcpAddress(dropping) + QStringLiteral(": failed: Upload Plu Error"));
     QVERIFY(!QFile::exists(back));
     QVERIFY(!QFile::exists(env.path(QStringLiteral("back.Msg"))));
 }
@@ -295,6 +307,93 @@ void TestPluCli::updateKeepsPlusTheScaleHad()
     QString error;
     QCOMPARE(PluFileSet::load(&fetched, back, &error), PluFileSet::LoadResult::Loaded);
     QCOMPARE(fetched.model()->text(0, C::UnitPrice), QStringLiteral("3.33"));
+}
+
+void TestPluCli::badRowSendsNothing()
+{
+    TestEnvironment env(settings());
+    ScaleSim sim;
+    QVERIFY(sim.startTcp());
+    const QStringList config{QStringLiteral("--config"), env.settingsPath()};
+    QCOMPARE(runCli(QStringList{QStringLiteral("send"), dataPath(QStringLiteral("all-fields/input.txp")),
+                                QStringLiteral("--scale"), tcpAddress(sim)} +
+                    config)
+                 .exitCode,
+             0);
+
+    PluDocument doc;
+    for (int r = 0; r < 4002; ++r) {
+        doc.model()->setCell(r, C::PluName, QStringLiteral("Item %1").arg(r));
+        doc.model()->setCell(r, C::LFCode, r + 1);
+    }
+    doc.model()->setCell(4001, C::Tolerance, QStringLiteral("30"));
+    const QString bad = env.path(QStringLiteral("bad.txp"));
+    QVERIFY(saveSet(&doc, bad));
+    // Two scales, one of them not even there: neither is contacted.
+    const Result r = runCli(QStringList{QStringLiteral("send"), bad, QStringLiteral("--scale"), tcpAddress(sim),
+                                        QStringLiteral("--scale"), QStringLiteral("127.0.0.1:1")} +
+                            config);
+    QCOMPARE(r.exitCode, 1);
+    QCOMPARE(r.out, QString());
+    QVERIFY2(r.err.startsWith(QStringLiteral("row 4002: Tolerance (%) 30 is outside 0~20\n")), qPrintable(r.err));
+
+    const QString back = env.path(QStringLiteral("back.txp"));
+    QCOMPARE(runCli(QStringList{QStringLiteral("fetch"), QStringLiteral("--scale"), tcpAddress(sim),
+                                QStringLiteral("-o"), back} +
+                    config)
+                 .exitCode,
+             0);
+    QCOMPARE(namesIn(back), QStringList({QStringLiteral("Apples"), QString(), QStringLiteral("Pears")}));
+}
+
+void TestPluCli::newPlusTakeTheOldMessagesAway()
+{
+    TestEnvironment env(settings());
+    ScaleSim sim;
+    QVERIFY(sim.startTcp());
+    const QStringList common{QStringLiteral("--scale"), tcpAddress(sim),           QStringLiteral("--config"),
+                             env.settingsPath(),        QStringLiteral("--parts"), QStringLiteral("plu,message")};
+    PluDocument doc;
+    QString error;
+    QCOMPARE(PluFileSet::load(&doc, dataPath(QStringLiteral("all-fields/input.txp")), &error),
+             PluFileSet::LoadResult::Loaded);
+    for (int m = 1; m <= 3; ++m)
+        doc.messages().setMessageLines(m, {QStringLiteral("Old message %1").arg(m)});
+    const QString old = env.path(QStringLiteral("old.txp"));
+    QVERIFY(saveSet(&doc, old));
+    QCOMPARE(runCli(QStringList{QStringLiteral("send"), old} + common).exitCode, 0);
+    // The new list has one message: the scale must not keep messages 2 and 3 of the old one.
+    doc.messages().clearMessages();
+    doc.messages().setMessageLines(1, {QStringLiteral("New message")});
+    const QString fresh = env.path(QStringLiteral("new.txp"));
+    QVERIFY(saveSet(&doc, fresh));
+    QCOMPARE(runCli(QStringList{QStringLiteral("send"), fresh} + common).exitCode, 0);
+
+    const QString back = env.path(QStringLiteral("back.txp"));
+    QCOMPARE(runCli({QStringLiteral("fetch"), QStringLiteral("--scale"), tcpAddress(sim), QStringLiteral("-o"), back,
+                     QStringLiteral("--config"), env.settingsPath()})
+                 .exitCode,
+             0);
+    QCOMPARE(TestEnvironment::readFile(env.path(QStringLiteral("back.Msg"))),
+             TestEnvironment::readFile(env.path(QStringLiteral("new.Msg"))));
+}
+
+void TestPluCli::timeoutOptionLeavesTheSettingsAlone()
+{
+    // The settings wait 30 s; a scale that never answers must give up after the one asked for.
+    TestEnvironment env({{QStringLiteral("Link/TimeoutMs"), 30000}});
+    ScaleSim silent;
+    QVERIFY(silent.startTcp({QStringLiteral("--silent-after"), QStringLiteral("0")}));
+    const QByteArray before = TestEnvironment::readFile(env.settingsPath());
+    QElapsedTimer t;
+    t.start();
+    const Result r = runCli({QStringLiteral("send"), dataPath(QStringLiteral("all-fields/input.txp")),
+                             QStringLiteral("--scale"), tcpAddress(silent), QStringLiteral("--timeout"),
+                             QStringLiteral("1"), QStringLiteral("--config"), env.settingsPath()});
+    QCOMPARE(r.exitCode, 1);
+    QCOMPARE(r.out.trimmed(), tcpAddress(silent) + QStringLiteral(": failed: Connect Fail"));
+    QVERIFY2(t.elapsed() < 15000, qPrintable(QString::number(t.elapsed())));
+    QCOMPARE(TestEnvironment::readFile(env.settingsPath()), before);
 }
 
 void TestPluCli::convertWritesTheFileSet_data()
@@ -338,7 +437,13 @@ void TestPluCli::badArguments_data()
     QTest::newRow("send two files") << QStringList{"send", txp, txp, "--scale", "127.0.0.1"} << 2
                                     << "send takes one file set";
     QTest::newRow("address out of range") << QStringList{"send", txp, "--scale", "192.168.1.256"} << 2
-                                          << "\"192.168.1.256\" is neither an IPv4 address nor a serial device path";
+                                          << "\"192.168.1.256\" is neither an IPv4 address nor a serial port";
+    QTest::newRow("host name") << QStringList{"send", txp, "--scale", "scale.local"} << 2
+                               << "neither an IPv4 address nor a serial port";
+    QTest::newRow("timeout zero") << QStringList{"send", txp, "--scale", "127.0.0.1", "--timeout", "0"} << 2
+                                  << "--timeout takes seconds from 0.1 to 600";
+    QTest::newRow("timeout not a number")
+        << QStringList{"send", txp, "--scale", "ttyUSB0", "--timeout", "soon"} << 2 << "--timeout takes seconds";
     QTest::newRow("port out of range") << QStringList{"send", txp, "--scale", "127.0.0.1:70000"} << 2
                                        << "not a valid IPv4 address and port";
     QTest::newRow("serial baud") << QStringList{"send", txp, "--scale", "/dev/ttyS0", "--baud", "1234"} << 2
@@ -385,6 +490,65 @@ void TestPluCli::badArguments()
     QVERIFY2(err.contains(message), qPrintable(err));
     QCOMPARE(p.readAllStandardOutput(), QByteArray()); // no scale was talked to
     QVERIFY(!QFile::exists(env.path(QStringLiteral("x.txp"))));
+}
+
+void TestPluCli::refusedFilesOneLine_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("codePage");
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<int>("sizeLimit"); // in blocks of the shell's ulimit -f; 0: none
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("message"); // OUT stands for the output path
+    const QByteArray fixture = TestEnvironment::readFile(dataPath(QStringLiteral("all-fields/input.txp")));
+    QByteArray random(4096, '\0');
+    for (int i = 0; i < random.size(); ++i)
+        random[i] = char((i * 2654435761u) >> 13);
+    QByteArray big;
+    for (int i = 0; i < 300; ++i)
+        big += "0\tArticle " + QByteArray::number(i) + "\t" + QByteArray::number(i + 1) + "\r\n";
+    QTest::newRow("unknown code page") << "convert"
+                                       << "GKB" << fixture << 0 << 2
+                                       << "Unknown code page 'GKB' in SYSTEM.CFG; using " +
+                                              QString::fromLatin1(QTextCodec::codecForLocale()->name());
+    // Sent, these bytes would clear the scale and fill it with garbage.
+    QTest::newRow("random bytes") << "send"
+                                  << "" << random << 0 << 1 << "\"in.txp\" is not a PLU file: line 1 holds a NUL byte.";
+    QTest::newRow("file size limit") << "convert"
+                                     << "" << big << 4 << 1
+                                     << "Cannot write \"OUT\": " + QString::fromLocal8Bit(std::strerror(EFBIG));
+}
+
+void TestPluCli::refusedFilesOneLine()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, codePage);
+    QFETCH(QByteArray, input);
+    QFETCH(int, sizeLimit);
+    QFETCH(int, exitCode);
+    QFETCH(QString, message);
+    TestEnvironment env(settings(codePage));
+    const QString in = env.path(QStringLiteral("in.txp"));
+    const QString out = env.path(QStringLiteral("out.txp"));
+    QVERIFY(TestEnvironment::writeFile(in, input));
+    QStringList args{command, in};
+    args << (command == QLatin1String("send") ? QStringList{QStringLiteral("--scale"), QStringLiteral("127.0.0.1:1")}
+                                              : QStringList{out});
+    args << QStringLiteral("--config") << env.settingsPath();
+    // The limit makes the system cut a write short, as a disk that fills up does; the signal it
+    // would send stays ignored, so the write fails with its reason.
+    args.prepend(linktest::binDir() + QStringLiteral("/plu-cli"));
+    args.prepend(QStringLiteral("trap '' XFSZ; ulimit -f %1; exec \"$0\" \"$@\"")
+                     .arg(sizeLimit > 0 ? QString::number(sizeLimit) : QStringLiteral("unlimited")));
+    QProcess p;
+    p.start(QStringLiteral("sh"), QStringList{QStringLiteral("-c")} + args);
+    QVERIFY(p.waitForFinished(30000));
+    const QString err = QString::fromLocal8Bit(p.readAllStandardError());
+    QCOMPARE(p.exitCode(), exitCode);
+    QCOMPARE(err,
+             QStringLiteral("plu-cli: ") + QString(message).replace(QStringLiteral("OUT"), out) + QLatin1Char('\n'));
+    QCOMPARE(p.readAllStandardOutput(), QByteArray()); // no scale was talked to
+    QVERIFY(!QFile::exists(out));
 }
 
 QTEST_GUILESS_MAIN(TestPluCli)

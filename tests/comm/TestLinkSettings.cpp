@@ -4,10 +4,12 @@
 #include "comm/ZQCommunicationConfig.h"
 
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSerialPortInfo>
 
 namespace {
 QStringList g_ports;
@@ -24,6 +26,7 @@ private slots:
     void storedLinkComesBack_data();
     void storedLinkComesBack();
     void portListFollowsDevices();
+    void realPortListNamesDevicesUnderDev();
     void okRefusesBadInput_data();
     void okRefusesBadInput();
 };
@@ -51,13 +54,19 @@ void TestLinkSettings::storedLinkComesBack()
     QFETCH(QString, shownPort);
     QFETCH(bool, portGroupEnabled);
     g_ports = QStringList{"ttyS0", "ttyS1", "ttyUSB0"};
-    TestEnvironment env(
-        {{"Comm/CommType", commType}, {"Comm/Port", port}, {"Comm/BaudRate", "9600"}, {"Comm/IP", "10.1.2.3"}});
+    TestEnvironment env({{"Comm/CommType", commType},
+                         {"Comm/Port", port},
+                         {"Comm/BaudRate", "9600"},
+                         {"Comm/IP", "10.1.2.3"},
+                         {"Link/TimeoutMs", 4500}});
     ZQCommunicationConfig dialog;
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Communication Config"));
     QCOMPARE(dialog.findChild<QComboBox *>("comboBoxPort")->currentText(), shownPort);
     QCOMPARE(dialog.findChild<QComboBox *>("comboBoxBaudRate")->currentText(), QStringLiteral("9600"));
     QCOMPARE(dialog.findChild<QLineEdit *>("lineEditIPAddress")->text(), QStringLiteral("10.1.2.3"));
+    auto *timeout = dialog.findChild<QDoubleSpinBox *>("doubleSpinBoxTimeout");
+    QVERIFY(timeout);
+    QCOMPARE(timeout->value(), 4.5);
     QCOMPARE(dialog.findChild<QGroupBox *>("groupBoxPort")->isEnabled(), portGroupEnabled);
     QVERIFY(dialog.findChild<QGroupBox *>("groupBoxIP")->isEnabled()); // editable in both modes
     QCOMPARE(dialog.findChild<QRadioButton *>("radioButtonIP")->isChecked(), commType == 1);
@@ -81,6 +90,23 @@ void TestLinkSettings::portListFollowsDevices()
     watcher->recheck();
     QCOMPARE(ports->count(), 2);
     QCOMPARE(ports->currentText(), QStringLiteral("ttyS0"));
+}
+
+void TestLinkSettings::realPortListNamesDevicesUnderDev()
+{
+    // The dialog hands the listed name to the link library, which opens it under /dev: the
+    // system's own list must name its ports that way.
+    SerialPortWatcher::setPortLister({});
+    const QStringList names = SerialPortWatcher::availablePorts();
+    SerialPortWatcher::setPortLister([] { return g_ports; });
+    const QList<QSerialPortInfo> ports = QSerialPortInfo::availablePorts();
+    if (ports.isEmpty())
+        QSKIP("the system lists no serial port");
+    QCOMPARE(names.size(), ports.size());
+    for (int i = 0; i < ports.size(); ++i) {
+        QCOMPARE(names.at(i), ports.at(i).portName());
+        QCOMPARE(QStringLiteral("/dev/") + names.at(i), ports.at(i).systemLocation());
+    }
 }
 
 void TestLinkSettings::okRefusesBadInput_data()

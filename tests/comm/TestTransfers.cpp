@@ -3,6 +3,8 @@
 #include "linklib/LinkTestSupport.h"
 
 #include "app/MainWindow.h"
+#include "comm/ScaleLinkLibrary.h"
+#include "comm/SerialPortWatcher.h"
 #include "comm/TransferTarget.h"
 #include "comm/UploadDownDlg.h"
 #include "comm/ZQCommucationProcess.h"
@@ -15,11 +17,13 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTableWidget>
 
 using C = PluColumns;
 using linktest::ScaleSim;
@@ -104,10 +108,18 @@ private slots:
     void downloadAdvertising();
     void connectFailShowsRedAndNoEnd();
     void droppedLinkShowsTheStepError();
+    void stagedPlusLandByItemNumber();
+    void failedUploadChangesNothing_data();
+    void failedUploadChangesNothing();
     void cancelEndsALongDownloadQuickly();
     void progressNumbers();
     void uploadProgressStaysAhead();
     void noSelectionStartsNothing();
+    void badRowStopsTheDownloadBeforeTheLink();
+    void serialPortByEveryName_data();
+    void serialPortByEveryName();
+    void refusedTcpLinkIsReleasedAtOnce();
+    void timeOutFromTheDialog();
     void ipAddresses_data();
     void ipAddresses();
 
@@ -193,6 +205,12 @@ void TestTransfers::downloadThenUploadEveryPart()
     QCOMPARE(w.document()->advertising().texts(),
              QStringList({QStringLiteral("Welcome"), QStringLiteral("Thanks"), QStringLiteral("Bye")}));
     QVERIFY(w.isModified()); // what came from the scale is not saved yet
+
+    // The upload is one step: undone, the empty document is back, with nothing to save.
+    w.action(QStringLiteral("actionUndo"))->trigger();
+    QCOMPARE(w.model()->usedRowCount(), 0);
+    QVERIFY(w.document()->advertising().texts().isEmpty());
+    QVERIFY(!w.isModified());
 }
 
 void TestTransfers::updateKeepsWhatTheScaleHas()
@@ -298,6 +316,109 @@ void TestTransfers::droppedLinkShowsTheStepError()
     QCOMPARE(style, QStringLiteral("color:red"));
 }
 
+void TestTransfers::stagedPlusLandByItemNumber()
+{
+    TestEnvironment env;
+    PluDocument doc;
+    doc.model()->setCell(5, C::PluName, QStringLiteral("Mine"));
+    TransferTarget target(&doc);
+    TPLU last;
+    last.setPluNameBytes("Last");
+    // A full scale's last item, and numbers no row has.
+    target.receivePlus({{20000, last}, {20001, last}, {0, last}});
+    QCOMPARE(doc.model()->text(5, C::PluName), QStringLiteral("Mine")); // staged, not written
+    target.commit();
+    QCOMPARE(doc.rowCount(), 20000);
+    QCOMPARE(doc.model()->text(19999, C::PluName), QStringLiteral("Last"));
+    QCOMPARE(doc.model()->text(5, C::PluName), QString()); // the scale's list replaced the table
+}
+
+void TestTransfers::failedUploadChangesNothing_data()
+{
+    QTest::addColumn<QStringList>("fault");
+    QTest::addColumn<QString>("error"); // empty: the operator cancels
+    QTest::newRow("link dropped") << QStringList{QStringLiteral("--drop-after"), QStringLiteral("20")}
+                                  << "Upload Plu Error";
+    QTest::newRow("cancelled") << QStringList{QStringLiteral("--delay-ms"), QStringLiteral("20")} << QString();
+}
+
+void TestTransfers::failedUploadChangesNothing()
+{
+    QFETCH(QStringList, fault);
+    QFETCH(QString, error);
+    TestEnvironment env;
+    // A scale holding many PLUs, so that the upload is still in its PLU step when it breaks off.
+    ScaleSim full;
+    QVERIFY(full.startTcp({QStringLiteral("--data"), full.dataFile()}));
+    {
+        PluDocument many;
+        for (int r = 0; r < 10000; ++r) {
+            many.model()->setCell(r, C::PluName, QStringLiteral("Scale article %1").arg(r));
+            many.model()->setCell(r, C::LFCode, r + 1);
+        }
+        DownloadSelection::current() = DownloadSelection{};
+        DownloadSelection::current().plu = true;
+        UploadDownDlg down(QStringLiteral("127.0.0.1:%1").arg(full.port()), QString(), LinkTcp, JobDownloadPlu,
+                           TransferSnapshot::take(&many), nullptr);
+        QCOMPARE(down.exec(), int(QDialog::Accepted));
+    }
+    full.stop();
+    ScaleSim sim;
+    QVERIFY(sim.startTcp(QStringList{QStringLiteral("--data"), full.dataFile()} + fault));
+    env.config()->setValue(QStringLiteral("Link"), QStringLiteral("TcpPort"), sim.port());
+    env.config()->setValue(QStringLiteral("Link"), QStringLiteral("TimeoutMs"), 2000);
+
+    const QString file = env.path(QStringLiteral("shop.txp"));
+    QVERIFY(QFile::copy(fixture(), file));
+    MainWindow w;
+    w.loadFile(file);
+    w.document()->messages().setMessageLines(1, {QStringLiteral("Keep cool")});
+    w.document()->advertising().setTexts({QStringLiteral("Welcome")});
+    w.model()->setData(w.model()->index(0, C::Tolerance), QStringLiteral("7")); // unsaved
+    const QVector<PluTableModel::Row> rows = w.model()->rows();
+    const QStringList messages = w.document()->messages().messageList();
+    const QStringList advertising = w.document()->advertising().texts();
+    const QString title = w.windowTitle();
+    const QByteArray onDisk = TestEnvironment::readFile(file);
+
+    QString status, style;
+    {
+        ModalDriver driver;
+        answerLink(driver, {false, QStringLiteral("127.0.0.1")});
+        if (error.isEmpty()) {
+            driver.on("UploadDownDlg", [](QWidget *dialog) {
+                auto *poll = new QTimer(dialog);
+                QObject::connect(poll, &QTimer::timeout, dialog, [dialog] {
+                    if (dialog->findChild<QLabel *>(QStringLiteral("curPackInfo"))->text() != QLatin1String("0"))
+                        dialog->findChild<QPushButton *>(QStringLiteral("cancelBtn"))->click();
+                });
+                poll->start(5);
+            });
+        } else {
+            answerFailure(driver, &status, &style);
+        }
+        Prompt::queueAnswer(QMessageBox::No); // keep the unsaved edit, do not save it
+        w.action(QStringLiteral("actionUpload_PLU"))->trigger();
+    }
+    if (!error.isEmpty()) {
+        QVERIFY2(status == error,
+                 qPrintable(status + QLatin1Char('\n') + QString::fromLocal8Bit(sim.log().right(600))));
+        QCOMPARE(style, QStringLiteral("color:red"));
+    }
+    QVERIFY(g_unexpectedFailure.isEmpty());
+    for (const Prompt::Shown &s : Prompt::shown())
+        QVERIFY(s.text != QStringLiteral("Communication End"));
+    QVERIFY(w.model()->rows() == rows);
+    QCOMPARE(w.document()->messages().messageList(), messages);
+    QCOMPARE(w.document()->advertising().texts(), advertising);
+    QCOMPARE(w.windowTitle(), title);
+    QVERIFY(w.isModified());
+    QCOMPARE(TestEnvironment::readFile(file), onDisk);
+    // The edit made before is still the step to undo.
+    w.action(QStringLiteral("actionUndo"))->trigger();
+    QVERIFY(!w.isModified());
+}
+
 void TestTransfers::cancelEndsALongDownloadQuickly()
 {
     ScaleSim sim;
@@ -385,6 +506,8 @@ void TestTransfers::uploadProgressStaysAhead()
     QCOMPARE(up.exec(), int(QDialog::Accepted));
     QCOMPARE(up.findChild<QLabel *>(QStringLiteral("totalPackInfo"))->text(), QStringLiteral("80"));
     QCOMPARE(up.findChild<QLabel *>(QStringLiteral("curPackInfo"))->text(), QStringLiteral("30"));
+    QCOMPARE(doc.model()->usedRowCount(), 0); // staged until its starter takes it
+    target.commit();
     QCOMPARE(doc.model()->text(29, C::PluName), QStringLiteral("Row 29"));
 }
 
@@ -404,6 +527,189 @@ void TestTransfers::noSelectionStartsNothing()
     QCOMPARE(ini.value(QStringLiteral("ChoiceDownLoad/SelectDown PLU")).toString(), QStringLiteral("false"));
     QCOMPARE(ini.value(QStringLiteral("ChoiceDownLoad/SelectDown Message")).toString(), QStringLiteral("false"));
     QCOMPARE(Prompt::count(), 0);
+}
+
+void TestTransfers::badRowStopsTheDownloadBeforeTheLink()
+{
+    ScaleSim sim;
+    QVERIFY(sim.startTcp());
+    TestEnvironment env(settingsFor(sim));
+    MainWindow w;
+    w.loadFile(fixture());
+    w.model()->setCell(2, C::Tolerance, QStringLiteral("30"));
+    QStringList listed;
+    {
+        ModalDriver driver;
+        answerLink(driver, {false, QStringLiteral("127.0.0.1")});
+        answerSelection(driver, {QStringLiteral("pluCheckBox")});
+        driver.on("SendProblemsDlg", [&listed](QWidget *list) {
+            auto *table = list->findChild<QTableWidget *>(QStringLiteral("problemTable"));
+            for (int r = 0; r < table->rowCount(); ++r) {
+                QStringList texts;
+                for (int c = 0; c < table->columnCount(); ++c)
+                    texts << table->item(r, c)->text();
+                listed << texts.join(QLatin1Char('|'));
+            }
+            // A widget's double-click event alone comes without the press an item view expects.
+            const QPoint at = table->visualItemRect(table->item(0, 1)).center();
+            QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, at);
+            QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, at);
+        });
+        w.action(QStringLiteral("actionDownload_PLU"))->trigger();
+        QVERIFY(!driver.seen().contains("UploadDownDlg"));
+    }
+    QCOMPARE(listed, QStringList{QStringLiteral("3|Tolerance (%)|30|0~20")});
+    // The double-click went to the cell.
+    QCOMPARE(w.tableView()->currentIndex(), w.model()->index(2, C::Tolerance));
+    QVERIFY2(!sim.log().contains("connected"), sim.log().constData());
+    for (const Prompt::Shown &s : Prompt::shown())
+        QVERIFY(s.text != QStringLiteral("Communication End"));
+}
+
+void TestTransfers::serialPortByEveryName_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QString>("status"); // empty: the transfer ends well
+    QTest::newRow("picked from the port list") << "list" << QString();
+    QTest::newRow("stored by an earlier version") << "stored" << QString();
+    QTest::newRow("typed device path") << "typed" << QString();
+    QTest::newRow("held by another program") << "list"
+                                             << "Connect Fail: port busy";
+}
+
+void TestTransfers::serialPortByEveryName()
+{
+    QFETCH(QString, how);
+    QFETCH(QString, status);
+    if (!ScaleSim::haveSocat())
+        QSKIP("socat is not installed");
+    ScaleSim sim;
+    QVERIFY(sim.startSerial());
+    // The port list names the pty as the system's list would: its path below /dev.
+    const QString listed = QString::fromLocal8Bit(sim.portName());
+    SerialPortWatcher::setPortLister([listed] { return QStringList{QStringLiteral("ttyS0"), listed}; });
+    QVariantMap values = settingsFor(sim);
+    values.insert(QStringLiteral("Comm/CommType"), how == QLatin1String("stored") ? 0 : 1);
+    values.insert(QStringLiteral("Comm/Port"), how == QLatin1String("stored") ? listed : QStringLiteral("ttyS0"));
+    TestEnvironment env(values);
+    ScaleLinkLibrary other(linktest::binDir());
+    int holder = 0;
+    if (!status.isEmpty())
+        QCOMPARE(other.zqscaleConnect(sim.link().constData(), sim.baud(), &holder), 0);
+
+    MainWindow w;
+    w.document()->advertising().setTexts({QStringLiteral("Head"), QStringLiteral("Tail")});
+    QString shown;
+    {
+        ModalDriver driver;
+        answerFailure(driver, &shown);
+        driver.on("ZQCommunicationConfig", [&](QWidget *d) {
+            auto *port = d->findChild<QComboBox *>(QStringLiteral("comboBoxPort"));
+            if (how == QLatin1String("typed"))
+                port->setEditText(QString::fromLocal8Bit(sim.link()));
+            else if (how == QLatin1String("list"))
+                port->setCurrentIndex(port->findText(listed));
+            if (how != QLatin1String("stored"))
+                d->findChild<QRadioButton *>(QStringLiteral("radioButtonRS232"))->click();
+            d->findChild<QPushButton *>(QStringLiteral("OKBtn"))->click();
+        });
+        w.action(QStringLiteral("actionDownloadADInfo"))->trigger();
+    }
+    SerialPortWatcher::setPortLister({});
+    if (holder > 0)
+        other.zqscaleDisConnect(holder);
+    QCOMPARE(shown, status);
+    if (status.isEmpty())
+        QCOMPARE(Prompt::lastText(), QStringLiteral("Communication End"));
+}
+
+void TestTransfers::refusedTcpLinkIsReleasedAtOnce()
+{
+    // Requests: HELLO, CLEAR, then the first packet, which the scale refuses.
+    ScaleSim sim;
+    QVERIFY(sim.startTcp({QStringLiteral("--refuse-frame"), QStringLiteral("3")}));
+    TestEnvironment env(settingsFor(sim));
+    MainWindow w;
+    w.loadFile(fixture());
+    QString status;
+    bool closedWhileShown = false;
+    {
+        ModalDriver driver;
+        answerLink(driver, {false, QStringLiteral("127.0.0.1")});
+        answerSelection(driver, {QStringLiteral("pluCheckBox")});
+        // The error stays on screen until OK: the scale must be free again before that.
+        driver.on("UploadDownDlg", [&](QWidget *d) {
+            auto *ok = d->findChild<QPushButton *>(QStringLiteral("okBtn"));
+            auto *poll = new QTimer(d);
+            QElapsedTimer waited;
+            QObject::connect(poll, &QTimer::timeout, d, [&, ok, d, waited]() mutable {
+                if (!ok->isEnabled())
+                    return;
+                if (!waited.isValid())
+                    waited.start();
+                closedWhileShown = sim.log().contains("closed ");
+                if (!closedWhileShown && waited.elapsed() < 3000)
+                    return;
+                status = d->findChild<QLabel *>(QStringLiteral("statusInfo"))->text();
+                ok->click();
+            });
+            poll->start(10);
+        });
+        w.action(QStringLiteral("actionDownload_PLU"))->trigger();
+    }
+    QCOMPARE(status, QStringLiteral("Download Plu Error"));
+    QVERIFY2(closedWhileShown, sim.log().constData());
+}
+
+void TestTransfers::timeOutFromTheDialog()
+{
+    // A scale that never answers: the time-out alone ends the connect.
+    ScaleSim sim;
+    QVERIFY(sim.startTcp({QStringLiteral("--silent-after"), QStringLiteral("0")}));
+    QVariantMap values = settingsFor(sim);
+    values.insert(QStringLiteral("Link/TimeoutMs"), 8000);
+    TestEnvironment env(values);
+    MainWindow w;
+    QString status;
+    QElapsedTimer clock;
+    qint64 failedAfter = -1;
+    double shownTimeout = 0;
+    {
+        ModalDriver driver;
+        answerFailure(driver, &status);
+        driver.on("UploadDownDlg", [&](QWidget *d) {
+            auto *ok = d->findChild<QPushButton *>(QStringLiteral("okBtn"));
+            auto *poll = new QTimer(d);
+            QObject::connect(poll, &QTimer::timeout, d, [&, ok, d] {
+                if (!ok->isEnabled())
+                    return;
+                failedAfter = clock.elapsed();
+                status = d->findChild<QLabel *>(QStringLiteral("statusInfo"))->text();
+                ok->click();
+            });
+            poll->start(10);
+        });
+        driver.on("ZQCommunicationConfig", [&](QWidget *d) {
+            auto *timeout = d->findChild<QDoubleSpinBox *>(QStringLiteral("doubleSpinBoxTimeout"));
+            if (!timeout) {
+                d->findChild<QPushButton *>(QStringLiteral("CancelBtn"))->click();
+                return;
+            }
+            shownTimeout = timeout->value();
+            timeout->setValue(1.0);
+            d->findChild<QRadioButton *>(QStringLiteral("radioButtonIP"))->click();
+            d->findChild<QLineEdit *>(QStringLiteral("lineEditIPAddress"))->setText(QStringLiteral("127.0.0.1"));
+            clock.start();
+            d->findChild<QPushButton *>(QStringLiteral("OKBtn"))->click();
+        });
+        w.action(QStringLiteral("actionDownloadADInfo"))->trigger();
+    }
+    QCOMPARE(shownTimeout, 8.0);
+    QCOMPARE(status, QStringLiteral("Connect Fail"));
+    // One second and not the stored eight: the field reached the link library.
+    QVERIFY2(failedAfter >= 900 && failedAfter < 6000, qPrintable(QString::number(failedAfter)));
+    env.config()->sync();
+    QCOMPARE(QSettings(env.settingsPath(), QSettings::IniFormat).value(QStringLiteral("Link/TimeoutMs")).toInt(), 1000);
 }
 
 void TestTransfers::ipAddresses_data()

@@ -3,6 +3,10 @@
 #include "core/AtomicFile.h"
 
 #include <QDir>
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <sys/resource.h>
 
 class TestAtomicFile : public QObject
 {
@@ -12,6 +16,7 @@ private slots:
     void failureKeepsEveryOldFile_data();
     void failureKeepsEveryOldFile();
     void writesAllMembers();
+    void shortWriteNamesTheSystemsReason();
 };
 
 void TestAtomicFile::failureKeepsEveryOldFile_data()
@@ -53,6 +58,28 @@ void TestAtomicFile::writesAllMembers()
     QVERIFY(!AtomicFile::writeSet({{a, "two"}, {blocked, "x"}}, &error));
     QVERIFY(error.contains(QStringLiteral("sub")));
     QCOMPARE(TestEnvironment::readFile(a), QByteArray("one"));
+}
+
+void TestAtomicFile::shortWriteNamesTheSystemsReason()
+{
+    // A file size limit makes the system write part of a block and refuse the rest, as a disk
+    // that fills up during a write does.
+    QTemporaryDir dir;
+    const QString a = dir.filePath(QStringLiteral("a.txt"));
+    QVERIFY(TestEnvironment::writeFile(a, "old a"));
+    rlimit saved;
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    rlimit limited = saved;
+    limited.rlim_cur = 1000;
+    const sighandler_t oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &limited), 0);
+    QString error;
+    const bool written = AtomicFile::write(a, QByteArray(5000, 'x'), &error);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+    QVERIFY(!written);
+    QVERIFY2(error.contains(QString::fromLocal8Bit(std::strerror(EFBIG))), qPrintable(error));
+    QCOMPARE(TestEnvironment::readFile(a), QByteArray("old a"));
 }
 
 QTEST_GUILESS_MAIN(TestAtomicFile)

@@ -3,6 +3,8 @@
 #include "core/PriceFormat.h"
 #include "document/PluTableModel.h"
 
+#include <QTextCodec>
+
 class TestZQConfig : public QObject
 {
     Q_OBJECT
@@ -131,16 +133,22 @@ void TestZQConfig::typedValuesConvertAsTheFileSays()
 
 void TestZQConfig::keysMatchWithoutCase()
 {
-    TestEnvironment env({{QStringLiteral("PLU/plunamelen"), 20}, {QStringLiteral("Function/CERTISTATUS"), 1}});
+    TestEnvironment env({{QStringLiteral("PLU/plunamelen"), 20},
+                         {QStringLiteral("Function/CERTISTATUS"), 1},
+                         {QStringLiteral("kvb2600/Position"), 3}});
     QCOMPARE(ZQConfig::pluNameLen(), 20);
     QCOMPARE(ZQConfig::certiStatus(), 1);
     QCOMPARE(WeightUnits::name(10), QStringLiteral("PCS"));
+    QCOMPARE(PriceFormat::decimals(), 3);
     // Writing through the table key replaces the stored spelling instead of adding a twin.
     env.config()->setValue(ZQConfig::PluNameLen, 30);
+    env.config()->setValue(ZQConfig::Position, 4);
     env.config()->sync();
     QSettings ini(env.settingsPath(), QSettings::IniFormat);
     QCOMPARE(ini.value(QStringLiteral("PLU/plunamelen")).toInt(), 30);
     QVERIFY(!ini.contains(QStringLiteral("PLU/PluNameLen")));
+    QCOMPARE(ini.value(QStringLiteral("kvb2600/Position")).toInt(), 4);
+    QVERIFY(!ini.childGroups().contains(QStringLiteral("KVB2600")));
 }
 
 void TestZQConfig::weightIdsRoundTrip()
@@ -164,9 +172,16 @@ void TestZQConfig::codePageSelectsCodec()
     const QString name = QStringLiteral("\u82f9\u679c"); // two Chinese characters
     QCOMPARE(TextCodec::toLocal8(name).size(), 4);
     QCOMPARE(TextCodec::fromLocal8(TextCodec::toLocal8(name)), name);
-    // An unknown code page keeps the one in use.
-    env.config()->setValue(ZQConfig::CodePage, QStringLiteral("no-such-codec"));
+    // A misspelt name changes nothing while running; at the next start it is reported and the
+    // default is used, not the code page of before.
+    env.config()->setValue(ZQConfig::CodePage, QStringLiteral("GKB"));
     QCOMPARE(TextCodec::name(), QByteArray("GBK"));
+    QVERIFY(env.config()->problems().isEmpty());
+    env.restart();
+    const QByteArray fallback = QTextCodec::codecForLocale()->name();
+    QCOMPARE(TextCodec::name(), fallback);
+    QCOMPARE(env.config()->problems(), QStringList(QStringLiteral("Unknown code page 'GKB' in SYSTEM.CFG; using ") +
+                                                   QString::fromLatin1(fallback)));
 }
 
 QTEST_GUILESS_MAIN(TestZQConfig)

@@ -21,7 +21,7 @@ QStringList shown(const TPLUList &records)
 {
     QStringList lines;
     for (const TPLU &p : records) {
-        const PluTableModel::Row row = PluTableModel::rowOf(p);
+        const PluTableModel::Row row = PluTableModel::rowFromPlu(p);
         QStringList cells;
         for (int c : {C::HotKey, C::PluName, C::LFCode, C::Code, C::UnitPrice, C::WeightUnit})
             cells << row[c].toString();

@@ -117,7 +117,7 @@ void TestSheetImport::cellsConvert()
     TestEnvironment env;
     const TPLUList records = SheetImport::records(read(file));
     QVERIFY(record < records.size());
-    QCOMPARE(joined(PluTableModel::rowOf(records.at(record)), firstColumns()), expected);
+    QCOMPARE(joined(PluTableModel::rowFromPlu(records.at(record)), firstColumns()), expected);
 }
 
 void TestSheetImport::rangeChecks_data()
@@ -160,7 +160,7 @@ void TestSheetImport::unchosenPropertiesAreNew()
     SheetImport::Flags flags;
     for (int k = 0; k <= SheetImport::PropertyCount; ++k)
         flags << (k == 1 || k == 6 ? 1 : 0);
-    QCOMPARE(joined(PluTableModel::rowOf(SheetImport::chosen(read, flags)), firstColumns()),
+    QCOMPARE(joined(PluTableModel::rowFromPlu(SheetImport::chosen(read, flags)), firstColumns()),
              QStringLiteral("12|Tea|0|0|0|0.00|lb|0|0|0.000|0|Normal|0.000|0|0|0|0|0|0"));
 }
 

@@ -185,7 +185,16 @@ public:
         }
     }
 
+    // Ends the simulator as a power cut or kill -9 would: no goodbye, no last write.
+    void kill()
+    {
+        m_sim.kill();
+        m_sim.waitForFinished(3000);
+    }
+
     QByteArray link() const { return m_link; }
+    // The serial device as the system's port list names it: its path below /dev ("pts/3").
+    QByteArray portName() const { return m_link.startsWith("/dev/") ? m_link.mid(5) : m_link; }
     int port() const { return m_port; }
     int baud() const { return m_baud; }
     QString dataFile() const { return m_dir.filePath(QStringLiteral("scale.json")); }

@@ -36,6 +36,7 @@ private slots:
     void faultEndsTheCall_data();
     void faultEndsTheCall();
     void serialRoundTripOfEveryKind();
+    void serialPortHasOneUserAtATime();
     void nobodyListening_data();
     void nobodyListening();
     void hostilePeerCannotHoldTheCall_data();
@@ -127,11 +128,9 @@ void TestLinkFaults::faultEndsTheCall()
         QVERIFY(results[0] < 0 || results[1] < 0 || upload < 0);
         // The first failing call is the one the fault hit; it returned in bounded time.
         QVERIFY(results[0] == 0 || fault.first() == QLatin1String("--corrupt-frame"));
-        // A TCP link that failed under the call is closed by the library itself, since the
-        // program does not disconnect after a TCP failure.
-        const bool linkFailed =
-            fault.first() == QLatin1String("--corrupt-frame") || fault.first() == QLatin1String("--silent-after");
-        if (!serial && linkFailed)
+        // A TCP link that failed under the call, or whose request was refused, is closed by the
+        // library itself, since the program does not disconnect after a TCP failure.
+        if (!serial && fault.first() != QLatin1String("--drop-after"))
             QVERIFY2(sim.waitForLog("closed "), sim.log().constData());
     }
     QCOMPARE(m_lib->zqscaleDisConnect(handle) <= 0, true);
@@ -151,8 +150,10 @@ void TestLinkFaults::serialRoundTripOfEveryKind()
     int codes[84] = {};
     codes[0] = 3;
     QCOMPARE(m_lib->zqscaleDownLoadHotkey(handle, codes, 0), 0);
+    // Longer than a frame and than an upload answer on this line: both ways in pieces.
+    const QByteArray message = QByteArray("Ingredients: flour, water, salt. ").repeated(300);
     int reserved = 0;
-    QCOMPARE(m_lib->zqscaleDownLoadMessage(handle, 0, "Line", 4, &reserved), 0);
+    QCOMPARE(m_lib->zqscaleDownLoadMessage(handle, 0, message.constData(), message.size(), &reserved), 0);
     QCOMPARE(m_lib->zqscaleDownLoadAdHead(handle, "Head", 4), 0);
     {
         ReceiveScope scope;
@@ -165,6 +166,9 @@ void TestLinkFaults::serialRoundTripOfEveryKind()
     {
         ReceiveScope scope;
         QCOMPARE(m_lib->zqscaleUploadMessage(handle, &collect), 1);
+        QCOMPARE(
+            parseBytes(scope.data.texts.value(0)).toObject().value(QStringLiteral("MsgText")).toString().toLatin1(),
+            message);
     }
     char buffer[260] = {};
     QCOMPARE(m_lib->zqscaleUploadDataAdHead(handle, buffer), 0);
@@ -175,6 +179,25 @@ void TestLinkFaults::serialRoundTripOfEveryKind()
     QCOMPARE(m_lib->zqscaleDisConnect(handle), 0);
     // A baud rate the line cannot run at is refused.
     QVERIFY(m_lib->zqscaleConnect(sim.link().constData(), 12345, &handle) < 0);
+}
+
+void TestLinkFaults::serialPortHasOneUserAtATime()
+{
+    if (!ScaleSim::haveSocat())
+        QSKIP("socat is not installed");
+    ScaleSim sim;
+    QVERIFY(sim.startSerial());
+    // The port by the name the port list shows, then by its device path.
+    int first = 0, second = 0;
+    QCOMPARE(m_lib->zqscaleConnect(sim.portName().constData(), sim.baud(), &first), 0);
+    QElapsedTimer t;
+    t.start();
+    QCOMPARE(m_lib->zqscaleConnect(sim.link().constData(), sim.baud(), &second), -11); // port busy
+    QVERIFY(t.elapsed() < kFailBoundMs);
+    QCOMPARE(second, 0);
+    QCOMPARE(m_lib->zqscaleDisConnect(first), 0);
+    QCOMPARE(m_lib->zqscaleConnect(sim.link().constData(), sim.baud(), &second), 0);
+    QCOMPARE(m_lib->zqscaleDisConnect(second), 0);
 }
 
 void TestLinkFaults::nobodyListening_data()

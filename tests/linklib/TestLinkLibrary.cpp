@@ -22,16 +22,20 @@ private slots:
     void memoryFullIsRefused();
     void sideDataRoundTrip_data();
     void sideDataRoundTrip();
-    void messagesKeepTheirNumbersAndClear();
+    void messagesOfAnyLengthKeepTheirNumbers();
     void advertisingTexts();
     void nutritionDownloadAndClear();
     void otherEntryPoints();
     void callsWithoutConnectionFail();
     void connectUsesPortFromSettings();
+    void memorySurvivesRestart_data();
     void memorySurvivesRestart();
+    void changeThatCannotBeKeptIsRefused();
 
 private:
     int connectTo(ScaleSim &sim);
+    // A refusal closes a TCP link (the program never disconnects after one): open it again.
+    void reconnect();
     QList<QJsonObject> uploadPlus(int handle, int *result);
 
     std::unique_ptr<ScaleLinkLibrary> m_lib;
@@ -71,6 +75,13 @@ int TestLinkLibrary::connectTo(ScaleSim &sim)
     int handle = 0;
     const int r = m_lib->zqscaleConnect(sim.link().constData(), 0, &handle);
     return r == 0 ? handle : r;
+}
+
+void TestLinkLibrary::reconnect()
+{
+    QCOMPARE(m_lib->zqscaleDisConnect(m_handle), 0);
+    m_handle = connectTo(*m_sim);
+    QVERIFY(m_handle > 0);
 }
 
 QList<QJsonObject> TestLinkLibrary::uploadPlus(int handle, int *result)
@@ -202,6 +213,7 @@ void TestLinkLibrary::refusesWhatTheScaleWouldRefuse()
     bad.insert(member, value);
     // One bad record refuses its whole packet.
     QVERIFY(m_lib->zqscaleDownLoadPLU(m_handle, jsonBytes(QJsonArray{makePlu(3), bad}).constData(), 1) < 0);
+    reconnect();
     int result = 0;
     const QList<QJsonObject> back = uploadPlus(m_handle, &result);
     QCOMPARE(result, 1);
@@ -218,6 +230,7 @@ void TestLinkLibrary::memoryFullIsRefused()
     }
     // The 101st PLU does not fit; replacing a stored one still does.
     QVERIFY(m_lib->zqscaleDownLoadPLU(m_handle, jsonBytes(QJsonArray{makePlu(101)}).constData(), 25) < 0);
+    reconnect();
     QCOMPARE(m_lib->zqscaleDownLoadPLU(m_handle, jsonBytes(QJsonArray{makePlu(50)}).constData(), 25), 0);
     QCOMPARE(m_lib->zqscaleClearPLUData(m_handle), 0);
     int result = -1;
@@ -284,12 +297,18 @@ void TestLinkLibrary::sideDataRoundTrip()
     QCOMPARE(parseBytes(scope.data.texts[0]).toArray(), records);
 }
 
-void TestLinkLibrary::messagesKeepTheirNumbersAndClear()
+void TestLinkLibrary::messagesOfAnyLengthKeepTheirNumbers()
 {
-    const QByteArray first = "Line 1\r\nLine 2\r\n\r\n";
-    const QByteArray third = QByteArray("Caf\xe9");
+    // 16 lines of 80 characters, and one far longer than a frame, which travels in pieces.
+    QByteArray first;
+    for (int line = 0; line < 16; ++line)
+        first += QByteArray(80, char('a' + line)) + (line < 15 ? "\r\n" : "");
+    QByteArray third("Caf\xe9 ");
+    while (third.size() < 300000)
+        third += third;
     int reserved = 7;
     QCOMPARE(m_lib->zqscaleDownLoadMessage(m_handle, 0, first.constData(), first.size(), &reserved), 0);
+    QCOMPARE(reserved, 0);
     QCOMPARE(m_lib->zqscaleDownLoadMessage(m_handle, 2, third.constData(), third.size(), &reserved), 0);
     {
         ReceiveScope scope;
@@ -301,10 +320,13 @@ void TestLinkLibrary::messagesKeepTheirNumbersAndClear()
         QCOMPARE(parseBytes(scope.data.texts[2]).toObject().value(QStringLiteral("MsgText")).toString().toLatin1(),
                  third);
     }
-    const QByteArray tooLong(1025, 'm');
+    const QByteArray tooLong(2 * 1024 * 1024 + 1, 'm');
     QVERIFY(m_lib->zqscaleDownLoadMessage(m_handle, 1, tooLong.constData(), tooLong.size(), &reserved) < 0);
+    reconnect();
     QVERIFY(m_lib->zqscaleDownLoadMessage(m_handle, 20000, "x", 1, &reserved) < 0);
-    QCOMPARE(m_lib->zqscaleClearMessage(m_handle), 0);
+    reconnect();
+    // Messages go with the PLUs that name them.
+    QCOMPARE(m_lib->zqscaleClearPLUData(m_handle), 0);
     ReceiveScope scope;
     QCOMPARE(m_lib->zqscaleUploadMessage(m_handle, &collect), 0);
     QVERIFY(scope.data.texts.isEmpty());
@@ -329,6 +351,7 @@ void TestLinkLibrary::advertisingTexts()
     QCOMPARE(QByteArray(buffer), longest);
     const QByteArray tooLong(260, 'a');
     QVERIFY(m_lib->zqscaleDownLoadAdHead(m_handle, tooLong.constData(), tooLong.size()) < 0);
+    reconnect();
     QCOMPARE(m_lib->zqscaleDownLoadAdHead(m_handle, "", 0), 0);
     QCOMPARE(m_lib->zqscaleUploadDataAdHead(m_handle, buffer), 0);
     QCOMPARE(QByteArray(buffer), QByteArray());
@@ -379,12 +402,15 @@ void TestLinkLibrary::otherEntryPoints()
     QCOMPARE(m_lib->zqscaleDownLoadPLU(m_handle, jsonBytes(QJsonArray{makePlu(5)}).constData(), 0), 0);
     QCOMPARE(m_lib->zqscaleUpDatePrice(m_handle, 5, 4321), 0);
     QVERIFY(m_lib->zqscaleUpDatePrice(m_handle, 6, 4321) < 0);
+    reconnect();
     QVERIFY(m_lib->zqscaleUpDatePrice(m_handle, 5, -1) < 0);
+    reconnect();
     int result = 0;
     QCOMPARE(uploadPlus(m_handle, &result).value(0).value(QStringLiteral("UnitPrice")).toInt(), 4321);
 
     QCOMPARE(m_lib->zqscaleDownLoadWeightUnit(m_handle, 4), 0);
     QVERIFY(m_lib->zqscaleDownLoadWeightUnit(m_handle, 13) < 0);
+    reconnect();
     int weight = 0;
     QCOMPARE(m_lib->zqscaleGetPluWeight(m_handle, &weight), 0);
     QCOMPARE(weight, 1234);
@@ -394,7 +420,7 @@ void TestLinkLibrary::otherEntryPoints()
     QVERIFY(m_lib->zqscaleDownLoadPLU(m_handle, "[{\"LFCode\": 1", 0) < 0);
     QVERIFY(m_lib->zqscaleDownLoadPLU(m_handle, "[{\"LFCode\": 1.5}]", 0) < 0);
     QVERIFY(m_lib->zqscaleDownLoadData(m_handle, 42, "[]") < 0);
-    // The link still works after all the refusals.
+    // Refusals by the library itself leave the link open.
     QCOMPARE(m_lib->zqscaleUploadData(m_handle, 1, &collect), 1);
 }
 
@@ -451,8 +477,17 @@ void TestLinkLibrary::connectUsesPortFromSettings()
     QVERIFY(loadSettings(*m_lib, m_dir.path(), 2000));
 }
 
+void TestLinkLibrary::memorySurvivesRestart_data()
+{
+    QTest::addColumn<bool>("killed");
+    QTest::newRow("after a goodbye") << false;
+    // Every answered command is kept, whatever happens to the simulator after the answer.
+    QTest::newRow("killed right after the last answer") << true;
+}
+
 void TestLinkLibrary::memorySurvivesRestart()
 {
+    QFETCH(bool, killed);
     QCOMPARE(m_lib->zqscaleDisConnect(m_handle), 0);
     m_handle = 0;
     m_sim.reset();
@@ -460,31 +495,50 @@ void TestLinkLibrary::memorySurvivesRestart()
     QVERIFY(sim->startTcp({QStringLiteral("--data"), sim->dataFile()}));
     int handle = connectTo(*sim);
     QVERIFY(handle > 0);
-    QCOMPARE(m_lib->zqscaleDownLoadPLU(handle, jsonBytes(QJsonArray{makePlu(1), makePlu(2)}).constData(), 0), 0);
+    for (int p = 0; p < 50; ++p) {
+        const QByteArray packet = jsonBytes(QJsonArray{makePlu(2 * p + 1), makePlu(2 * p + 2)});
+        QCOMPARE(m_lib->zqscaleDownLoadPLU(handle, packet.constData(), p), 0);
+    }
     QCOMPARE(m_lib->zqscaleDownLoadAdHead(handle, "Head", 4), 0);
-    QCOMPARE(m_lib->zqscaleDisConnect(handle), 0);
-
-    const QJsonObject state = sim->dump();
-    QCOMPARE(state.value(QStringLiteral("memory")).toObject().value(QStringLiteral("PLU")).toArray().size(), 2);
-    QVERIFY(state.value(QStringLiteral("counters")).toObject().value(QStringLiteral("framesIn")).toInt() >= 4);
+    if (killed) {
+        sim->kill();
+    } else {
+        QCOMPARE(m_lib->zqscaleDisConnect(handle), 0);
+        const QJsonObject state = sim->dump();
+        QCOMPARE(state.value(QStringLiteral("memory")).toObject().value(QStringLiteral("PLU")).toArray().size(), 100);
+        QVERIFY(state.value(QStringLiteral("counters")).toObject().value(QStringLiteral("framesIn")).toInt() >= 52);
+    }
 
     // A new simulator on the same file holds the same memory.
     const QString dataFile = sim->dataFile();
     sim->stop();
     ScaleSim again;
     QVERIFY(again.startTcp({QStringLiteral("--data"), dataFile}));
+    if (killed)
+        m_lib->zqscaleDisConnect(handle);
     handle = connectTo(again);
     QVERIFY(handle > 0);
     int result = 0;
     const QList<QJsonObject> back = uploadPlus(handle, &result);
-    QCOMPARE(back.size(), 2);
+    QCOMPARE(back.size(), 100);
     QString diff;
-    QVERIFY2(sameSentMembers(makePlu(2), back[1], &diff), qPrintable(diff));
+    QVERIFY2(sameSentMembers(makePlu(100), back[99], &diff), qPrintable(diff));
     char buffer[260] = {};
     QCOMPARE(m_lib->zqscaleUploadDataAdHead(handle, buffer), 0);
     QCOMPARE(QByteArray(buffer), QByteArray("Head"));
     QCOMPARE(m_lib->zqscaleDisConnect(handle), 0);
     m_sim = std::make_unique<ScaleSim>();
+}
+
+void TestLinkLibrary::changeThatCannotBeKeptIsRefused()
+{
+    ScaleSim sim;
+    QVERIFY(QDir().mkpath(sim.dataFile() + QStringLiteral(".journal"))); // a folder: no journal can be written
+    QVERIFY(sim.startTcp({QStringLiteral("--data"), sim.dataFile()}));
+    const int handle = connectTo(sim);
+    QVERIFY(handle > 0);
+    QVERIFY(m_lib->zqscaleDownLoadPLU(handle, jsonBytes(QJsonArray{makePlu(1)}).constData(), 0) < 0);
+    m_lib->zqscaleDisConnect(handle);
 }
 
 QTEST_GUILESS_MAIN(TestLinkLibrary)

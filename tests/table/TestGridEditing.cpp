@@ -84,9 +84,11 @@ private slots:
     void editorsLimitTyping();
     void typedDuplicateIsResetAndUndoable();
     void unitAndPackageMenus();
+    void certifiedUnitMenuOffersTwoUnits_data();
     void certifiedUnitMenuOffersTwoUnits();
-    void doubleClickMarksModified_data();
-    void doubleClickMarksModified();
+    void doubleClickAloneChangesNothing();
+    void modifiedFollowsTheHistory_data();
+    void modifiedFollowsTheHistory();
     void moveToThroughTheDialog_data();
     void moveToThroughTheDialog();
     void undoAndRedoInMenus();
@@ -198,9 +200,18 @@ void TestGridEditing::unitAndPackageMenus()
     QVERIFY(w.isModified());
 }
 
+void TestGridEditing::certifiedUnitMenuOffersTwoUnits_data()
+{
+    QTest::addColumn<int>("certiStatus");
+    QTest::addColumn<QString>("written");
+    QTest::newRow("1 renames the piece unit") << 1 << "PCS";
+    QTest::newRow("2 keeps its name") << 2 << "PCS(kg)";
+}
+
 void TestGridEditing::certifiedUnitMenuOffersTwoUnits()
 {
-    TestEnvironment env({{QStringLiteral("Function/CertiStatus"), 1}});
+    QFETCH(int, certiStatus);
+    TestEnvironment env({{QStringLiteral("Function/CertiStatus"), certiStatus}});
     MainWindow w;
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
@@ -208,32 +219,73 @@ void TestGridEditing::certifiedUnitMenuOffersTwoUnits()
     doubleClick(w, 0, C::WeightUnit);
     auto *menu = w.findChild<QMenu *>(QStringLiteral("unitMenu"));
     QVERIFY(menu);
-    QCOMPARE(menu->actions().size(), 2);
+    QStringList entries;
+    for (QAction *a : menu->actions())
+        entries << a->text();
+    QCOMPARE(entries, QStringList({QStringLiteral("kg"), QStringLiteral("PCS")}));
     menuEntry(w, "unitMenu", QStringLiteral("PCS"))->trigger();
-    QCOMPARE(w.model()->text(0, C::WeightUnit), QStringLiteral("PCS"));
+    QTEST(w.model()->text(0, C::WeightUnit), "written");
 }
 
-void TestGridEditing::doubleClickMarksModified_data()
+void TestGridEditing::doubleClickAloneChangesNothing()
 {
-    QTest::addColumn<int>("column");
-    QTest::addColumn<bool>("modified");
-    for (int c : {int(C::BarCode), int(C::Department), int(C::Message1), int(C::Message2), int(C::Label),
-                  int(C::Rebate), int(C::Nutrition)})
-        QTest::addRow("column %d: dialog not there yet", c) << c << false;
-    QTest::newRow("hotkey") << int(C::HotKey) << true;
-    QTest::newRow("tolerance") << int(C::Tolerance) << true;
-}
-
-void TestGridEditing::doubleClickMarksModified()
-{
-    QFETCH(int, column);
     TestEnvironment env;
     MainWindow w;
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
-    w.tableView()->scrollTo(w.model()->index(0, column));
-    doubleClick(w, 0, column);
-    QTEST(w.isModified(), "modified");
+    nameRows(w.model(), 1);
+    doubleClick(w, 0, C::WeightUnit); // the unit menu opens; nothing is chosen
+    w.findChild<QMenu *>(QStringLiteral("unitMenu"))->close();
+    doubleClick(w, 0, C::Tolerance); // the editor opens and is left unchanged
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QVERIFY(!w.isModified());
+}
+
+void TestGridEditing::modifiedFollowsTheHistory_data()
+{
+    QTest::addColumn<QString>("command");
+    for (const char *c : {"actionSort_by_Name", "actionInsert", "actionDelete", "actionCut", "move"})
+        QTest::newRow(c) << QString::fromLatin1(c);
+}
+
+void TestGridEditing::modifiedFollowsTheHistory()
+{
+    QFETCH(QString, command);
+    TestEnvironment env;
+    const QString file = env.path(QStringLiteral("shop.txp"));
+    QByteArray lines;
+    for (const char *name : {"Pears", "Apples", "Figs"})
+        lines +=
+            "0\t" + QByteArray(name) + "\t0\t\t0\t100\t4\t0\t0\t0\t0\t0\t0\t0\t0\t0\t0\t0\t0\t\t0\t0\t0\t0\t0\t0\r\n";
+    QVERIFY(TestEnvironment::writeFile(file, lines));
+    MainWindow w;
+    w.loadFile(file);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    w.tableView()->setCurrentIndex(w.model()->index(1, C::PluName));
+    if (command == QLatin1String("move"))
+        w.editCommands()->moveRow(1, 3);
+    else
+        w.action(command)->trigger();
+    QVERIFY(w.isModified());
+    Prompt::clearScript();
+    Prompt::queueAnswer(QMessageBox::Cancel);
+    QVERIFY(!w.close());
+    QCOMPARE(Prompt::lastTitle(), QStringLiteral("ZQPLU"));
+
+    // Undone back to the file's contents: nothing to save.
+    w.action(QStringLiteral("actionUndo"))->trigger();
+    QVERIFY(!w.isModified());
+    // Saved after the change, then undone: the table differs from the file again.
+    w.action(QStringLiteral("actionRedo"))->trigger();
+    w.action(QStringLiteral("actionSave"))->trigger();
+    QVERIFY(!w.isModified());
+    w.action(QStringLiteral("actionUndo"))->trigger();
+    QVERIFY(w.isModified());
+    w.action(QStringLiteral("actionRedo"))->trigger();
+    Prompt::clearScript();
+    QVERIFY(w.close());
+    QCOMPARE(Prompt::count(), 0);
 }
 
 void TestGridEditing::moveToThroughTheDialog_data()

@@ -186,12 +186,13 @@ void TestPluEditCommands::unitChoiceConvertsTheRow()
     const Grid before = model()->rows();
     select({index(1, C::WeightUnit)});
     QCOMPARE(m_edit->doubleClicked(index(1, C::WeightUnit)), PluEditCommands::Choice::UnitMenu);
-    QVERIFY(m_doc->isModified());
     m_edit->chooseUnit(chosen);
     QTEST(model()->text(1, C::WeightUnit), "newUnit");
     QTEST(model()->text(1, C::Tare), "newTare");
     QTEST(model()->text(1, C::PackageWeight), "newPackageWeight");
     QTEST(model()->text(1, C::PackageType), "newPackageType");
+    // Modified exactly when the choice changed something.
+    QCOMPARE(m_doc->isModified(), !gridDifference(model()->rows(), before).isEmpty());
     // The choice and its conversion are one step.
     QVERIFY(m_edit->undoStack()->count() <= 1);
     m_edit->undoStack()->undo();
@@ -228,10 +229,16 @@ void TestPluEditCommands::typedEditsAreChecked_data()
     QTest::newRow("15.5 g accepted") << QVariantList{cell(3, C::WeightUnit, QStringLiteral("g"))} << 3
                                      << int(C::PackageWeight) << "15.5" << none << none
                                      << QVariant(QStringLiteral("15.5"));
-    QTest::newRow("33.08 lb refused") << QVariantList{cell(3, C::WeightUnit, QStringLiteral("PCS(lb)"))} << 3
-                                      << int(C::PackageWeight) << "33.08"
-                                      << "Warning"
-                                      << "The quality must be between 0~33.07" << QVariant(0);
+    // Kilograms compare in single precision, pounds in double precision.
+    QTest::newRow("just over 15 kg, equal as a float") << QVariantList{} << 3 << int(C::PackageWeight) << "15.0000001"
+                                                       << none << none << QVariant(QStringLiteral("15.0000001"));
+    QTest::newRow("just over 33.07 lb refused")
+        << QVariantList{cell(3, C::WeightUnit, QStringLiteral("PCS(lb)"))} << 3 << int(C::PackageWeight) << "33.0700001"
+        << "Warning"
+        << "The quality must be between 0~33.07" << QVariant(0);
+    QTest::newRow("a unit outside the table is not checked")
+        << QVariantList{cell(3, C::WeightUnit, QStringLiteral("PCS"))} << 3 << int(C::PackageWeight) << "99999" << none
+        << none << QVariant(QStringLiteral("99999"));
     QTest::newRow("tolerance 20 accepted")
         << QVariantList{} << 2 << int(C::Tolerance) << "20" << none << none << QVariant(QStringLiteral("20"));
     QTest::newRow("tolerance 21 refused") << QVariantList{} << 2 << int(C::Tolerance) << "21"
@@ -278,33 +285,43 @@ void TestPluEditCommands::numbering_data()
     QTest::addColumn<int>("lastRow");
     QTest::addColumn<int>("column");
     QTest::addColumn<QVariantList>("expected");
+    QTest::addColumn<int>("lfcodeLen");
 
     QTest::newRow("hotkeys skip used ones")
         << "hotkey" << 10
         << QVariantList{cell(0, C::HotKey, QStringLiteral("1")), cell(1, C::HotKey, QStringLiteral("2")),
                         cell(2, C::HotKey, QStringLiteral("4"))}
-        << 3 << 5 << int(C::HotKey) << QVariantList{3, 5, 6};
+        << 3 << 5 << int(C::HotKey) << QVariantList{3, 5, 6} << 6;
     QTest::newRow("hotkeys continue from the first row's value")
         << "hotkey" << 10 << QVariantList{cell(3, C::HotKey, QStringLiteral("223")), cell(0, C::HotKey, 224)} << 3 << 5
-        << int(C::HotKey) << QVariantList{223, 1, 2};
+        << int(C::HotKey) << QVariantList{223, 1, 2} << 6;
     QVariantList allUsed;
     for (int r = 0; r < 224; ++r)
         allUsed << QVariant(cell(r, C::HotKey, QString::number(r + 1)));
     QTest::newRow("no free hotkey gives 0 and stops") << "hotkey" << 230 << allUsed << 225 << 227 << int(C::HotKey)
-                                                      << QVariantList{0, QStringLiteral("0"), QStringLiteral("0")};
+                                                      << QVariantList{0, QStringLiteral("0"), QStringLiteral("0")} << 6;
     QTest::newRow("LF codes skip values used outside")
         << "lfcode" << 10 << QVariantList{cell(2, C::LFCode, 1000), cell(8, C::LFCode, 1001)} << 2 << 4
-        << int(C::LFCode) << QVariantList{1000, 1002, 1003};
+        << int(C::LFCode) << QVariantList{1000, 1002, 1003} << 6;
     QTest::newRow("LF codes start at 1 from 0")
         << "lfcode" << 10
         << QVariantList{cell(2, C::LFCode, 0), cell(0, C::LFCode, 1), cell(1, C::LFCode, 3), cell(3, C::LFCode, 3)} << 2
-        << 3 << int(C::LFCode) << QVariantList{2, 4};
+        << 3 << int(C::LFCode) << QVariantList{2, 4} << 6;
     QTest::newRow("codes as 64-bit values")
         << "code" << 10 << QVariantList{cell(4, C::Code, qlonglong(9999999999LL)), cell(7, C::Code, qlonglong(1))} << 4
-        << 6 << int(C::Code) << QVariantList{qlonglong(9999999999LL), qlonglong(2), qlonglong(3)};
+        << 6 << int(C::Code) << QVariantList{qlonglong(9999999999LL), qlonglong(2), qlonglong(3)} << 6;
+    QTest::newRow("seven-digit LF codes keep their range")
+        << "lfcode" << 10 << QVariantList{cell(2, C::LFCode, 1500000), cell(8, C::LFCode, 1500001)} << 2 << 4
+        << int(C::LFCode) << QVariantList{1500000, 1500002, 1500003} << 7;
+    QTest::newRow("seven-digit LF codes wrap at the top")
+        << "lfcode" << 10 << QVariantList{cell(2, C::LFCode, 9999999), cell(0, C::LFCode, 1)} << 2 << 3
+        << int(C::LFCode) << QVariantList{9999999, 2} << 7;
+    QTest::newRow("message IDs number the used rows")
+        << "message" << 3 << QVariantList{cell(1, C::Message1, QStringLiteral("9"))} << 0 << 3 << int(C::Message1)
+        << QVariantList{1, 2, 3, QStringLiteral("0")} << 6;
     QTest::newRow("selection below the used rows does nothing")
         << "hotkey" << 3 << QVariantList{} << 3 << 4 << int(C::HotKey)
-        << QVariantList{QStringLiteral("0"), QStringLiteral("0")};
+        << QVariantList{QStringLiteral("0"), QStringLiteral("0")} << 6;
 }
 
 void TestPluEditCommands::numbering()
@@ -316,6 +333,8 @@ void TestPluEditCommands::numbering()
     QFETCH(int, lastRow);
     QFETCH(int, column);
     QFETCH(QVariantList, expected);
+    QFETCH(int, lfcodeLen);
+    m_env->config()->setValue(ZQConfig::LfcodeLen, lfcodeLen);
     nameRows(namedRows);
     preset(cells);
     QList<QModelIndex> selected;
@@ -326,6 +345,8 @@ void TestPluEditCommands::numbering()
         m_edit->generateHotkeys();
     else if (command == QLatin1String("lfcode"))
         m_edit->generateLfCodes();
+    else if (command == QLatin1String("message"))
+        m_edit->generateMessageIds();
     else
         m_edit->generateCodes();
     for (int i = 0; i < expected.size(); ++i) {
@@ -344,6 +365,7 @@ void TestPluEditCommands::moveRow_data()
     QTest::newRow("up: 10th row to 3") << 9 << 3;
     QTest::newRow("down: 3rd row to 10") << 2 << 10;
     QTest::newRow("beyond the hotkeys: to 500") << 9 << 500;
+    QTest::newRow("to the last row") << 2 << 20000;
 }
 
 void TestPluEditCommands::moveRow()
@@ -372,19 +394,31 @@ void TestPluEditCommands::moveRow()
         QCOMPARE(after[r][C::HotKey], QVariant(QString::number(r + 1)));
     if (target > 224)
         QCOMPARE(after[target - 1][C::HotKey], QVariant(QStringLiteral("0")));
-    QVERIFY(!m_doc->isModified());
+    QVERIFY(m_doc->isModified());
 }
 
 void TestPluEditCommands::pasteNeedsTheFinalLineFeed_data()
 {
     QTest::addColumn<QString>("clipboard");
-    QTest::addColumn<QVariantList>("expected"); // name, LF code, code of row 2
-    const QVariantList untouched{QStringLiteral("P2"), 102, qlonglong(5000000002LL)};
+    QTest::addColumn<QVariantList>("expected"); // cells after pasting at row 2, column PluName
+    const QVariantList untouched{cell(2, C::PluName, QStringLiteral("P2")), cell(2, C::LFCode, 102),
+                                 cell(2, C::Code, qlonglong(5000000002LL))};
     QTest::newRow("no final line feed") << "Apple\t42" << untouched;
-    QTest::newRow("final line feed") << "Apple\t42\n" << QVariantList{QStringLiteral("Apple"), 42, untouched.at(2)};
-    QTest::newRow("three fields, code as a number") << "Pear\t 7\t007\n"
-                                                    << QVariantList{QStringLiteral("Pear"), 7, qlonglong(7)};
-    QTest::newRow("empty code stays text") << "Fig\t8\t\n" << QVariantList{QStringLiteral("Fig"), 8, QString()};
+    QTest::newRow("final line feed") << "Apple\t42\n"
+                                     << QVariantList{cell(2, C::PluName, QStringLiteral("Apple")),
+                                                     cell(2, C::LFCode, 42), untouched.at(2)};
+    QTest::newRow("three fields, code as a number")
+        << "Pear\t 7\t007\n"
+        << QVariantList{cell(2, C::PluName, QStringLiteral("Pear")), cell(2, C::LFCode, 7),
+                        cell(2, C::Code, qlonglong(7))};
+    QTest::newRow("empty code stays text")
+        << "Fig\t8\t\n"
+        << QVariantList{cell(2, C::PluName, QStringLiteral("Fig")), cell(2, C::LFCode, 8), cell(2, C::Code, QString())};
+    QTest::newRow("each line keeps its own fields")
+        << "Kiwi\nPlum\t9\t90\n"
+        << QVariantList{
+               cell(2, C::PluName, QStringLiteral("Kiwi")), untouched.at(1),       untouched.at(2),
+               cell(3, C::PluName, QStringLiteral("Plum")), cell(3, C::LFCode, 9), cell(3, C::Code, qlonglong(90))};
 }
 
 void TestPluEditCommands::pasteNeedsTheFinalLineFeed()
@@ -395,10 +429,13 @@ void TestPluEditCommands::pasteNeedsTheFinalLineFeed()
     const Grid before = model()->rows();
     select({index(2, C::PluName)});
     m_edit->pasteText(clipboard);
-    for (int i = 0; i < expected.size(); ++i)
-        QVERIFY2(PluGridChange::sameValue(model()->cell(2, C::PluName + i), expected.at(i)), qPrintable(clipboard));
+    for (const QVariant &e : expected) {
+        const QVariantList l = e.toList();
+        QVERIFY2(PluGridChange::sameValue(model()->cell(l.at(0).toInt(), l.at(1).toInt()), l.at(2)),
+                 qPrintable(clipboard));
+    }
     // The neighbours of the pasted block are untouched.
-    QCOMPARE(gridDifference({model()->row(3)}, {before[3]}), QString());
+    QCOMPARE(gridDifference({model()->row(4)}, {before[4]}), QString());
     QCOMPARE(model()->cell(2, C::HotKey), before[2][C::HotKey]);
 }
 
@@ -422,7 +459,7 @@ void TestPluEditCommands::deleteKeepsTheGridSize()
     QCOMPARE(after[7][C::PluName], before[9][C::PluName]);
     QCOMPARE(gridDifference({after[19998], after[19999]}, {PluTableModel::newRow(), PluTableModel::newRow()}),
              QString());
-    QVERIFY(!m_doc->isModified());
+    QVERIFY(m_doc->isModified());
 }
 
 void TestPluEditCommands::clearOfUnitConvertsToKilograms()
@@ -469,7 +506,7 @@ void TestPluEditCommands::sortByNameKeepsUnnamedRowsLastInOrder()
     QCOMPARE(model()->cell(3, C::LFCode), QVariant(11));
     QCOMPARE(model()->cell(4, C::LFCode), QVariant(33));
     QCOMPARE(model()->cell(5, C::LFCode), QVariant(55));
-    QVERIFY(!m_doc->isModified());
+    QVERIFY(m_doc->isModified());
 }
 
 void TestPluEditCommands::sortOrdersByValue_data()
@@ -507,9 +544,10 @@ void TestPluEditCommands::sortOrdersByValue()
 void TestPluEditCommands::undoRedoRestoresExactCells_data()
 {
     QTest::addColumn<QString>("command");
-    for (const char *c : {"typed edit", "unit choice", "package choice", "paste", "fill", "clear", "insert", "delete",
-                          "cut", "move", "sort by name", "sort by LF code", "sort by code", "generate hotkey",
-                          "generate LF code", "generate code", "generate message ID", "barcode type"})
+    for (const char *c :
+         {"typed edit", "unit choice", "package choice", "paste", "fill", "clear", "insert", "delete", "cut", "move",
+          "sort by name", "sort by LF code", "sort by code", "generate hotkey", "generate LF code", "generate code",
+          "generate message ID", "barcode type", "replace content"})
         QTest::newRow(c) << QString::fromLatin1(c);
 }
 
@@ -521,6 +559,7 @@ void TestPluEditCommands::undoRedoRestoresExactCells()
             cell(5, C::Code, QString()), cell(6, C::WeightUnit, QStringLiteral("g")),
             cell(6, C::Tare, QStringLiteral("250")), cell(40, C::LFCode, 3)});
     const Grid before = model()->rows();
+    const QStringList messagesBefore = m_doc->messages().messageList();
     select({index(4, C::LFCode), index(5, C::Code), index(6, C::WeightUnit), index(7, C::Tare), index(8, C::Code)});
     m_view->selectionModel()->setCurrentIndex(index(6, C::WeightUnit), QItemSelectionModel::NoUpdate);
 
@@ -562,17 +601,32 @@ void TestPluEditCommands::undoRedoRestoresExactCells()
         m_edit->generateMessageIds();
     else if (command == QLatin1String("barcode type"))
         m_edit->updateBarcodeType(1, QStringLiteral("7"));
+    else if (command == QLatin1String("replace content")) {
+        PluDocument::Content content = m_doc->content();
+        content.rows.fill(PluTableModel::newRow());
+        content.rows[0][C::PluName] = QStringLiteral("Imported");
+        content.rowCount = 1;
+        content.messages.setMessageLines(1, {QStringLiteral("from the scale")});
+        m_edit->replaceContent(QStringLiteral("Upload PLU"), content);
+        QCOMPARE(m_doc->rowCount(), 1);
+        QCOMPARE(m_doc->messages().messageLines(1).first(), QStringLiteral("from the scale"));
+    }
 
     const Grid after = model()->rows();
     QVERIFY2(!gridDifference(after, before).isEmpty(), "the command changed nothing");
     QCOMPARE(m_edit->undoStack()->count(), 1);
     m_doc->setModified(false);
+    QSignalSpy modified(m_doc.get(), &PluDocument::modifiedChanged);
 
     m_edit->undoStack()->undo();
     QCOMPARE(gridDifference(model()->rows(), before), QString());
+    QCOMPARE(m_doc->messages().messageList(), messagesBefore);
     QVERIFY(m_doc->isModified());
     m_edit->undoStack()->redo();
     QCOMPARE(gridDifference(model()->rows(), after), QString());
+    QVERIFY(!m_doc->isModified()); // back at the saved state
+    QCOMPARE(modified.size(), 2);
+    QCOMPARE(modified.at(0).first().toBool(), true);
     m_edit->undoStack()->undo();
     QCOMPARE(gridDifference(model()->rows(), before), QString());
 }

@@ -1,24 +1,34 @@
 #include "PluCli.h"
 
 #include "comm/ScaleJobRunner.h"
+#include "comm/SendCheck.h"
 #include "comm/TransferJob.h"
 #include "comm/TransferSnapshot.h"
 #include "comm/TransferTarget.h"
 #include "core/AppPaths.h"
+#include "core/AtomicFile.h"
 #include "core/ZQConfig.h"
 #include "document/PluDocument.h"
 #include "document/PluFile.h"
 #include "document/PluFileSet.h"
+#include "document/PluTableModel.h"
+#include "hotkey/HotkeyCard.h"
+#include "hotkey/HotkeySheet.h"
+#include "hotkey/HotkeySheetFile.h"
+#include "hotkey/HotkeySheetTypes.h"
 
 #include <QCommandLineParser>
 #include <QEventLoop>
+#include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
 #include <cstdio>
 #include <memory>
 
 namespace {
 const char *const kDescription = QT_TRANSLATE_NOOP(
-    "PluCli", "Sends PLU file sets to label scales, reads them back and converts PLU files.\n"
+    "PluCli", "Sends PLU file sets to label scales, reads them back, converts PLU files, prints\n"
+              "hotkey cards, and imports and exports spreadsheets and foreign text files.\n"
               "\n"
               "Commands:\n"
               "  send FILE --scale ADDR [--scale ADDR ...] [--update] [--parts LIST]\n"
@@ -32,6 +42,10 @@ const char *const kDescription = QT_TRANSLATE_NOOP(
               "      writes them as the file set FILE.\n"
               "  convert IN OUT\n"
               "      Reads IN (.txp, .txu or .csv, with its side files) and writes the file set OUT.\n"
+              "  hotkey-sheet SOURCE [--type N] [--portrait] -o CARD.pdf\n"
+              "      Writes the hotkey card of SOURCE as a one-page A4 PDF. SOURCE is a .Hotk sheet, or a\n"
+              "      PLU file whose PLUs are laid out by their hotkeys as the sheet editor does. N is the\n"
+              "      sheet type 0..4 (default: the type stored in the settings).\n"
               "  import SHEET OUT [--rows F-L] [--to T] [--columns LIST]\n"
               "      Reads the first sheet of SHEET (.xlsx, .xls, .ods or the editor's tab-separated\n"
               "      export) in the table's column order and writes its rows as the file set OUT.\n"
@@ -48,7 +62,7 @@ const char *const kDescription = QT_TRANSLATE_NOOP(
               "      settings file and writes its articles as the file set OUT.\n"
               "\n"
               "ADDR is an IPv4 address (TCP, port from the settings file), a.b.c.d:port, or a serial\n"
-              "device path such as /dev/ttyUSB0 or COM3 (at --baud).\n"
+              "port as the system lists it (ttyUSB0, COM3) or its device path (/dev/ttyUSB0), at --baud.\n"
               "\n"
               "stdout: one line per scale, \"ADDR: ok\" or \"ADDR: failed: REASON\".\n"
               "stderr: progress, one line per status or packet count, prefixed with the scale.\n"
@@ -69,6 +83,15 @@ void PluCli::printOut(const QString &line)
 void PluCli::printErr(const QString &line)
 {
     std::fputs((line + QLatin1Char('\n')).toLocal8Bit().constData(), stderr);
+}
+
+void PluCli::printFileError(const QString &path, const QString &error)
+{
+    // Most messages name the file they are about (a side file, perhaps); the fixed ones do not.
+    if (error.contains(QFileInfo(path).fileName()))
+        printErr(tr("plu-cli: %1").arg(error));
+    else
+        printErr(tr("plu-cli: \"%1\": %2").arg(path, error));
 }
 
 bool PluCli::parseParts(const QString &text, DownloadSelection *parts, QString *error)
@@ -110,20 +133,27 @@ bool PluCli::parse(const QStringList &arguments, Options *options, QString *erro
     const QCommandLineOption update(optionName("update"), tr("send: the PLUs only, without clearing the scale."));
     const QCommandLineOption parts(optionName("parts"), tr("send: the parts to send (default plu)."), tr("LIST"));
     const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")},
-                                    tr("fetch: the file set to write."), tr("FILE"));
+                                    tr("fetch: the file set to write; hotkey-sheet: the PDF."), tr("FILE"));
     const QCommandLineOption baud(optionName("baud"), tr("Baud rate of serial scales (default 115200)."), tr("N"),
                                   QString::number(ScaleAddress::DefaultBaud));
     const QCommandLineOption config(optionName("config"),
                                     tr("The settings file (code page, price decimals, link port and "
                                        "time-out); default SYSTEM.CFG in the program's data folder."),
                                     tr("FILE"));
+    const QCommandLineOption timeout(optionName("timeout"),
+                                     tr("How long to wait for each answer of a scale (0.1 to 600; default "
+                                        "from the settings file, else 3)."),
+                                     tr("SECONDS"));
     const QCommandLineOption quiet({QStringLiteral("q"), QStringLiteral("quiet")}, tr("No progress on stderr."));
+    const QCommandLineOption type(optionName("type"), tr("hotkey-sheet: the sheet type 0..4."), tr("N"));
+    const QCommandLineOption portrait(optionName("portrait"), tr("hotkey-sheet: a portrait page."));
     const QCommandLineOption rows(optionName("rows"), tr("import: the sheet rows to take, F-L."), tr("F-L"));
     const QCommandLineOption to(optionName("to"), tr("import: the table row of the first (default 1)."), tr("T"));
     const QCommandLineOption columns(optionName("columns"), tr("import: the properties to take (default all)."),
                                      tr("LIST"));
-    parser.addOptions({scale, update, parts, output, baud, config, quiet, rows, to, columns});
-    parser.addPositionalArgument(QStringLiteral("command"), tr("send, fetch, convert, import, export or import-text."));
+    parser.addOptions({scale, update, parts, output, baud, config, timeout, quiet, type, portrait, rows, to, columns});
+    parser.addPositionalArgument(QStringLiteral("command"),
+                                 tr("send, fetch, convert, hotkey-sheet, import, export or import-text."));
     parser.addPositionalArgument(QStringLiteral("files"), tr("The command's files."), tr("[FILE...]"));
 
     *helpShown = false;
@@ -141,7 +171,7 @@ bool PluCli::parse(const QStringList &arguments, Options *options, QString *erro
 
     QStringList positional = parser.positionalArguments();
     if (positional.isEmpty()) {
-        *error = tr("no command given (send, fetch, convert, import, export or import-text)");
+        *error = tr("no command given (send, fetch, convert, hotkey-sheet, import, export or import-text)");
         return false;
     }
     options->command = positional.takeFirst();
@@ -156,6 +186,16 @@ bool PluCli::parse(const QStringList &arguments, Options *options, QString *erro
     if (!options->config.isEmpty() && !QFileInfo(options->config).isFile()) {
         *error = tr("settings file \"%1\" not found").arg(options->config);
         return false;
+    }
+
+    if (parser.isSet(timeout)) {
+        bool ok = false;
+        const double seconds = parser.value(timeout).toDouble(&ok);
+        if (!ok || !(seconds >= 0.1 && seconds <= 600)) {
+            *error = tr("--timeout takes seconds from 0.1 to 600, not \"%1\"").arg(parser.value(timeout));
+            return false;
+        }
+        options->timeoutMs = qRound(seconds * 1000);
     }
 
     bool baudOk = false;
@@ -173,7 +213,10 @@ bool PluCli::parse(const QStringList &arguments, Options *options, QString *erro
 
     const QString &cmd = options->command;
     if (isSheetCommand(cmd))
-        return checkSheetCommand(*options, parser.isSet(output) || parser.isSet(update) || parser.isSet(parts), error);
+        return checkSheetCommand(*options,
+                                 parser.isSet(output) || parser.isSet(update) || parser.isSet(parts) ||
+                                     parser.isSet(type) || parser.isSet(portrait),
+                                 error);
     if (parser.isSet(rows) || parser.isSet(to) || parser.isSet(columns)) {
         *error = tr("--rows, --to and --columns apply to import only");
         return false;
@@ -181,15 +224,36 @@ bool PluCli::parse(const QStringList &arguments, Options *options, QString *erro
     const bool isSend = cmd == QLatin1String("send");
     const bool isFetch = cmd == QLatin1String("fetch");
     const bool isConvert = cmd == QLatin1String("convert");
-    if (!isSend && !isFetch && !isConvert) {
-        *error = tr("unknown command \"%1\" (send, fetch, convert, import, export or import-text)").arg(cmd);
+    const bool isHotkeySheet = cmd == QLatin1String("hotkey-sheet");
+    if (!isSend && !isFetch && !isConvert && !isHotkeySheet) {
+        *error =
+            tr("unknown command \"%1\" (send, fetch, convert, hotkey-sheet, import, export or import-text)").arg(cmd);
         return false;
     }
-    const int wantedFiles = isSend ? 1 : isFetch ? 0 : 2;
+    const int wantedFiles = isSend || isHotkeySheet ? 1 : isFetch ? 0 : 2;
     if (positional.size() != wantedFiles) {
-        *error = isSend    ? tr("send takes one file set")
-                 : isFetch ? tr("fetch takes no file argument; name the output with -o FILE")
-                           : tr("convert takes an input and an output file");
+        *error = isSend          ? tr("send takes one file set")
+                 : isHotkeySheet ? tr("hotkey-sheet takes one sheet or PLU file")
+                 : isFetch       ? tr("fetch takes no file argument; name the output with -o FILE")
+                                 : tr("convert takes an input and an output file");
+        return false;
+    }
+    if (isHotkeySheet) {
+        bool typeOk = true;
+        if (parser.isSet(type))
+            options->sheetType = parser.value(type).toInt(&typeOk);
+        if (!typeOk || options->sheetType < -1 || options->sheetType >= HotkeySheetTypes::Count ||
+            (parser.isSet(type) && options->sheetType < 0)) {
+            *error = tr("--type takes a sheet type from 0 to 4, not \"%1\"").arg(parser.value(type));
+            return false;
+        }
+        options->portrait = parser.isSet(portrait);
+        if (options->output.isEmpty() || !options->scales.isEmpty()) {
+            *error = tr("hotkey-sheet needs -o CARD.pdf and talks to no scale");
+            return false;
+        }
+    } else if (parser.isSet(type) || parser.isSet(portrait)) {
+        *error = tr("--type and --portrait apply to hotkey-sheet only");
         return false;
     }
     if (isConvert && !options->scales.isEmpty()) {
@@ -208,7 +272,7 @@ bool PluCli::parse(const QStringList &arguments, Options *options, QString *erro
         *error = tr("fetch needs -o FILE");
         return false;
     }
-    if (!isFetch && parser.isSet(output)) {
+    if (!isFetch && !isHotkeySheet && parser.isSet(output)) {
         *error = tr("-o applies to fetch only");
         return false;
     }
@@ -225,9 +289,9 @@ bool PluCli::parse(const QStringList &arguments, Options *options, QString *erro
     if (parser.isSet(parts) && !parseParts(parser.value(parts), &options->parts, error))
         return false;
     // The main file of a set is always written tab-separated; a .csv name would be read back
-    // as a comma-separated list.
+    // as a comma-separated list, and another suffix not at all.
     const QString written = isFetch ? options->output : isConvert ? positional.at(1) : QString();
-    if (!written.isEmpty() && PluFile::kindOf(written) == PluFile::Kind::CommaSeparated) {
+    if (!written.isEmpty() && PluFile::kindOf(written) != PluFile::Kind::TabSeparated) {
         *error = tr("\"%1\": a file set is written tab-separated; name it .txp").arg(written);
         return false;
     }
@@ -251,12 +315,40 @@ int PluCli::run(const QStringList &arguments)
     // reads its port and time-out from the same file.
     if (!options.config.isEmpty())
         AppPaths::setSettingsFileOverride(QFileInfo(options.config).absoluteFilePath());
+    // The link library reads its time-out from the settings file: --timeout goes into a copy,
+    // so that the user's file keeps its own.
+    QTemporaryDir scratch;
+    if (options.timeoutMs > 0) {
+        // Named as the original, so that messages about the settings name the file the user keeps.
+        const QString copy = scratch.filePath(QFileInfo(AppPaths::settingsFile()).fileName());
+        QFile original(AppPaths::settingsFile());
+        const QByteArray bytes = original.open(QIODevice::ReadOnly) ? original.readAll() : QByteArray();
+        QString error;
+        if (!scratch.isValid() || !AtomicFile::write(copy, bytes, &error)) {
+            printErr(tr("plu-cli: cannot prepare the settings for --timeout: %1").arg(error));
+            return Failed;
+        }
+        AppPaths::setSettingsFileOverride(copy);
+    }
     ZQConfig config(AppPaths::settingsFile());
+    // Files read or written in the wrong code page lose their names: stop before touching any.
+    const QStringList problems = config.problems();
+    if (!problems.isEmpty()) {
+        for (const QString &problem : problems)
+            printErr(tr("plu-cli: %1").arg(problem));
+        return BadUsage;
+    }
+    if (options.timeoutMs > 0) {
+        config.setValue(ZQConfig::LinkTimeoutMs, options.timeoutMs);
+        config.sync();
+    }
 
     if (options.command == QLatin1String("send"))
         return send(options);
     if (options.command == QLatin1String("fetch"))
         return fetch(options);
+    if (options.command == QLatin1String("hotkey-sheet"))
+        return hotkeySheet(options);
     if (isSheetCommand(options.command))
         return runSheetCommand(options);
     return convert(options);
@@ -309,17 +401,25 @@ int PluCli::send(const Options &options)
     PluDocument doc;
     QString error, warning;
     if (PluFileSet::load(&doc, file, &error, &warning) != PluFileSet::LoadResult::Loaded) {
-        printErr(tr("plu-cli: \"%1\": %2").arg(file, error));
+        printFileError(file, error);
         return Failed;
     }
     if (!warning.isEmpty())
-        printErr(tr("plu-cli: \"%1\": %2").arg(file, warning));
+        printFileError(file, warning);
 
     TransferSnapshot snapshot = TransferSnapshot::take(&doc);
     snapshot.selection = options.parts;
+    const int job = options.update ? JobUpdatePlu : JobDownloadPlu;
+    // Nothing goes to any scale while a row would be cut, changed or refused on the way.
+    const QVector<SendProblem> problems = SendCheck::check(snapshot, job);
+    if (!problems.isEmpty()) {
+        for (const SendProblem &p : problems)
+            printErr(p.line());
+        printErr(tr("plu-cli: \"%1\": nothing was sent (problems: %2)").arg(file).arg(problems.size()));
+        return Failed;
+    }
     if (options.scales.size() > 1)
         snapshot.preparePluPackets();
-    const int job = options.update ? JobUpdatePlu : JobDownloadPlu;
     std::vector<std::unique_ptr<ScaleJobRunner>> owned;
     QVector<ScaleJobRunner *> runners;
     for (const ScaleAddress &address : options.scales) {
@@ -336,9 +436,10 @@ int PluCli::fetch(const Options &options)
     ScaleJobRunner runner(options.scales.first(), JobUploadPlu, TransferSnapshot::take(&doc), &target);
     if (!runAll({&runner}, options.quiet))
         return Failed;
+    target.commit();
     QString error;
     if (!PluFileSet::save(&doc, options.output, PluFileSet::sidePathsForSaveAs(options.output), &error)) {
-        printErr(tr("plu-cli: \"%1\": %2").arg(options.output, error));
+        printFileError(options.output, error);
         return Failed;
     }
     return Success;
@@ -355,13 +456,50 @@ int PluCli::convert(const Options &options)
     PluDocument doc;
     QString error, warning;
     if (PluFileSet::load(&doc, in, &error, &warning) != PluFileSet::LoadResult::Loaded) {
-        printErr(tr("plu-cli: \"%1\": %2").arg(in, error));
+        printFileError(in, error);
         return Failed;
     }
     if (!warning.isEmpty())
-        printErr(tr("plu-cli: \"%1\": %2").arg(in, warning));
+        printFileError(in, warning);
     if (!PluFileSet::save(&doc, out, PluFileSet::sidePathsForSaveAs(out), &error)) {
-        printErr(tr("plu-cli: \"%1\": %2").arg(out, error));
+        printFileError(out, error);
+        return Failed;
+    }
+    return Success;
+}
+
+int PluCli::hotkeySheet(const Options &options)
+{
+    const QString in = options.positional.at(0);
+    if (!QFileInfo(in).isFile()) {
+        printErr(tr("plu-cli: \"%1\": no such file").arg(in));
+        return Failed;
+    }
+    const int type = options.sheetType >= 0 ? options.sheetType : HotkeySheetTypes::stored();
+    HotkeySheet sheet;
+    sheet.newSheet(type);
+    QString error, warning;
+    if (in.endsWith(QLatin1String(".hotk"), Qt::CaseInsensitive)) {
+        QVector<HotkeyKey> keys;
+        if (HotkeySheetFile::read(in, sheet.keyCount(), &keys, &error) != HotkeySheetFile::Result::Ok) {
+            printErr(tr("plu-cli: %1").arg(error));
+            return Failed;
+        }
+        sheet.setKeys(keys);
+    } else {
+        PluDocument doc;
+        if (PluFileSet::load(&doc, in, &error, &warning) != PluFileSet::LoadResult::Loaded) {
+            printErr(tr("plu-cli: \"%1\": %2").arg(in, error));
+            return Failed;
+        }
+        TPLUList plus;
+        for (int r = 0; r < doc.rowCount(); ++r)
+            plus.append(doc.model()->rowToPlu(r));
+        sheet.fill(type, plus, {});
+    }
+    const auto orientation = options.portrait ? QPageLayout::Portrait : QPageLayout::Landscape;
+    if (!HotkeyCard::writePdf(options.output, sheet.keys(), type, orientation, &error)) {
+        printErr(tr("plu-cli: \"%1\": %2").arg(options.output, error));
         return Failed;
     }
     return Success;

@@ -36,7 +36,10 @@ private:
         bool update = false;
         QString output;
         QString config;
+        int timeoutMs = 0; // 0: the settings file's
         bool quiet = false;
+        int sheetType = -1; // -1: the stored one
+        bool portrait = false;
         QString rows;
         QString to;
         QString columns;
@@ -46,6 +49,7 @@ private:
     int send(const Options &options);
     int fetch(const Options &options);
     int convert(const Options &options);
+    int hotkeySheet(const Options &options);
     // import, export and import-text (PluCliSheets.cpp).
     static bool isSheetCommand(const QString &command);
     static bool checkSheetCommand(const Options &options, bool scaleOptions, QString *error);
@@ -59,4 +63,6 @@ private:
     static bool parseParts(const QString &text, DownloadSelection *parts, QString *error);
     static void printOut(const QString &line);
     static void printErr(const QString &line);
+    // One line naming the file once.
+    static void printFileError(const QString &path, const QString &error);
 };

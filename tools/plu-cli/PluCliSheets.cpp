@@ -76,7 +76,9 @@ bool PluCli::checkSheetCommand(const Options &options, bool scaleOptions, QStrin
 {
     const QString &cmd = options.command;
     if (!options.scales.isEmpty() || scaleOptions) {
-        *error = tr("%1 talks to no scale; --scale, --update, --parts and -o do not apply").arg(cmd);
+        *error = tr("%1 talks to no scale and prints no card; --scale, --update, --parts, -o, --type and "
+                    "--portrait do not apply")
+                     .arg(cmd);
         return false;
     }
     if (options.positional.size() != 2) {
@@ -169,7 +171,7 @@ int PluCli::importSheet(const Options &options)
     PluDocument doc;
     doc.model()->replaceAllRows(SheetImport::place(records, first, last, to));
     if (!writeSet(doc, out, &text)) {
-        printErr(tr("plu-cli: \"%1\": %2").arg(out, text));
+        printFileError(out, text);
         return Failed;
     }
     if (!options.quiet)
@@ -185,11 +187,11 @@ int PluCli::exportSheet(const Options &options)
     QString error;
     QString warning;
     if (PluFileSet::load(&doc, in, &error, &warning) != PluFileSet::LoadResult::Loaded) {
-        printErr(tr("plu-cli: \"%1\": %2").arg(in, error));
+        printFileError(in, error);
         return Failed;
     }
     if (!warning.isEmpty())
-        printErr(tr("plu-cli: \"%1\": %2").arg(in, warning));
+        printFileError(in, warning);
     if (!SheetExport::write(out, *doc.model(), doc.recomputeRowCount(), SheetExport::shownColumns(), &error)) {
         printErr(tr("plu-cli: %1").arg(error));
         return Failed;
@@ -213,7 +215,7 @@ int PluCli::importText(const Options &options)
     doc.model()->replaceAllRows(grid);
     QString error;
     if (!writeSet(doc, out, &error)) {
-        printErr(tr("plu-cli: \"%1\": %2").arg(out, error));
+        printFileError(out, error);
         return Failed;
     }
     if (dropped > 0)

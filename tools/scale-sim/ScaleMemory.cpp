@@ -185,6 +185,9 @@ ScaleMemory::Outcome ScaleMemory::clear(const QByteArray &payload)
     if (!in.u8(kind) || !in.atEnd() || !schemaFor(kind))
         return failure(StatusBadRequest, "CLEAR bad payload");
     reset(RecordKind(kind));
+    // Messages belong to the PLUs that name them: a new PLU list must not print old texts.
+    if (RecordKind(kind) == RecordKind::Plu)
+        reset(RecordKind::Message);
     Outcome o;
     o.changed = true;
     o.summary = "CLEAR " + kindName(RecordKind(kind));
@@ -295,6 +298,7 @@ ScaleMemory::Outcome ScaleMemory::get(const QByteArray &payload) const
         ++n;
     }
     Outcome o;
+    o.answerPiece = limit + 6;
     ByteWriter w(o.answer);
     w.u32(quint32(total));
     w.u16(n);

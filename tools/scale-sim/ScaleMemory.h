@@ -1,5 +1,6 @@
 #pragma once
 
+#include "LinkFrame.h"
 #include "LinkRecords.h"
 
 #include <QByteArray>
@@ -20,6 +21,7 @@ public:
         QByteArray answer;
         QByteArray summary; // one line for the log
         bool changed = false;
+        int answerPiece = linkproto::kMaxPayload; // longest answer frame the request allows
     };
     Outcome execute(quint8 command, const QByteArray &payload);
 

@@ -5,6 +5,7 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTimer>
+#include <cmath>
 #include <cstdio>
 
 using namespace linkproto;
@@ -28,6 +29,8 @@ QByteArray commandName(quint8 command)
         return "BYE";
     case CmdStats:
         return "STATS";
+    case CmdMore:
+        return "MORE";
     case CmdClear:
         return "CLEAR";
     case CmdPut:
@@ -48,11 +51,11 @@ QByteArray commandName(quint8 command)
 } // namespace
 
 SimServer::SimServer(ScaleMemory &memory, const FaultPlan &faults, const QString &dataPath, QObject *parent)
-    : QObject(parent), m_memory(memory), m_faults(faults), m_dataPath(dataPath), m_saveTimer(new QTimer(this))
+    : QObject(parent), m_memory(memory), m_faults(faults), m_journal(dataPath), m_saveTimer(new QTimer(this))
 {
-    // Rewriting a full memory after each of the thousands of packets of one download would take
-    // minutes: the file is written when a session says goodbye or drops, and after a short quiet
-    // spell, so a transfer that has returned is always on disk.
+    // Every answered change is in the journal already. Rewriting a full memory after each of
+    // the thousands of packets of one download would take minutes: the snapshot is written when
+    // a session says goodbye or drops and after a short quiet spell, which keeps the journal short.
     m_saveTimer->setSingleShot(true);
     m_saveTimer->setInterval(200);
     connect(m_saveTimer, &QTimer::timeout, this, &SimServer::flush);
@@ -114,7 +117,8 @@ bool SimServer::openSerial(const QString &path, int baud, bool pace, QString *er
 
 QByteArray SimServer::stateJson() const
 {
-    QByteArray out = "{\"counters\":{\"bytesIn\":" + QByteArray::number(m_counters.bytesIn) +
+    QByteArray out = "{\"applied\":" + QByteArray::number(m_applied) +
+                     ",\"counters\":{\"bytesIn\":" + QByteArray::number(m_counters.bytesIn) +
                      ",\"bytesOut\":" + QByteArray::number(m_counters.bytesOut) +
                      ",\"framesIn\":" + QByteArray::number(m_counters.framesIn) +
                      ",\"framesOut\":" + QByteArray::number(m_counters.framesOut) + "},\n\"memory\":";
@@ -123,17 +127,40 @@ QByteArray SimServer::stateJson() const
     return out;
 }
 
-bool SimServer::saveState(QString *error) const
+bool SimServer::saveState(QString *error)
 {
-    if (m_dataPath.isEmpty())
-        return true;
-    QSaveFile file(m_dataPath);
-    const QByteArray bytes = stateJson();
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        *error = file.errorString();
-        return false;
+    return m_journal.snapshot(stateJson(), error);
+}
+
+ScaleMemory::Outcome SimServer::more(SimLink &link, const Frame &request)
+{
+    ScaleMemory::Outcome o;
+    ByteReader in(request.payload);
+    quint8 kind = 0;
+    quint16 budget = 0;
+    if (in.u8(kind) && kind == MorePiece) {
+        if (link.pendingRequest.size() + in.remaining() > kMaxAssembled) {
+            link.pendingRequest.clear();
+            o.status = StatusFull;
+            o.summary = "MORE piece beyond the longest request";
+            return o;
+        }
+        link.pendingRequest.append(request.payload.constData() + 1, in.remaining());
+        link.pendingSequence = request.sequence;
+        o.summary = "MORE piece, " + QByteArray::number(link.pendingRequest.size()) + " bytes gathered";
+        return o;
     }
-    return true;
+    if (kind != MoreFetch || !in.u16(budget) || !in.atEnd() || link.pendingAnswer.isEmpty()) {
+        o.status = StatusBadRequest;
+        o.summary = "MORE without an answer to continue";
+        return o;
+    }
+    const int size = std::max(64, int(budget));
+    o.answer = link.pendingAnswer.left(size);
+    link.pendingAnswer.remove(0, o.answer.size());
+    o.status = link.pendingAnswer.isEmpty() ? link.pendingStatus : quint8(StatusMore);
+    o.summary = "MORE answer piece, " + QByteArray::number(link.pendingAnswer.size()) + " bytes left";
+    return o;
 }
 
 bool SimServer::handle(SimLink &link, const Frame &request, int wireSize)
@@ -178,11 +205,39 @@ bool SimServer::handle(SimLink &link, const Frame &request, int wireSize)
         encodeFrame(answer, bytes);
         logLine(tag + "STATS");
     } else {
-        ScaleMemory::Outcome outcome = m_memory.execute(request.command, request.payload);
+        ScaleMemory::Outcome outcome;
+        if (request.command == CmdMore) {
+            outcome = more(link, request);
+        } else {
+            // The pieces sent ahead are the start of this request's payload.
+            const bool continues =
+                !link.pendingRequest.isEmpty() && request.sequence == quint16(link.pendingSequence + 1);
+            const QByteArray payload = continues ? link.pendingRequest + request.payload : request.payload;
+            link.pendingRequest.clear();
+            link.pendingAnswer.clear();
+            outcome = m_memory.execute(request.command, payload);
+            if (outcome.changed && outcome.status == StatusOk) {
+                // In the journal before the answer: what the library was told is kept.
+                QString error;
+                if (!m_journal.append(++m_applied, request.command, payload, &error)) {
+                    // Not kept, so not acknowledged: the scale reports its storage as full.
+                    logLine("cannot write the journal: " + error.toLocal8Bit());
+                    outcome.status = StatusFull;
+                    outcome.answer.clear();
+                }
+            }
+            if (outcome.answer.size() > outcome.answerPiece) {
+                link.pendingAnswer = outcome.answer.mid(outcome.answerPiece);
+                link.pendingStatus = outcome.status;
+                outcome.answer.truncate(outcome.answerPiece);
+                outcome.status = StatusMore;
+            }
+        }
         answer.status = outcome.status;
         answer.payload = std::move(outcome.answer);
         encodeFrame(answer, bytes);
-        logLine(tag + outcome.summary + (outcome.status == StatusOk ? " -> ok" : " -> failed"));
+        logLine(tag + outcome.summary +
+                (outcome.status == StatusOk || outcome.status == StatusMore ? " -> ok" : " -> failed"));
     }
     if (request.command != CmdStats) {
         link.hasCache = true;
@@ -226,10 +281,18 @@ SimLink::SimLink(SimServer &server, QIODevice *device, bool serial, int pacedByt
         m_name = "serial";
     connect(device, &QIODevice::readyRead, this, &SimLink::onReadyRead);
     if (m_pacedBytesPerSecond > 0) {
+        m_clock.start();
         m_paceTimer = new QTimer(this);
-        m_paceTimer->setInterval(kPaceTickMs);
-        connect(m_paceTimer, &QTimer::timeout, this, &SimLink::writePaced);
+        m_paceTimer->setSingleShot(true);
+        m_paceTimer->setTimerType(Qt::PreciseTimer);
+        connect(m_paceTimer, &QTimer::timeout, this, &SimLink::releaseDue);
     }
+}
+
+qint64 SimLink::lineDue(double &freeAtMs, int bytes)
+{
+    freeAtMs = std::max(freeAtMs, double(m_clock.elapsed())) + bytes * 1000.0 / m_pacedBytesPerSecond;
+    return qint64(std::ceil(freeAtMs));
 }
 
 void SimLink::onReadyRead()
@@ -238,6 +301,17 @@ void SimLink::onReadyRead()
         return;
     const QByteArray data = m_device->readAll();
     m_server.m_counters.bytesIn += quint64(data.size());
+    if (m_pacedBytesPerSecond <= 0) {
+        takeFrames(data);
+        return;
+    }
+    // A pty takes the library's bytes at once; the cable would still be carrying them.
+    m_inbound.append({data, lineDue(m_inFreeAtMs, data.size())});
+    releaseDue();
+}
+
+void SimLink::takeFrames(const QByteArray &data)
+{
     m_parser.feed(data);
     for (;;) {
         Frame frame;
@@ -264,22 +338,31 @@ void SimLink::send(const QByteArray &bytes)
         m_device->write(bytes);
         return;
     }
-    m_outQueue.append(bytes);
-    if (!m_paceTimer->isActive())
-        m_paceTimer->start();
-    writePaced();
+    // Written when its last byte would have left the cable, so that it arrives no earlier.
+    m_outbound.append({bytes, lineDue(m_outFreeAtMs, bytes.size())});
+    if (!m_releasing)
+        releaseDue();
 }
 
-void SimLink::writePaced()
+void SimLink::releaseDue()
 {
-    // The line carries baud/10 bytes a second; pacing makes a fast pty behave like the cable.
-    const int chunk = std::max(1, m_pacedBytesPerSecond * kPaceTickMs / 1000);
-    if (!m_device || m_outQueue.isEmpty()) {
-        m_paceTimer->stop();
-        return;
+    m_releasing = true;
+    const qint64 now = m_clock.elapsed();
+    while (!m_outbound.isEmpty() && m_outbound.first().dueMs <= now) {
+        if (m_device && m_device->isOpen())
+            m_device->write(m_outbound.first().bytes);
+        m_outbound.removeFirst();
     }
-    m_device->write(m_outQueue.left(chunk));
-    m_outQueue.remove(0, std::min(chunk, m_outQueue.size()));
+    while (!m_inbound.isEmpty() && m_inbound.first().dueMs <= now)
+        takeFrames(m_inbound.takeFirst().bytes);
+    qint64 next = -1;
+    for (const QList<Timed> *queue : {&m_inbound, &m_outbound}) {
+        if (!queue->isEmpty() && (next < 0 || queue->first().dueMs < next))
+            next = queue->first().dueMs;
+    }
+    m_releasing = false;
+    if (next >= 0)
+        m_paceTimer->start(int(std::max<qint64>(0, next - m_clock.elapsed())));
 }
 
 void SimLink::drop()

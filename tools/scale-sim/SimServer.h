@@ -2,7 +2,9 @@
 
 #include "LinkFrame.h"
 #include "ScaleMemory.h"
+#include "SimJournal.h"
 
+#include <QElapsedTimer>
 #include <QHostAddress>
 #include <QObject>
 #include <QPointer>
@@ -22,18 +24,10 @@ struct FaultPlan
     int delayMs = 0;          // every answer waits this long
 };
 
-struct LinkCounters
-{
-    quint64 bytesIn = 0;
-    quint64 bytesOut = 0;
-    quint64 framesIn = 0;
-    quint64 framesOut = 0;
-};
-
 class SimLink;
 
 // Serves the scale memory over TCP clients and one serial line, applies the fault plan, counts
-// bytes and frames, and keeps the data file current.
+// bytes and frames, and keeps the memory on disk (SimJournal).
 class SimServer : public QObject
 {
     Q_OBJECT
@@ -45,20 +39,25 @@ public:
     bool openSerial(const QString &path, int baud, bool pace, QString *error);
 
     void setCounters(const LinkCounters &counters) { m_counters = counters; }
+    // Number of the last command the memory holds, as the data file says.
+    void setApplied(quint64 applied) { m_applied = applied; }
     // Memory and counters, the data file's content and the --dump output.
     QByteArray stateJson() const;
-    bool saveState(QString *error) const;
-    // Writes the data file now if the memory changed since the last write.
+    bool saveState(QString *error);
+    // Writes the data file now if the memory changed since the last write; empties the journal.
     void flush();
 
 private:
     friend class SimLink;
     // Handles one request; returns false when the link must be dropped.
     bool handle(SimLink &link, const linkproto::Frame &request, int wireSize);
+    // A MORE request: a piece of the coming request, or the next piece of the last answer.
+    ScaleMemory::Outcome more(SimLink &link, const linkproto::Frame &request);
 
     ScaleMemory &m_memory;
     FaultPlan m_faults;
-    QString m_dataPath;
+    SimJournal m_journal;
+    quint64 m_applied = 0;
     LinkCounters m_counters;
     qint64 m_requestNo = 0;
     QTcpServer *m_tcp = nullptr;
@@ -84,16 +83,38 @@ public:
     QByteArray cachedAnswer;
     bool hasCache = false;
 
+    // A request longer than one frame, gathered from MORE pieces, and the rest of an answer
+    // longer than the request allowed.
+    QByteArray pendingRequest;
+    quint16 pendingSequence = 0;
+    QByteArray pendingAnswer;
+    quint8 pendingStatus = 0;
+
 private:
+    struct Timed
+    {
+        QByteArray bytes;
+        qint64 dueMs;
+    };
     void onReadyRead();
-    void writePaced();
+    void takeFrames(const QByteArray &data);
+    // Moves every paced chunk whose time has come on, then waits for the next one.
+    void releaseDue();
+    // When bytes handed to the line at now are through: one byte after the other, 10 bits each.
+    qint64 lineDue(double &freeAtMs, int bytes);
 
     SimServer &m_server;
     QPointer<QIODevice> m_device;
     bool m_serial;
     int m_pacedBytesPerSecond;
     linkproto::FrameParser m_parser;
-    QByteArray m_outQueue;
-    QTimer *m_paceTimer = nullptr;
     QByteArray m_name;
+    // Pacing: both directions of the line carry baud/10 bytes a second, independently.
+    QElapsedTimer m_clock;
+    QTimer *m_paceTimer = nullptr;
+    double m_inFreeAtMs = 0;
+    double m_outFreeAtMs = 0;
+    QList<Timed> m_inbound;
+    QList<Timed> m_outbound;
+    bool m_releasing = false;
 };

@@ -5,9 +5,6 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QFile>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QSaveFile>
 #include <QTimer>
 #include <atomic>
@@ -22,27 +19,6 @@ std::atomic<bool> g_stop{false};
 extern "C" void onStopSignal(int)
 {
     g_stop = true;
-}
-
-bool loadState(const QString &path, ScaleMemory &memory, LinkCounters &counters, QString *error)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *error = file.errorString();
-        return false;
-    }
-    QJsonValue value;
-    if (!parseJsonBytes(file.readAll(), value) || !value.isObject()) {
-        *error = QStringLiteral("not a simulator data file");
-        return false;
-    }
-    const QJsonObject root = value.toObject();
-    const QJsonObject c = root.value(QLatin1String("counters")).toObject();
-    counters.bytesIn = quint64(c.value(QLatin1String("bytesIn")).toDouble());
-    counters.bytesOut = quint64(c.value(QLatin1String("bytesOut")).toDouble());
-    counters.framesIn = quint64(c.value(QLatin1String("framesIn")).toDouble());
-    counters.framesOut = quint64(c.value(QLatin1String("framesOut")).toDouble());
-    return memory.fromJson(root.value(QLatin1String("memory")).toObject(), error);
 }
 
 qint64 numberOption(const QCommandLineParser &parser, const QString &name, qint64 fallback, bool *ok)
@@ -80,10 +56,13 @@ int main(int argc, char *argv[])
         {serial, QStringLiteral("Serve the serial device PATH."), QStringLiteral("path")},
         {baud, QStringLiteral("Baud rate of the serial device (default 115200)."), QStringLiteral("n"),
          QStringLiteral("115200")},
-        {pace, QStringLiteral("Send no faster than the baud rate allows.")},
+        {pace, QStringLiteral("Carry the serial line both ways no faster than the baud rate allows.")},
         {capacity, QStringLiteral("PLUs the scale holds (default 20000)."), QStringLiteral("n"),
          QStringLiteral("20000")},
-        {data, QStringLiteral("Keep the memory in FILE across restarts."), QStringLiteral("file")},
+        {data,
+         QStringLiteral("Keep the memory in FILE across restarts; every answered change is in FILE.journal "
+                        "before its answer."),
+         QStringLiteral("file")},
         {dump, QStringLiteral("Print the memory and counters of --data as JSON and exit.")},
         {portFile, QStringLiteral("Write the bound TCP port to FILE."), QStringLiteral("file")},
         {dropAfter, QStringLiteral("Drop the link when request N+1 arrives."), QStringLiteral("n")},
@@ -112,15 +91,17 @@ int main(int argc, char *argv[])
     memory.setWeight(grams);
     LinkCounters counters;
     const QString dataPath = parser.value(data);
-    if (!dataPath.isEmpty() && QFile::exists(dataPath)) {
+    quint64 applied = 0;
+    {
         QString error;
-        if (!loadState(dataPath, memory, counters, &error)) {
+        if (!SimJournal(dataPath).load(memory, counters, &applied, &error)) {
             std::fprintf(stderr, "scale-sim: cannot read %s: %s\n", qPrintable(dataPath), qPrintable(error));
             return 1;
         }
     }
     SimServer server(memory, faults, dataPath);
     server.setCounters(counters);
+    server.setApplied(applied);
 
     if (parser.isSet(dump)) {
         if (dataPath.isEmpty()) {
@@ -132,6 +113,14 @@ int main(int argc, char *argv[])
         return 0;
     }
 
+    if (!dataPath.isEmpty() && SimJournal(dataPath).hasJournal()) {
+        // New entries must not follow a torn one: fold the journal into a fresh snapshot.
+        QString error;
+        if (!server.saveState(&error)) {
+            std::fprintf(stderr, "scale-sim: cannot write %s: %s\n", qPrintable(dataPath), qPrintable(error));
+            return 1;
+        }
+    }
     if (parser.isSet(serial)) {
         QString error;
         if (!server.openSerial(parser.value(serial), baudRate, parser.isSet(pace), &error)) {

@@ -35,7 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (const TPLU &p : records) {
         if (p.WeightUnit < 0 || p.WeightUnit > 12)
             std::abort();
-        PluTableModel::rowOf(p);
+        PluTableModel::rowFromPlu(p);
     }
     return 0;
 }

@@ -31,7 +31,7 @@ void check(const Sheet &sheet)
         }
     }
     for (const TPLU &record : SheetImport::records(sheet))
-        PluTableModel::rowOf(record);
+        PluTableModel::rowFromPlu(record);
 }
 } // namespace
 
