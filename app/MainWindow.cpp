@@ -75,9 +75,7 @@ const MenuSlot kPackageSlots[PackageTypes::Count] = {
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent), m_document(new PluDocument(this)), m_table(new QTableView(this)),
       m_editor(new PluEditCommands(m_document, m_table, this, this)),
-      m_transferTarget(new TransferTarget(m_document, this)), m_comm(new CommController(this, m_transferTarget, this)),
-      m_editors(new EditorsController(this, this)), m_io(new IoController(this, this)),
-      m_hotkey(new HotkeyController(this, this))
+      m_transferTarget(new TransferTarget(m_document, this))
 {
     PackageTypes::retranslate();
     // Progress from records arriving during a transfer is announced as the window's own.
@@ -93,6 +91,11 @@ MainWindow::MainWindow(QWidget *parent)
     setCentralWidget(central);
 
     buildActions();
+    // The controllers find the actions they serve built.
+    m_comm = new CommController(this, m_transferTarget, this);
+    m_editors = new EditorsController(this, this);
+    m_io = new IoController(this, this);
+    m_hotkey = new HotkeyController(this, this);
     updateTitle();
     buildToolBar();
     buildStatusBar();

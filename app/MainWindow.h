@@ -176,9 +176,9 @@ private:
     QComboBox *m_lookupBox = nullptr;
     QLabel *m_hintLabel = nullptr;
     TransferTarget *m_transferTarget;
-    CommController *m_comm;
-    EditorsController *m_editors;
-    IoController *m_io;
-    HotkeyController *m_hotkey;
+    CommController *m_comm = nullptr;
+    EditorsController *m_editors = nullptr;
+    IoController *m_io = nullptr;
+    HotkeyController *m_hotkey = nullptr;
     static MainWindow *s_instance;
 };

@@ -13,7 +13,6 @@
 #include "table/EditorHost.h"
 
 #include <QAction>
-#include <QTimer>
 
 HotkeyController *HotkeyController::s_sourceOwner = nullptr;
 
@@ -21,10 +20,7 @@ HotkeyController::HotkeyController(EditorHost *host, QObject *parent)
     : QObject(parent), m_host(host), m_sheet(new HotkeySheet(this)),
       m_ownFunctions(std::make_unique<MemoryHotkeyFunctionStore>()), m_functions(m_ownFunctions.get())
 {
-    // The window may build its actions after its controllers: then they are enabled once it is
-    // built.
-    if (!enableActions())
-        QTimer::singleShot(0, this, [this] { enableActions(); });
+    enableActions();
     // The editor's "Download" sends the hotkeys of the sheet's PLU list.
     HotkeySheet *sheet = m_sheet;
     TransferSnapshot::setHotkeySheetSource([sheet] { return sheet->hotkeyTablePlus(); });
@@ -40,17 +36,14 @@ HotkeyController::~HotkeyController()
     delete m_editor;
 }
 
-bool HotkeyController::enableActions()
+void HotkeyController::enableActions()
 {
-    bool all = true;
     // "Preview Hotkey Card" is in no menu: the preview opens from the editor.
     for (const char *name : {"actionHotkey_editing", "actionExport_Hotkey_to", "actionChoose_Parameter"}) {
         QAction *a = m_host->action(QString::fromLatin1(name));
         if (a)
             a->setEnabled(true);
-        all = all && a;
     }
-    return all;
 }
 
 void HotkeyController::setFunctionStore(HotkeyFunctionStore *store)

@@ -30,7 +30,7 @@ public:
     void setFunctionStore(HotkeyFunctionStore *store);
 
 private:
-    bool enableActions();
+    void enableActions();
 
     EditorHost *m_host;
     HotkeySheet *m_sheet;
