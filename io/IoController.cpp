@@ -18,7 +18,6 @@
 #include <QFileInfo>
 #include <QProgressDialog>
 #include <QTableView>
-#include <QTimer>
 
 namespace {
 const char *const kActions[] = {"actionImport_PLU_from_Excel", "actionCustom_import", "actionExport_to_Excel"};
@@ -38,20 +37,8 @@ int usedRows(const QVector<PluTableModel::Row> &rows)
 
 IoController::IoController(EditorHost *host, QObject *parent) : QObject(parent), m_host(host)
 {
-    // A window that builds its actions after its controllers gets them enabled once it is done.
-    if (!enableActions())
-        QTimer::singleShot(0, this, [this] { enableActions(); });
-}
-
-bool IoController::enableActions()
-{
-    for (const char *name : kActions) {
-        QAction *action = m_host->action(QString::fromLatin1(name));
-        if (!action)
-            return false;
-        action->setEnabled(true);
-    }
-    return true;
+    for (const char *name : kActions)
+        m_host->action(QString::fromLatin1(name))->setEnabled(true);
 }
 
 IoController::~IoController() = default;

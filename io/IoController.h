@@ -27,7 +27,6 @@ public:
     bool readSheet(const QString &path, Sheet *sheet, SheetError *error);
 
 private:
-    bool enableActions();
     void warnUnreadable(const QString &path, const QString &reason);
 
     EditorHost *m_host;

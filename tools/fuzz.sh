@@ -8,7 +8,7 @@ if ! command -v clang++ >/dev/null; then
     exit 0
 fi
 # Seven targets: all of them within three minutes.
-seconds="${FUZZ_SECONDS:-25}"
+seconds="${FUZZ_SECONDS:-24}"
 build=build-fuzz
 targets=(link_decode_fuzzer sim_state_fuzzer plu_file_fuzzer send_check_fuzzer hotkey_sheet_fuzzer sheet_read_fuzzer
     text_import_fuzzer)

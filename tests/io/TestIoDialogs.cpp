@@ -47,16 +47,9 @@ void click(QWidget *parent, const char *name)
     child<QAbstractButton>(parent, name)->click();
 }
 
-// The window's controllers enable their actions once the window has built them.
-void settle()
-{
-    QCoreApplication::processEvents();
-}
-
 // The window with one named row that the operator changed and has not saved.
 void changeTable(MainWindow &w)
 {
-    settle();
     w.model()->setCell(0, C::PluName, QStringLiteral("Old"));
     w.setModified(true);
 }
@@ -175,7 +168,6 @@ void TestIoDialogs::customImportSavesLayoutAndImports()
 {
     TestEnvironment env;
     MainWindow w;
-    settle();
     const int steps = w.editCommands()->undoStack()->count();
     Prompt::queueAnswer(QMessageBox::Yes); // save the changed layout before importing
     Prompt::queueFileName(data("text/tab-title.txt"));
@@ -296,7 +288,6 @@ void TestIoDialogs::exportWritesChosenFormat()
     QFETCH(int, format);
     TestEnvironment env;
     MainWindow w;
-    settle();
     w.model()->setCell(0, C::PluName, QStringLiteral("Tea"));
     Prompt::queueFileName(env.path(name));
     w.action(QStringLiteral("actionExport_to_Excel"))->trigger();
