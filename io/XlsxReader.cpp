@@ -310,7 +310,7 @@ QVariant cellValue(const QStringRef &type, const QString &v, bool hasV, const QS
         return QVariant();
     if (type == QLatin1String("s")) {
         bool isNumber = false;
-        const int index = v.trimmed().toInt(&isNumber);
+        const int index = v.toInt(&isNumber); // blanks around are ignored
         if (!isNumber || index < 0 || index >= shared.size()) {
             *ok = false;
             return QVariant();
@@ -324,7 +324,7 @@ QVariant cellValue(const QStringRef &type, const QString &v, bool hasV, const QS
     if (type == QLatin1String("d"))
         return isoDate(v.trimmed());
     bool isNumber = false;
-    const double d = v.trimmed().toDouble(&isNumber);
+    const double d = v.toDouble(&isNumber);
     if (!isNumber)
         return v.left(Sheet::MaxTextLength);
     if (style >= 0 && style < dateStyles.size() && dateStyles.at(style))
