@@ -461,6 +461,14 @@ void MainWindow::loadFile(const QString &path)
         Prompt::warning(this, tr("Warning"), warning);
 }
 
+void MainWindow::openArgument(const QString &path)
+{
+    if (QFileInfo(path).suffix().compare(QLatin1String("hotk"), Qt::CaseInsensitive) == 0)
+        m_hotkey->openSheet(path);
+    else
+        loadFile(path);
+}
+
 void MainWindow::on_actionOpen_triggered()
 {
     if (!maybeSave())

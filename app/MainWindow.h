@@ -56,6 +56,8 @@ public:
 
     // Opens a PLU file set as Open does, without asking for the name.
     void loadFile(const QString &path);
+    // A file named on the command line: a hotkey sheet opens in its editor, anything else as a PLU file.
+    void openArgument(const QString &path);
     // The unsaved-changes prompt; false when the operator cancelled.
     bool maybeSave() override;
 

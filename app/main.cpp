@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QTimer>
 #include <QVector>
 #include <memory>
 
@@ -26,8 +27,11 @@ int main(int argc, char *argv[])
     window->show();
     // Shown first, so that a warning about the file stands over the window it concerns.
     const QStringList args = QCoreApplication::arguments();
-    if (args.size() > 1)
-        window->loadFile(args.at(1));
+    if (args.size() > 1) {
+        MainWindow *shown = window.get();
+        const QString path = args.at(1);
+        QTimer::singleShot(0, shown, [shown, path] { shown->openArgument(path); });
+    }
     const int code = app.exec();
     window.reset();
     config.reset();

@@ -64,6 +64,12 @@ void HotkeyController::hotkeyEditing()
     editor()->exec();
 }
 
+void HotkeyController::openSheet(const QString &path)
+{
+    if (editor()->openSheet(path))
+        editor()->exec();
+}
+
 void HotkeyController::exportHotkey()
 {
     QWidget *parent = m_host->hostWidget();

@@ -19,6 +19,8 @@ public:
     ~HotkeyController() override;
 
     void hotkeyEditing();
+    // The sheet editor on a ".Hotk" file, as when one is opened from the file manager.
+    void openSheet(const QString &path);
     void exportHotkey();
     void chooseParameter();
     void previewHotkeyCard();

@@ -650,13 +650,19 @@ void ZqSetHotKey::on_SAVEAS_BTN_clicked()
 void ZqSetHotKey::on_OPEN_BTN_clicked()
 {
     const QString path = Prompt::openFileName(this, tr("Open File"), QStringLiteral("."), tr("Hot Key Files (*.Hotk)"));
-    if (path.isEmpty())
-        return;
+    if (!path.isEmpty())
+        openSheet(path);
+}
+
+bool ZqSetHotKey::openSheet(const QString &path)
+{
+    // The sheet is read for the stored type: take it now, so that showing the editor keeps it.
+    takeStoredType();
     QVector<HotkeyKey> keys;
     QString error;
     if (HotkeySheetFile::read(path, m_sheet->keyCount(), &keys, &error) != HotkeySheetFile::Result::Ok) {
         Prompt::warning(this, tr("Warning"), tr("OPen File fail") + QLatin1Char('\n') + error);
-        return;
+        return false;
     }
     ui->SAVE_PLU_HOTKEY_BTN->setEnabled(false);
     m_sheet->setKeys(keys);
@@ -664,4 +670,5 @@ void ZqSetHotKey::on_OPEN_BTN_clicked()
     selectFirstKey();
     // Save writes back to the sheet that was opened, never over another one.
     m_fileName = path;
+    return true;
 }

@@ -29,6 +29,9 @@ public:
     // the table.
     int exec() override;
     bool takeStoredType();
+    // Shows the sheet of a ".Hotk" file; a damaged one is refused with a warning.
+    bool openSheet(const QString &path);
+    HotkeySheet *sheet() const { return m_sheet; }
     QString fileName() const { return m_fileName; }
     // Rows of the selected keys, in key order.
     QList<int> selectedRows() const;

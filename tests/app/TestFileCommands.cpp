@@ -1,3 +1,4 @@
+#include "ModalDriver.h"
 #include "TestSupport.h"
 
 #include "app/MainWindow.h"
@@ -5,6 +6,9 @@
 #include "document/PluDocument.h"
 #include "document/PluFileSet.h"
 #include "document/PluTableModel.h"
+#include "hotkey/HotkeySheet.h"
+#include "hotkey/HotkeySheetFile.h"
+#include "hotkey/ZqSetHotKey.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -300,9 +304,24 @@ void TestFileCommands::lastFileReopenedThenArgument()
     QCOMPARE(w.model()->text(0, C::PluName), QStringLiteral("Apples"));
     // As main does with a file named on the command line: it is opened after the last one.
     const QString other = QStringLiteral(PLU_TEST_DATA_DIR "/document/txu/input.TXU");
-    w.loadFile(other);
+    w.openArgument(other);
     QCOMPARE(w.currentFile(), other);
     QCOMPARE(w.model()->text(0, C::PluName), QStringLiteral("Short"));
+
+    // A hotkey sheet, as the file manager passes one, opens in the sheet editor; the list stays.
+    QVector<HotkeyKey> keys(1);
+    keys[0].data.name1 = QStringLiteral("Pears");
+    const QString sheet = env.path(QStringLiteral("card.HOTK"));
+    QVERIFY(HotkeySheetFile::write(sheet, keys, nullptr));
+    QString shownName;
+    ModalDriver driver;
+    driver.on("ZqSetHotKey", [&](QWidget *editor) {
+        shownName = static_cast<ZqSetHotKey *>(editor)->sheet()->keys().value(0).data.name1;
+        static_cast<QDialog *>(editor)->reject();
+    });
+    w.openArgument(sheet);
+    QCOMPARE(shownName, QStringLiteral("Pears"));
+    QCOMPARE(w.currentFile(), other);
 }
 
 void TestFileCommands::newEmptiesEverything()
