@@ -6,7 +6,7 @@ file(GLOB_RECURSE sources RELATIVE ${SOURCE_DIR}
      ${SOURCE_DIR}/io/*.h ${SOURCE_DIR}/io/*.cpp ${SOURCE_DIR}/editors/*.h ${SOURCE_DIR}/editors/*.cpp
      ${SOURCE_DIR}/linklib/*.h ${SOURCE_DIR}/linklib/*.cpp)
 set(widget_headers "QWidget|QDialog|QMainWindow|QMessageBox|QFileDialog|QTableView|QAbstractItemView|QStyledItemDelegate|QItemDelegate|QMenu|QAction|QLineEdit|QComboBox|QLabel|QPushButton|QApplication|QtWidgets|QHeaderView|QSpinBox|QCheckBox|QRadioButton|QToolBar|QStatusBar|QInputDialog|QProgressBar|QUndoStack|QUndoCommand")
-set(allowed "(Dlg|Dialog|Window|Delegate|Deletate|Config|View|Menu|Menus|Prompt|Setup|Editor|Widget|Painter|Preview|Printer|Commands|Command|Controller)\\.(h|cpp)$")
+set(allowed "(Dlg|Dialog|Window|Delegate|Deletate|Config|View|Menu|Menus|Prompt|Setup|Editor|Widget|widget|Painter|Preview|Printer|Commands|Command|Controller)\\.(h|cpp)$")
 set(offenders)
 foreach(src ${sources})
     if(src MATCHES "${allowed}")

@@ -2,6 +2,7 @@
 
 #include "core/PackageTypes.h"
 #include "core/WeightUnits.h"
+#include "core/ZQConfig.h"
 
 #include <QCoreApplication>
 
@@ -81,6 +82,11 @@ int PluColumns::width(int column)
 bool PluColumns::hiddenByDefault(int column)
 {
     return valid(column) && kColumns[column].hidden;
+}
+
+bool PluColumns::hiddenAtSetup(int column)
+{
+    return column == Ice ? !ZQConfig::isShowIce() : hiddenByDefault(column);
 }
 
 bool PluColumns::isChosen(int column)

@@ -46,6 +46,8 @@ public:
     static int width(int column);
     // Hidden at set-up; Ice is shown only when "isShowIce" is set.
     static bool hiddenByDefault(int column);
+    // Hidden when the table is set up with the current settings (Ice by "isShowIce").
+    static bool hiddenAtSetup(int column);
     // Chosen through a menu or a dialog, never typed.
     static bool isChosen(int column);
     // The text of a new or cleared row; the names are the translated ones.

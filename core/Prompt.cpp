@@ -89,11 +89,16 @@ QString dialogFilter(const QString &filter)
 }
 
 QString runFileDialog(QWidget *parent, const QString &caption, const QString &dir, const QString &filter,
-                      QFileDialog::AcceptMode mode)
+                      QFileDialog::AcceptMode mode, QString *selectedFilter = nullptr)
 {
     const std::unique_ptr<QFileDialog> dialog = Prompt::fileDialog(parent, caption, dir, filter, mode);
     if (dialog->exec() != QDialog::Accepted)
         return QString();
+    if (selectedFilter) {
+        // The dialog shows the filters with their case variants; hand back the one as given.
+        const int chosen = dialogFilter(filter).split(QStringLiteral(";;")).indexOf(dialog->selectedNameFilter());
+        *selectedFilter = filter.split(QStringLiteral(";;")).value(chosen);
+    }
     return dialog->selectedFiles().value(0);
 }
 } // namespace
@@ -128,12 +133,16 @@ QString Prompt::openFileName(QWidget *parent, const QString &caption, const QStr
     return runFileDialog(parent, caption, dir, filter, QFileDialog::AcceptOpen);
 }
 
-QString Prompt::saveFileName(QWidget *parent, const QString &caption, const QString &dir, const QString &filter)
+QString Prompt::saveFileName(QWidget *parent, const QString &caption, const QString &dir, const QString &filter,
+                             QString *selectedFilter)
 {
-    if (script().on)
+    if (script().on) {
+        if (selectedFilter)
+            *selectedFilter = filter.section(QStringLiteral(";;"), 0, 0);
         return fileName("save", caption, dir, filter);
+    }
     record("save", caption, filter, dir);
-    return runFileDialog(parent, caption, dir, filter, QFileDialog::AcceptSave);
+    return runFileDialog(parent, caption, dir, filter, QFileDialog::AcceptSave, selectedFilter);
 }
 
 std::unique_ptr<QFileDialog> Prompt::fileDialog(QWidget *parent, const QString &caption, const QString &dir,

@@ -29,7 +29,10 @@ public:
     // filter: as the operator reads it, "Name (*.A;*.B)" (";;" between several). dir: the
     // folder to start in, or a proposed file name.
     static QString openFileName(QWidget *parent, const QString &caption, const QString &dir, const QString &filter);
-    static QString saveFileName(QWidget *parent, const QString &caption, const QString &dir, const QString &filter);
+    // selectedFilter, when given, receives the filter the operator chose, as given in `filter`
+    // (scripted: the first).
+    static QString saveFileName(QWidget *parent, const QString &caption, const QString &dir, const QString &filter,
+                                QString *selectedFilter = nullptr);
     // The dialog the two above run when not scripted (tests list a folder in it). It shows the
     // filter's text as given and matches files by its patterns in the dialog's own syntax, in
     // the cases files come with, since some platforms' dialogs match case.

@@ -51,6 +51,19 @@ const ZQConfig::KeyInfo kKeys[ZQConfig::KeyCount] = {
     {"ZQPLU_ImportPluSet", "CboxFixWeightUnit", T::Int, 4, L::Cached},
     {"ZQPLU_ImportPluSet", "CboxPluSep", T::Int, 0, L::Cached},
     {"ZQPLU_ImportPluSet", "edtCustSep", T::Text, kEmpty, L::Cached},
+    {"ZQPLU_ImportPluSet", "CboxFirstLineIsTitle", T::Bool, false, L::Cached},
+    // Field lengths of a fixed-position layout; 0 (absent) takes nothing.
+    {"ZQPLU_ImportPluSet", "CboxHotKeyLen", T::Int, 0, L::Cached},
+    {"ZQPLU_ImportPluSet", "CboxPluNameLen", T::Int, 0, L::Cached},
+    {"ZQPLU_ImportPluSet", "CboxLFCodeLen", T::Int, 0, L::Cached},
+    {"ZQPLU_ImportPluSet", "CboxCodeLen", T::Int, 0, L::Cached},
+    {"ZQPLU_ImportPluSet", "CboxBarCodeLen", T::Int, 0, L::Cached},
+    {"ZQPLU_ImportPluSet", "CboxUnitPriceLen", T::Int, 0, L::Cached},
+    {"ZQPLU_ImportPluSet", "CboxWeightUnitLen", T::Int, 0, L::Cached},
+    {"ZQPLU_ImportPluSet", "CboxDeptMentLen", T::Int, 0, L::Cached},
+    {"ZQPLU_ImportPluSet", "CboxTareLen", T::Int, 0, L::Cached},
+    {"ZQPLU_ImportPluSet", "CboxShleftimeLen", T::Int, 0, L::Cached},
+    {"ZQPLU_ImportPluSet", "CboxToleranceLen", T::Int, 0, L::Cached},
 
     {"PLU", "DefaultBarCode", T::Text, text("2"), L::Cached},
     {"PLU", "DefaultWeightUnit", T::Text, text("kg"), L::Cached},
@@ -117,6 +130,12 @@ const ZQConfig::KeyInfo kKeys[ZQConfig::KeyCount] = {
     // Read by the link library from the file handed to zqscaleLoadIniFile.
     {"Link", "TcpPort", T::Int, 5005, L::OnDemand},
     {"Link", "TimeoutMs", T::Int, 3000, L::OnDemand},
+    // The spreadsheet import: the chosen properties ("1"/"0" per box, element 0 for none) and the
+    // last ranges (written, not read back: a new sheet needs new ranges).
+    {"PLU_Import", "Map", T::Text, kEmpty, L::OnDemand},
+    {"PLU_Import", "RangeStart", T::Int, 1, L::OnDemand},
+    {"PLU_Import", "RangeEnd", T::Int, 0, L::OnDemand},
+    {"PLU_Import", "To", T::Int, 1, L::OnDemand},
 };
 
 QString str(const char *s)
@@ -213,7 +232,19 @@ QVariant ZQConfig::value(const QString &groupName, const QString &key, const QVa
     return v;
 }
 
-void ZQConfig::setValue(const QString &groupName, const QString &key, const QVariant &value)
+void ZQConfig::setValue(const QString &group, const QString &key, const QVariant &value)
+{
+    for (int i = 0; i < KeyCount; ++i) {
+        if (group.compare(str(kKeys[i].group), Qt::CaseInsensitive) == 0 &&
+            key.compare(str(kKeys[i].key), Qt::CaseInsensitive) == 0) {
+            setValue(static_cast<Key>(i), value);
+            return;
+        }
+    }
+    write(group, key, value);
+}
+
+void ZQConfig::write(const QString &groupName, const QString &key, const QVariant &value)
 {
     const QString group = matchGroup(groupName);
     const QString k = matchKey(group, key);
@@ -231,7 +262,7 @@ QVariant ZQConfig::value(Key key) const
 
 void ZQConfig::setValue(Key key, const QVariant &value)
 {
-    setValue(str(kKeys[key].group), str(kKeys[key].key), value);
+    write(str(kKeys[key].group), str(kKeys[key].key), value);
     if (kKeys[key].load != Load::OnDemand) {
         m_cache[key] = convert(key, value);
         m_cached[key] = true;
@@ -292,12 +323,12 @@ void ZQConfig::loadKey(Key key)
         break;
     case Load::MinusOneToFalse:
         if (value(group, name, -1).toString().trimmed().toInt() == -1)
-            setValue(group, name, false);
+            write(group, name, false);
         m_cache[key] = toBool(value(group, name, false));
         break;
     case Load::EmptyToFalse:
         if (value(group, name, QString()).toString().isEmpty())
-            setValue(group, name, false);
+            write(group, name, false);
         m_cache[key] = toBool(value(group, name, false));
         break;
     }

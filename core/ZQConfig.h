@@ -61,6 +61,18 @@ public:
         CboxFixWeightUnit,
         CboxPluSep,
         EdtCustSep,
+        CboxFirstLineIsTitle,
+        CboxHotKeyLen,
+        CboxPluNameLen,
+        CboxLFCodeLen,
+        CboxCodeLen,
+        CboxBarCodeLen,
+        CboxUnitPriceLen,
+        CboxWeightUnitLen,
+        CboxDeptMentLen,
+        CboxTareLen,
+        CboxShleftimeLen,
+        CboxToleranceLen,
         // group "PLU"
         DefaultBarCode,
         DefaultWeightUnit,
@@ -118,6 +130,10 @@ public:
         CommIP,
         LinkTcpPort,
         LinkTimeoutMs,
+        ImportMap,
+        ImportRangeStart,
+        ImportRangeEnd,
+        ImportTo,
         KeyCount
     };
     Q_ENUM(Key)
@@ -142,7 +158,8 @@ public:
     // operator to see at start (an unknown code page).
     QStringList problems() const { return m_problems; }
 
-    // Generic access by group and key. Groups and keys are matched without regard to case.
+    // Generic access by group and key. Groups and keys are matched without regard to case; a key
+    // of the table written this way updates its cached value too.
     QVariant value(const QString &group, const QString &key, const QVariant &defaultValue = QVariant()) const;
     void setValue(const QString &group, const QString &key, const QVariant &value);
     // Table keys: the cached value for cached keys, the file's value (or the default) otherwise.
@@ -187,6 +204,7 @@ private:
     static QString matchName(const QString &name, const QStringList &names);
     QString matchGroup(const QString &group) const;
     QString matchKey(const QString &group, const QString &key) const;
+    void write(const QString &group, const QString &key, const QVariant &value);
     void applyCodePage();
 
     std::unique_ptr<QSettings> m_settings;

@@ -25,10 +25,7 @@ void PluTableSetup::apply(QTableView *view, PluTableModel *model)
     for (int c = 0; c < PluColumns::Count; ++c) {
         if (PluColumns::width(c) > 0)
             view->setColumnWidth(c, PluColumns::width(c));
-        bool hidden = PluColumns::hiddenByDefault(c);
-        if (c == PluColumns::Ice)
-            hidden = !ZQConfig::isShowIce();
-        view->setColumnHidden(c, hidden);
+        view->setColumnHidden(c, PluColumns::hiddenAtSetup(c));
     }
     installEditors(view);
 }

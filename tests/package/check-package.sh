@@ -21,7 +21,7 @@ root=$work/root
 DESTDIR=$root cmake --install "$build" --prefix /usr >/dev/null
 program=$root/usr/lib/plu-manager
 for f in usr/bin/plu-manager usr/bin/plu-cli usr/bin/scale-sim \
-    usr/lib/plu-manager/plu-manager usr/lib/plu-manager/libzqslabelscale.so \
+    usr/lib/plu-manager/plu-manager usr/lib/plu-manager/libzqslabelscale.so usr/lib/plu-manager/plu-xls-reader \
     usr/lib/plu-manager/Lang/PLU_en_US.qm \
     usr/lib/plu-manager/Images/PLUBtn.bmp \
     usr/share/applications/org.plumanager.PluManager.desktop \
@@ -47,6 +47,10 @@ cp "$src/tests/data/document/all-fields/input.txp" "$work/shop.txp"
 : >"$work/cli.cfg"
 "$root/usr/bin/plu-cli" send "$work/shop.txp" --scale "127.0.0.1:$(cat "$work/port")" --config "$work/cli.cfg" --quiet | grep -q ': ok' ||
     fail "plu-cli through /usr/bin did not reach the scale"
+
+# .xls files are read by the helper in the program folder, with the libraries it needs.
+"$program/plu-xls-reader" "$src/tests/data/io/sample.xls" | head -c 8 | grep -q PLUXLS1 ||
+    fail "the .xls reader in the program folder does not answer"
 
 # A user who cannot write to the program folder: settings go to the per-user data folder.
 home=$work/home

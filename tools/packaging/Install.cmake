@@ -6,7 +6,7 @@ include(GNUInstallDirs)
 # Not the multiarch library folder: this is a program's own folder, not a shared library.
 set(PLU_INSTALL_PROGRAM_DIR lib/plu-manager)
 
-install(TARGETS plu-manager plu-cli scale-sim RUNTIME DESTINATION ${PLU_INSTALL_PROGRAM_DIR})
+install(TARGETS plu-manager plu-cli scale-sim plu-xls-reader RUNTIME DESTINATION ${PLU_INSTALL_PROGRAM_DIR})
 install(TARGETS zqslabelscale LIBRARY DESTINATION ${PLU_INSTALL_PROGRAM_DIR})
 install(DIRECTORY ${PLU_BIN_DIR}/Lang ${PLU_BIN_DIR}/Images DESTINATION ${PLU_INSTALL_PROGRAM_DIR})
 foreach(program plu-manager plu-cli scale-sim)
@@ -44,9 +44,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_STRIP_FILES ON)
 # Shared libraries are found by dpkg-shlibdeps; what is loaded at run time is named here: the
-# SQLite driver of the local database and Qt's own translations.
+# SQLite driver of the local database, Qt's own translations and the xlsx writer.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt5sql5-sqlite, qttranslations5-l10n")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt5sql5-sqlite, qttranslations5-l10n, libxlsxwriter4")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-wqy-microhei")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)

@@ -31,7 +31,7 @@
 namespace {
 const char *const kDescription = QT_TRANSLATE_NOOP(
     "PluCli", "Sends PLU file sets to label scales, reads them back, converts PLU files, prints\n"
-              "hotkey cards and draws barcodes.\n"
+              "hotkey cards, draws barcodes, and imports and exports spreadsheets and foreign text files.\n"
               "\n"
               "Commands:\n"
               "  send FILE --scale ADDR [--scale ADDR ...] [--update] [--parts LIST]\n"
@@ -53,6 +53,20 @@ const char *const kDescription = QT_TRANSLATE_NOOP(
               "      Prints the digits the scale puts into the barcode of row N (counted from 1, as\n"
               "      the grid's row numbers) for an article of KG kilograms (default 1), and draws\n"
               "      the barcode into OUT.png.\n"
+              "  import SHEET OUT [--rows F-L] [--to T] [--columns LIST]\n"
+              "      Reads the first sheet of SHEET (.xlsx, .xls, .ods or the editor's tab-separated\n"
+              "      export) in the table's column order and writes its rows as the file set OUT.\n"
+              "      Rows with fewer than 19 cells are not counted. --rows takes rows F to L of\n"
+              "      those (default: all; \"2-\" skips a title row), --to puts the first at table row\n"
+              "      T (default 1), --columns chooses the properties taken (default: all) from\n"
+              "      name, lfcode, code, barcode, price, unit, qty, dept, tare, shelf, package,\n"
+              "      pkgweight, tolerance, msg1, msg2, label, rebate, nutrition, ngtolerance.\n"
+              "  export IN OUT.xlsx|OUT.xls\n"
+              "      Writes the shown columns of the file set IN as a workbook (.xlsx) or as\n"
+              "      tab-separated text (.xls), as the editor's \"Export to Excel\" does.\n"
+              "  import-text FOREIGN.txt OUT\n"
+              "      Reads a foreign vendor's text file by the custom import layout stored in the\n"
+              "      settings file and writes its articles as the file set OUT.\n"
               "\n"
               "ADDR is an IPv4 address (TCP, port from the settings file), a.b.c.d:port, or a serial\n"
               "port as the system lists it (ttyUSB0, COM3) or its device path (/dev/ttyUSB0), at --baud.\n"
@@ -144,8 +158,14 @@ bool PluCli::parse(const QStringList &arguments, Options *options, QString *erro
     const QCommandLineOption quiet({QStringLiteral("q"), QStringLiteral("quiet")}, tr("No progress on stderr."));
     const QCommandLineOption type(optionName("type"), tr("hotkey-sheet: the sheet type 0..4."), tr("N"));
     const QCommandLineOption portrait(optionName("portrait"), tr("hotkey-sheet: a portrait page."));
-    parser.addOptions({scale, update, parts, output, row, weight, baud, config, timeout, quiet, type, portrait});
-    parser.addPositionalArgument(QStringLiteral("command"), tr("send, fetch, convert, hotkey-sheet or barcode."));
+    const QCommandLineOption rows(optionName("rows"), tr("import: the sheet rows to take, F-L."), tr("F-L"));
+    const QCommandLineOption to(optionName("to"), tr("import: the table row of the first (default 1)."), tr("T"));
+    const QCommandLineOption columns(optionName("columns"), tr("import: the properties to take (default all)."),
+                                     tr("LIST"));
+    parser.addOptions(
+        {scale, update, parts, output, row, weight, baud, config, timeout, quiet, type, portrait, rows, to, columns});
+    parser.addPositionalArgument(QStringLiteral("command"),
+                                 tr("send, fetch, convert, hotkey-sheet, barcode, import, export or import-text."));
     parser.addPositionalArgument(QStringLiteral("files"), tr("The command's files."), tr("[FILE...]"));
 
     *helpShown = false;
@@ -163,7 +183,7 @@ bool PluCli::parse(const QStringList &arguments, Options *options, QString *erro
 
     QStringList positional = parser.positionalArguments();
     if (positional.isEmpty()) {
-        *error = tr("no command given (send, fetch, convert or barcode)");
+        *error = tr("no command given (send, fetch, convert, hotkey-sheet, barcode, import, export or import-text)");
         return false;
     }
     options->command = positional.takeFirst();
@@ -172,6 +192,13 @@ bool PluCli::parse(const QStringList &arguments, Options *options, QString *erro
     options->output = parser.value(output);
     options->config = parser.value(config);
     options->quiet = parser.isSet(quiet);
+    options->rows = parser.value(rows);
+    options->to = parser.value(to);
+    options->columns = parser.value(columns);
+    if (!options->config.isEmpty() && !QFileInfo(options->config).isFile()) {
+        *error = tr("settings file \"%1\" not found").arg(options->config);
+        return false;
+    }
 
     if (parser.isSet(timeout)) {
         bool ok = false;
@@ -197,13 +224,25 @@ bool PluCli::parse(const QStringList &arguments, Options *options, QString *erro
     }
 
     const QString &cmd = options->command;
+    if (isSheetCommand(cmd))
+        return checkSheetCommand(*options,
+                                 parser.isSet(output) || parser.isSet(update) || parser.isSet(parts) ||
+                                     parser.isSet(type) || parser.isSet(portrait) || parser.isSet(row) ||
+                                     parser.isSet(weight),
+                                 error);
+    if (parser.isSet(rows) || parser.isSet(to) || parser.isSet(columns)) {
+        *error = tr("--rows, --to and --columns apply to import only");
+        return false;
+    }
     const bool isSend = cmd == QLatin1String("send");
     const bool isFetch = cmd == QLatin1String("fetch");
     const bool isConvert = cmd == QLatin1String("convert");
     const bool isHotkeySheet = cmd == QLatin1String("hotkey-sheet");
     const bool isBarcode = cmd == QLatin1String("barcode");
     if (!isSend && !isFetch && !isConvert && !isHotkeySheet && !isBarcode) {
-        *error = tr("unknown command \"%1\" (send, fetch, convert, hotkey-sheet or barcode)").arg(cmd);
+        *error =
+            tr("unknown command \"%1\" (send, fetch, convert, hotkey-sheet, barcode, import, export or import-text)")
+                .arg(cmd);
         return false;
     }
     if (!isBarcode && (parser.isSet(row) || parser.isSet(weight))) {
@@ -278,10 +317,6 @@ bool PluCli::parse(const QStringList &arguments, Options *options, QString *erro
     }
     if (isBarcode && !parseBarcode(parser, row, weight, options, error))
         return false;
-    if (!options->config.isEmpty() && !QFileInfo(options->config).isFile()) {
-        *error = tr("settings file \"%1\" not found").arg(options->config);
-        return false;
-    }
     return true;
 }
 
@@ -338,6 +373,8 @@ int PluCli::run(const QStringList &arguments)
         return hotkeySheet(options);
     if (options.command == QLatin1String("barcode"))
         return barcode(options);
+    if (isSheetCommand(options.command))
+        return runSheetCommand(options);
     return convert(options);
 }
 

@@ -47,6 +47,9 @@ private:
         bool portrait = false;
         int row = 0; // barcode: 0-based
         double weightKg = 1.0;
+        QString rows;
+        QString to;
+        QString columns;
     };
 
     bool parse(const QStringList &arguments, Options *options, QString *error, bool *helpShown);
@@ -57,6 +60,13 @@ private:
     int barcode(const Options &options);
     bool parseBarcode(const QCommandLineParser &parser, const QCommandLineOption &row, const QCommandLineOption &weight,
                       Options *options, QString *error);
+    // import, export and import-text (PluCliSheets.cpp).
+    static bool isSheetCommand(const QString &command);
+    static bool checkSheetCommand(const Options &options, bool scaleOptions, QString *error);
+    int runSheetCommand(const Options &options);
+    int importSheet(const Options &options);
+    int exportSheet(const Options &options);
+    int importText(const Options &options);
     // Runs every runner at once and prints one result line each, in the order given.
     bool runAll(const QVector<ScaleJobRunner *> &runners, bool quiet);
 

@@ -1,0 +1,359 @@
+#include "ModalDriver.h"
+#include "TestSupport.h"
+
+#include "app/MainWindow.h"
+#include "document/PluDocument.h"
+#include "document/PluTableModel.h"
+#include "io/ImportExcelDialog.h"
+#include "io/SheetReader.h"
+#include "io/ZQDataImportDialog.h"
+#include "io/ZQWeightUnitSetDialog.h"
+#include "io/ZQheaderwidget.h"
+#include "table/PluEditCommands.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QFileSystemModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QStandardItemModel>
+#include <QTextCodec>
+#include <QTreeView>
+#include <QUndoStack>
+
+using C = PluColumns;
+
+namespace {
+QString data(const char *name)
+{
+    return QStringLiteral(PLU_TEST_DATA_DIR "/io/") + QLatin1String(name);
+}
+
+template <typename T> T *child(QWidget *parent, const char *name)
+{
+    T *w = parent->findChild<T *>(QLatin1String(name));
+    if (!w)
+        qWarning() << "no widget" << name;
+    return w;
+}
+
+void click(QWidget *parent, const char *name)
+{
+    child<QAbstractButton>(parent, name)->click();
+}
+
+// The window with one named row that the operator changed and has not saved.
+void changeTable(MainWindow &w)
+{
+    w.model()->setCell(0, C::PluName, QStringLiteral("Old"));
+    w.setModified(true);
+}
+
+class UrlCatcher : public QObject
+{
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+public slots:
+    void open(const QUrl &url) { urls << url; }
+};
+} // namespace
+
+class TestIoDialogs : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init() { Prompt::clearScript(); }
+    void excelImportReplacesTableInOneStep();
+    void unreadableWorkbookKeepsTable();
+    void importRulesCheckRangeAndRememberChoice();
+    void customImportSavesLayoutAndImports();
+    void customLayoutRefusals_data();
+    void customLayoutRefusals();
+    void customLayoutExclusiveBoxes();
+    void unitValuesMustDiffer();
+    void exportWritesChosenFormat_data();
+    void exportWritesChosenFormat();
+    void instructionsOpenInViewer_data();
+    void instructionsOpenInViewer();
+    void realOpenDialogListsWorkbooks();
+};
+
+void TestIoDialogs::excelImportReplacesTableInOneStep()
+{
+    TestEnvironment env;
+    MainWindow w;
+    changeTable(w);
+    for (const char *name : {"actionImport_PLU_from_Excel", "actionCustom_import", "actionExport_to_Excel"})
+        QVERIFY2(w.action(QLatin1String(name))->isEnabled(), name);
+    const int steps = w.editCommands()->undoStack()->count();
+    Prompt::queueAnswer(QMessageBox::No); // do not save the changes
+    Prompt::queueFileName(data("plu.xlsx"));
+    int proposedLast = -1;
+    ModalDriver driver;
+    driver.on("ImportExcelDialog", [&proposedLast](QWidget *dialog) {
+        proposedLast = child<QSpinBox>(dialog, "endRowSpinBox")->value();
+        child<QSpinBox>(dialog, "startRowSpinBox")->setValue(2);
+        click(dialog, "OKBtn");
+    });
+    w.action(QStringLiteral("actionImport_PLU_from_Excel"))->trigger();
+    QCOMPARE(Prompt::shown().at(1).title, QStringLiteral("Open Excel"));
+    QCOMPARE(proposedLast, 4);
+    QCOMPARE(w.model()->text(0, C::PluName), QStringLiteral("Apples"));
+    QCOMPARE(w.model()->text(2, C::PluName), QStringLiteral("Cherries"));
+    QCOMPARE(w.document()->rowCount(), 3);
+    QVERIFY(w.currentFile().isEmpty());
+    QVERIFY(!w.isModified());
+    QCOMPARE(w.editCommands()->undoStack()->count(), steps + 1);
+    w.editCommands()->undoStack()->undo();
+    QCOMPARE(w.model()->text(0, C::PluName), QStringLiteral("Old"));
+    QVERIFY(w.model()->text(1, C::PluName).isEmpty());
+}
+
+void TestIoDialogs::unreadableWorkbookKeepsTable()
+{
+    TestEnvironment env;
+    MainWindow w;
+    changeTable(w);
+    const int steps = w.editCommands()->undoStack()->count();
+    Prompt::queueAnswer(QMessageBox::No);
+    Prompt::queueFileName(data("damaged.xlsx"));
+    w.action(QStringLiteral("actionImport_PLU_from_Excel"))->trigger();
+    QCOMPARE(Prompt::last().kind, QStringLiteral("warning"));
+    QVERIFY2(Prompt::lastText().contains(QLatin1String("\"damaged.xlsx\"")), qPrintable(Prompt::lastText()));
+    QVERIFY(Prompt::lastText().contains(QLatin1String("The table is unchanged")));
+    QCOMPARE(w.model()->text(0, C::PluName), QStringLiteral("Old"));
+    QCOMPARE(w.editCommands()->undoStack()->count(), steps);
+}
+
+void TestIoDialogs::importRulesCheckRangeAndRememberChoice()
+{
+    TestEnvironment env;
+    TPLUList records;
+    for (int i = 1; i <= 3; ++i) {
+        TPLU p;
+        p.LFCode = i;
+        p.setPluNameBytes("Item");
+        records << p;
+    }
+    {
+        ImportExcelDialog dialog;
+        dialog.setRecords(records, 2);
+        QVERIFY(child<QLabel>(&dialog, "rowsLabel")
+                    ->text()
+                    .contains(QLatin1String("Rows left out for fewer than 19 cells: 2.")));
+        child<QSpinBox>(&dialog, "endRowSpinBox")->setValue(4);
+        dialog.accept();
+        QCOMPARE(Prompt::last().kind, QStringLiteral("critical"));
+        QCOMPARE(Prompt::lastTitle(), QStringLiteral("critical"));
+        QVERIFY(Prompt::lastText().startsWith(QLatin1String("Content")));
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        dialog.header()->box(2)->click(); // LF Code off
+        QCOMPARE(dialog.selectedRecords().at(0).LFCode, 0);
+    }
+    ImportExcelDialog again;
+    again.setRecords(records, 0);
+    QVERIFY(!again.header()->box(2)->isChecked());
+    QVERIFY(again.header()->box(1)->isChecked());
+    QCOMPARE(again.selectedRecords().at(2).LFCode, 0);
+    QCOMPARE(again.selectedRecords().at(2).pluNameBytes(), QByteArray("Item"));
+}
+
+void TestIoDialogs::customImportSavesLayoutAndImports()
+{
+    TestEnvironment env;
+    MainWindow w;
+    const int steps = w.editCommands()->undoStack()->count();
+    Prompt::queueAnswer(QMessageBox::Yes); // save the changed layout before importing
+    Prompt::queueFileName(data("text/tab-title.txt"));
+    ModalDriver driver;
+    driver.on("ZQDataImportDialog", [](QWidget *dialog) {
+        child<QComboBox>(dialog, "CboxPluSep")->setCurrentIndex(1);
+        for (const char *box : {"ChkHotKey", "ChkPluName", "ChkLfCode", "ChkCode", "ChkUnitPrice", "ChkDiv100",
+                                "ChkWeightUnit", "CboxFirstLineIsTitle"})
+            click(dialog, box);
+        child<QComboBox>(dialog, "CboxDeptMent")->setCurrentText(QStringLiteral("12"));
+        click(dialog, "ImportBtn");
+    });
+    w.action(QStringLiteral("actionCustom_import"))->trigger();
+    QCOMPARE(Prompt::shown().first().text,
+             QStringLiteral("Param is not saved,Cann't take effect,Do you want to save it?"));
+    const QSettings stored(env.settingsPath(), QSettings::IniFormat);
+    QCOMPARE(stored.value(QStringLiteral("ZQPLU_ImportPluSet/CboxPluSep")).toInt(), 1);
+    QCOMPARE(stored.value(QStringLiteral("ZQPLU_ImportPluSet/CboxDeptMent")).toString(), QStringLiteral("12"));
+    QCOMPARE(stored.value(QStringLiteral("ZQPLU_ImportPluSet/ChkTare")).toInt(), 0);
+    QCOMPARE(stored.value(QStringLiteral("ZQPLU_ImportPluSet/CboxPluNameLen")).toString(), QStringLiteral("37"));
+    QCOMPARE(w.model()->text(0, C::PluName), QStringLiteral("Apples"));
+    QCOMPARE(w.model()->text(1, C::LFCode), QStringLiteral("102"));
+    QCOMPARE(w.document()->rowCount(), 2);
+    QCOMPARE(w.editCommands()->undoStack()->count(), steps + 1);
+
+    // Opened again, the dialog shows what was stored.
+    ZQDataImportDialog dialog;
+    QCOMPARE(child<QComboBox>(&dialog, "CboxDeptMent")->currentText(), QStringLiteral("12"));
+    QVERIFY(child<QCheckBox>(&dialog, "CboxFirstLineIsTitle")->isChecked());
+    QVERIFY(!dialog.isModified());
+}
+
+void TestIoDialogs::customLayoutRefusals_data()
+{
+    QTest::addColumn<QStringList>("clicks");
+    QTest::addColumn<int>("separator");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("no name") << QStringList{"ChkLfCode"} << 0 << "Plu Name is not NULL";
+    QTest::newRow("no LF code") << QStringList{"ChkPluName"} << 0 << "LFCode is not NULL";
+    QTest::newRow("empty custom separator")
+        << QStringList{"ChkPluName", "ChkLfCode"} << 5 << "Custom separator can't be empty";
+}
+
+void TestIoDialogs::customLayoutRefusals()
+{
+    QFETCH(QStringList, clicks);
+    QFETCH(int, separator);
+    QFETCH(QString, message);
+    TestEnvironment env;
+    ZQDataImportDialog dialog;
+    for (const QString &name : clicks)
+        click(&dialog, name.toLatin1().constData());
+    child<QComboBox>(&dialog, "CboxPluSep")->setCurrentIndex(separator);
+    QVERIFY(!dialog.onSaveBtnClicked());
+    QCOMPARE(Prompt::lastTitle(), QStringLiteral("Warning"));
+    QCOMPARE(Prompt::lastText(), message);
+    QVERIFY(
+        !QSettings(env.settingsPath(), QSettings::IniFormat).contains(QStringLiteral("ZQPLU_ImportPluSet/CboxPluSep")));
+}
+
+void TestIoDialogs::customLayoutExclusiveBoxes()
+{
+    TestEnvironment env;
+    ZQDataImportDialog dialog;
+    auto *unitButton = child<QPushButton>(&dialog, "WeightUnitSetBtn");
+    click(&dialog, "ChkDiv100");
+    click(&dialog, "ChkDiv1000");
+    QVERIFY(!child<QCheckBox>(&dialog, "ChkDiv100")->isChecked());
+    click(&dialog, "ChkWeightUnit");
+    QVERIFY(unitButton->isEnabled());
+    click(&dialog, "ChkFixWeightUnit");
+    QVERIFY(!child<QCheckBox>(&dialog, "ChkWeightUnit")->isChecked());
+    QVERIFY(!unitButton->isEnabled());
+    child<QComboBox>(&dialog, "CboxPluSep")->setCurrentIndex(4);
+    QVERIFY(child<QComboBox>(&dialog, "CboxTareLen")->isEnabled());
+    QVERIFY(dialog.isModified());
+    child<QLineEdit>(&dialog, "edtCustSep")->setText(QStringLiteral("1"));
+    QVERIFY(!child<QLineEdit>(&dialog, "edtCustSep")->hasAcceptableInput()); // no digits
+}
+
+void TestIoDialogs::unitValuesMustDiffer()
+{
+    TestEnvironment env;
+    ZQWeightUnitSetDialog dialog;
+    dialog.model()->item(4, 1)->setText(QStringLiteral("kg"));
+    dialog.model()->item(6, 1)->setText(QStringLiteral(" KG"));
+    dialog.onClickokBtn();
+    QCOMPARE(Prompt::lastText(), QStringLiteral("Value cannot be repeated"));
+    QCOMPARE(dialog.result(), int(QDialog::Rejected));
+    QCOMPARE(ZQConfig::weightIds().at(4), QStringLiteral("4"));
+    dialog.model()->item(6, 1)->setText(QStringLiteral(" LB "));
+    dialog.onClickokBtn();
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(ZQConfig::weightIds().at(6), QStringLiteral("LB"));
+    QCOMPARE(QSettings(env.settingsPath(), QSettings::IniFormat).value(QStringLiteral("WeightIDSet/4")).toString(),
+             QStringLiteral("kg"));
+}
+
+void TestIoDialogs::exportWritesChosenFormat_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("written");
+    QTest::addColumn<int>("format");
+    QTest::newRow("workbook") << "list.xlsx"
+                              << "list.xlsx" << int(SheetReader::Format::Xlsx);
+    QTest::newRow("tab-separated") << "list.xls"
+                                   << "list.xls" << int(SheetReader::Format::Text);
+    QTest::newRow("no suffix: the chosen filter's") << "list"
+                                                    << "list.xls" << int(SheetReader::Format::Text);
+    QTest::newRow("folder missing") << "missing/list.xls"
+                                    << "" << int(SheetReader::Format::Unknown);
+}
+
+void TestIoDialogs::exportWritesChosenFormat()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, written);
+    QFETCH(int, format);
+    TestEnvironment env;
+    MainWindow w;
+    w.model()->setCell(0, C::PluName, QStringLiteral("Tea"));
+    Prompt::queueFileName(env.path(name));
+    w.action(QStringLiteral("actionExport_to_Excel"))->trigger();
+    QCOMPARE(Prompt::shown().first().title, QStringLiteral("Export File"));
+    QCOMPARE(Prompt::shown().first().text, QStringLiteral("Excel Files (*.xls);;Excel Workbook (*.xlsx)"));
+    if (written.isEmpty()) {
+        QCOMPARE(Prompt::lastTitle(), QStringLiteral("Warning"));
+        QVERIFY(Prompt::lastText().startsWith(QLatin1String("Create Or Open file Error\n")));
+        return;
+    }
+    QCOMPARE(Prompt::lastText(), QStringLiteral("Export Excel Success"));
+    QCOMPARE(int(SheetReader::formatOf(env.path(written))), format);
+}
+
+void TestIoDialogs::instructionsOpenInViewer_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("firstLine");
+    QTest::newRow("English") << "en_US"
+                             << "ImportReadMe_ENG.txt"
+                             << "This feature can be imported into different manufacturers of PLU, operating "
+                                "instructions are as follows";
+    QTest::newRow("Chinese") << "zh_CN"
+                             << "ImportReadMe_cn.txt" << QStringLiteral("此功能可导入不同厂家的plu，操作说明如下");
+}
+
+void TestIoDialogs::instructionsOpenInViewer()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, file);
+    QFETCH(QString, firstLine);
+    TestEnvironment env({{QStringLiteral("Language/Language"), language}});
+    UrlCatcher viewer;
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &viewer, "open");
+    ZQDataImportDialog dialog;
+    click(&dialog, "InstructionsBtn");
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    QCOMPARE(viewer.urls, QList<QUrl>{QUrl::fromLocalFile(env.path(file))});
+    const QString text = QTextCodec::codecForLocale()->toUnicode(TestEnvironment::readFile(env.path(file)));
+    QCOMPARE(text.count(QLatin1String("\r\n")), 17);
+    QCOMPARE(text.section(QLatin1String("\r\n"), 0, 0), firstLine);
+}
+
+void TestIoDialogs::realOpenDialogListsWorkbooks()
+{
+    // The prompt seam stands in for the file dialog everywhere else; here the real one lists a
+    // folder under the import's filter.
+    TestEnvironment env;
+    for (const char *name : {"a.xls", "b.xlsx", "C.XLS", "d.txt", "e.ods"})
+        QVERIFY(TestEnvironment::writeFile(env.path(QLatin1String(name)), "x"));
+    QFileDialog dialog(nullptr, QStringLiteral("Open Excel"), env.path(QString()),
+                       QStringLiteral("Excel Files (*.xls *xlsx)"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    auto *model = dialog.findChild<QFileSystemModel *>();
+    QSignalSpy loaded(model, &QFileSystemModel::directoryLoaded);
+    dialog.show();
+    QVERIFY(loaded.wait(5000));
+    auto *view = dialog.findChild<QTreeView *>(QStringLiteral("treeView"));
+    QStringList listed;
+    const QModelIndex root = view->rootIndex();
+    for (int r = 0; r < view->model()->rowCount(root); ++r)
+        listed << view->model()->index(r, 0, root).data().toString();
+    listed.sort();
+    QCOMPARE(listed, (QStringList{"C.XLS", "a.xls", "b.xlsx"}));
+}
+
+QTEST_MAIN(TestIoDialogs)
+#include "TestIoDialogs.moc"
