@@ -114,11 +114,12 @@ bool plausibleFont(const QFont &font)
 
 bool plausibleColor(QColor *color)
 {
-    if (color->spec() == QColor::Invalid) {
+    const QColor::Spec form = color->spec();
+    if (form == QColor::Invalid) {
         *color = Qt::white;
         return true;
     }
-    return color->spec() >= QColor::Rgb && color->spec() <= QColor::ExtendedRgb;
+    return form >= QColor::Rgb && form <= QColor::ExtendedRgb;
 }
 
 // The picture's stream form: a marker, then (when set) a PNG image. Reads exactly the PNG's

@@ -199,9 +199,9 @@ void TestHotkeySheet::damagedFilesAreRefused_data()
     QByteArray layout = one;
     layout[layout.size() - 1] = 9;
     QTest::newRow("layout 9") << layout << 1;
-    QByteArray spec = HotkeySheetFile::encode({HotkeyKey()});
-    spec[8] = 9; // the first colour's spec, after two null names
-    QTest::newRow("colour spec 9") << spec << 1;
+    QByteArray colourForm = HotkeySheetFile::encode({HotkeyKey()});
+    colourForm[8] = 9; // the first colour's form (RGB, HSV, ...), after two null names
+    QTest::newRow("colour form 9") << colourForm << 1;
     QByteArray fontBytes;
     {
         QDataStream out(&fontBytes, QIODevice::WriteOnly);
