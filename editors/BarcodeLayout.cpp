@@ -26,14 +26,21 @@ qint64 pow10(int n)
     return v;
 }
 
-QString measureName(int unitCode)
+// The measure a weight field counts in. Metric rows print kilograms in a field with decimals
+// (XX.XXX) and grams in one without (XXXXX): the same digits, as tills read them, whichever gram
+// unit the row is priced in. Imperial rows print their own unit.
+struct Measure
+{
+    double perKg;
+    const char *name;
+};
+
+Measure weightMeasure(int unitCode, int decimals)
 {
     const double perKg = WeightUnits::perKilogram(unitCode);
-    if (perKg == 1000.0)
-        return QStringLiteral("g");
-    if (perKg == 1.0)
-        return QStringLiteral("kg");
-    return perKg > 10.0 ? QStringLiteral("oz") : QStringLiteral("lb");
+    if (perKg == 1000.0 || perKg == 1.0)
+        return decimals > 0 ? Measure{1.0, "kg"} : Measure{1000.0, "g"};
+    return perKg > 10.0 ? Measure{perKg, "oz"} : Measure{perKg, "lb"};
 }
 
 // The department column: a digit count, or a two-digit prefix in one of its notations with an
@@ -227,11 +234,12 @@ BarcodeLayout::Composed BarcodeLayout::compose(const BarcodeSample &sample) cons
                           tr("The unit price %1").arg(PriceFormat::fromScaled(sample.unitPrice)), &out.problems);
             break;
         case Field::Weight: {
-            const double inUnit = weightKg * WeightUnits::perKilogram(sample.unitCode);
+            const Measure measure = weightMeasure(sample.unitCode, f.decimals);
+            const double inUnit = weightKg * measure.perKg;
             const qint64 value = PriceFormat::roundHalfAway(inUnit * double(pow10(f.decimals)));
             text = fitted(
                 value, f.digits,
-                tr("The weight %1 %2").arg(QString::number(inUnit, 'f', f.decimals), measureName(sample.unitCode)),
+                tr("The weight %1 %2").arg(QString::number(inUnit, 'f', f.decimals), QLatin1String(measure.name)),
                 &out.problems);
             break;
         }
@@ -291,7 +299,7 @@ QString BarcodeLayout::tillRule(int unitCode) const
             terms << QStringLiteral("%1(%2, %3, %4)")
                          .arg(caption(f.kind))
                          .arg(f.digits)
-                         .arg(decimalsText(f.decimals), measureName(unitCode));
+                         .arg(decimalsText(f.decimals), QLatin1String(weightMeasure(unitCode, f.decimals).name));
             break;
         case Field::Check:
             terms << caption(f.kind);

@@ -85,6 +85,10 @@ void TestBarcodes::digits_data()
     QTest::newRow("EAN-13 weight") << 7 << kg << "2312345004567"
                                    << "2|3|12345|00456|7"
                                    << "EAN-13: 2 + dept(1) + code(5) + weight(5, 3 decimals, kg) + check";
+    // A row priced per gram prints the same weight digits as one priced per kilogram.
+    QTest::newRow("EAN-13 weight, priced per g") << 7 << sample("12345", "g", "1", 0.456) << "2312345004567"
+                                                 << "2|3|12345|00456|7"
+                                                 << "EAN-13: 2 + dept(1) + code(5) + weight(5, 3 decimals, kg) + check";
     QTest::newRow("EAN-13 prefix, priced per 100 g") << 12 << sample("12345", "100g", "2.35", 0.456) << "2212345010721"
                                                      << "22|12345|01072|1"
                                                      << "EAN-13: 22 + code(5) + price(5, 2 decimals) + check";
