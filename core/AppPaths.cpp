@@ -43,6 +43,13 @@ void AppPaths::setDataDirOverride(const QString &dir)
     g_override = dir;
 }
 
+QString AppPaths::localDatabaseFile()
+{
+    const QString dir = dataFile(QStringLiteral("DB"));
+    QDir().mkpath(dir);
+    return dir + QStringLiteral("/KVB2600.db");
+}
+
 QString AppPaths::settingsFile()
 {
     return g_settingsOverride.isEmpty() ? dataFile(QStringLiteral("SYSTEM.CFG")) : g_settingsOverride;

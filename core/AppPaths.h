@@ -13,6 +13,9 @@ public:
     static QString imagePath(const QString &file);
     static QString dataDir();
     static QString dataFile(const QString &name) { return dataDir() + QLatin1Char('/') + name; }
+    // The installation's database "DB/KVB2600.db" in the data folder (its folder is made when
+    // missing), shared by the package types, hotkey functions and the scale list.
+    static QString localDatabaseFile();
     // "SYSTEM.CFG" in the data folder, unless a settings file was named explicitly.
     static QString settingsFile();
     // Tests point the data folder at a temporary folder; an empty path restores the rule above.
