@@ -16,6 +16,7 @@
 #include "document/PluFileSet.h"
 #include "document/PluTableModel.h"
 #include "editors/EditorsController.h"
+#include "editors/LocalDatabase.h"
 #include "hotkey/HotkeyController.h"
 #include "io/IoController.h"
 #include "table/ColumnHints.h"
@@ -119,6 +120,15 @@ MainWindow::MainWindow(QWidget *parent)
     connect(m_table, &QTableView::doubleClicked, this, &MainWindow::on_TABLEVW_SHOW_doubleClicked);
     connect(m_document, &PluDocument::currentFileChanged, this, &MainWindow::updateTitle);
     connect(m_editors, &EditorsController::updateBarcodeTypeReq, this, &MainWindow::on_UpdateBarcodeType);
+    connect(m_editors, &EditorsController::updatePacktypeInfo, this, &MainWindow::updatePacktypeInfo);
+    connect(m_comm, &CommController::sideDataReceived, this, [this](const TransferTarget::Staged &staged) {
+        if (staged.hasDepartments)
+            m_editors->receiveDepartments(staged.departments);
+        if (staged.hasPackTypes)
+            m_editors->receivePackTypes(staged.packTypes);
+        if (staged.hasHotkeyFunctions)
+            m_editors->receiveHotkeyFunctions(staged.hotkeyFunctions);
+    });
 
     m_document->setModified(false);
     PluColumns::setSharedCaptions(PluColumns::captions());
@@ -131,6 +141,9 @@ MainWindow::MainWindow(QWidget *parent)
     }
     s_instance = this;
     m_editors->start();
+    // Function keys are kept in the local database; without it only for this run.
+    if (m_editors->localDatabase()->isOpen())
+        m_hotkey->setFunctionStore(m_editors->localDatabase());
 }
 
 MainWindow::~MainWindow()

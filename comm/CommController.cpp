@@ -26,12 +26,13 @@ void CommController::startCommunication(int job)
         m_target->discard();
         return;
     }
-    // Other jobs leave what they brought staged for the editor that started them. Received data
-    // kept outside the document (hotkey functions) belong here too, before the stage is dropped.
-    if (job == JobUploadPlu) {
+    // Data kept outside the document go to their stores; the PLU uploads replace the document
+    // as one undo step (the hotkey editor lays out again what arrived).
+    emit sideDataReceived(m_target->staged());
+    if (job == JobUploadPlu || job == JobUploadPluForHotkeys) {
         m_host->editCommands()->replaceContent(tr("Upload PLU"), m_target->stagedContent());
-        m_target->discard();
     }
+    m_target->discard();
     Prompt::information(m_host->hostWidget(), tr("Info"), tr("Communication End"));
 }
 

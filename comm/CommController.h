@@ -1,9 +1,10 @@
 #pragma once
 
+#include "comm/TransferTarget.h"
+
 #include <QObject>
 
 class EditorHost;
-class TransferTarget;
 class ZQCommunicationConfig;
 
 // The transfers of the Communication menu and of the side editors: the link settings dialog,
@@ -17,6 +18,11 @@ public:
     // An upload that ended well replaces the table and its side stores as one undo step; one that
     // failed or was cancelled changes nothing.
     void startCommunication(int job);
+
+signals:
+    // A job ended well: what it brought for stores outside the document (departments, package
+    // types, hotkey functions), before the stage is dropped.
+    void sideDataReceived(const TransferTarget::Staged &staged);
 
 private:
     // A problem the check before a send found, chosen in its list.

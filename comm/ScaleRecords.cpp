@@ -148,3 +148,46 @@ QVector<SchedulePeriod> ScaleRecords::periodsFromJson(const QJsonArray &array)
     }
     return periods;
 }
+
+QJsonArray ScaleRecords::departmentsToJson(const DepartmentRecords &records)
+{
+    QJsonArray array;
+    for (const DepartmentRecord &r : records) {
+        QJsonObject o;
+        o.insert(QStringLiteral("DeptId"), int(r.number));
+        o.insert(QStringLiteral("DeptName"), r.nameText());
+        o.insert(QStringLiteral("CGST"), r.cgst);
+        o.insert(QStringLiteral("SGST"), r.sgst);
+        o.insert(QStringLiteral("IsPrintDeptId"), r.printNumber != 0);
+        o.insert(QStringLiteral("IsPrintDeptName"), r.printName != 0);
+        array.append(o);
+    }
+    return array;
+}
+
+DepartmentRecords ScaleRecords::departmentsFromJson(const QJsonArray &array)
+{
+    // Flags are booleans; a scale that sends 0 or 1 means the same.
+    const auto flag = [](const QJsonValue &v) { return v.isBool() ? v.toBool() : v.toInt() != 0; };
+    DepartmentRecords records;
+    for (const QJsonValue &v : array) {
+        const QJsonObject o = v.toObject();
+        DepartmentRecord r;
+        r.number = intOf(o, "DeptId");
+        r.setNameText(o.value(QLatin1String("DeptName")).toString());
+        r.cgst = o.value(QLatin1String("CGST")).toDouble();
+        r.sgst = o.value(QLatin1String("SGST")).toDouble();
+        r.printNumber = flag(o.value(QLatin1String("IsPrintDeptId"))) ? 1 : 0;
+        r.printName = flag(o.value(QLatin1String("IsPrintDeptName"))) ? 1 : 0;
+        records << r;
+    }
+    return records;
+}
+
+QJsonArray ScaleRecords::packTypesToJson(const QStringList &keyValues)
+{
+    QJsonArray array;
+    for (const QString &value : keyValues)
+        array.append(QJsonObject{{QStringLiteral("KeyValue"), value}});
+    return array;
+}

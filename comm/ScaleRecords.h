@@ -1,12 +1,14 @@
 #pragma once
 
 #include "core/TPLU.h"
+#include "document/DepartmentRecord.h"
 #include "document/SchedulePeriod.h"
 
 #include <QByteArray>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QList>
+#include <QStringList>
 #include <QVector>
 
 // The JSON records that cross the link library, and the packets they travel in. Texts handed
@@ -37,4 +39,9 @@ public:
 
     static QJsonArray periodsToJson(const QVector<SchedulePeriod> &periods);
     static QVector<SchedulePeriod> periodsFromJson(const QJsonArray &array);
+
+    static QJsonArray departmentsToJson(const DepartmentRecords &records);
+    // Names are cut to the record's 14 bytes in the local code page.
+    static DepartmentRecords departmentsFromJson(const QJsonArray &array);
+    static QJsonArray packTypesToJson(const QStringList &keyValues);
 };

@@ -2,6 +2,7 @@
 
 #include "comm/ScaleRecords.h"
 #include "core/ZQConfig.h"
+#include "document/DepartmentTable.h"
 #include "document/PluDocument.h"
 #include "document/PluTableModel.h"
 
@@ -11,7 +12,29 @@ TransferSnapshot::HotkeySheetSource &hotkeySheetSource()
     static TransferSnapshot::HotkeySheetSource source;
     return source;
 }
+
+TransferSnapshot::DepartmentSource &departmentSource()
+{
+    static TransferSnapshot::DepartmentSource source;
+    return source;
+}
+
+TransferSnapshot::PackTypeSource &packTypeSource()
+{
+    static TransferSnapshot::PackTypeSource source;
+    return source;
+}
 } // namespace
+
+void TransferSnapshot::setDepartmentSource(DepartmentSource source)
+{
+    departmentSource() = std::move(source);
+}
+
+void TransferSnapshot::setPackTypeSource(PackTypeSource source)
+{
+    packTypeSource() = std::move(source);
+}
 
 void TransferSnapshot::setHotkeySheetSource(HotkeySheetSource source)
 {
@@ -24,6 +47,17 @@ TransferSnapshot TransferSnapshot::take(PluDocument *doc)
     if (hotkeySheetSource()) {
         s.hasHotkeySheet = true;
         s.hotkeySheetPlus = hotkeySheetSource()();
+    }
+    if (departmentSource()) {
+        s.departments = departmentSource()();
+    } else {
+        DepartmentTable table;
+        table.load();
+        s.departments = table.records();
+    }
+    if (packTypeSource()) {
+        s.hasPackTypes = true;
+        s.packTypes = packTypeSource()();
     }
     s.selection = DownloadSelection::current();
     s.customHotkeyFunctions = ZQConfig::isShowCusHotKeyFun();

@@ -2,6 +2,7 @@
 
 #include "comm/DownloadSelection.h"
 #include "core/TPLU.h"
+#include "document/DepartmentRecord.h"
 #include "document/PluTableModel.h"
 #include "document/SchedulePeriod.h"
 
@@ -32,6 +33,11 @@ struct TransferSnapshot
     // The hotkey sheet editor's PLU list, which "Download" of the editor sends as the hotkey table.
     bool hasHotkeySheet = false;
     TPLUList hotkeySheetPlus;
+    // The department table as its editor shows it, else as "DeptSet.dat" holds it.
+    DepartmentRecords departments;
+    // The package type codes of the local database, when it is open.
+    bool hasPackTypes = false;
+    QStringList packTypes;
 
     // The PLUs as packets for the link library, when built beforehand: a snapshot sent to several
     // scales is then coded once instead of once per worker.
@@ -43,5 +49,11 @@ struct TransferSnapshot
     // The hotkey sheet editor lends its PLU list to the snapshots while it exists.
     using HotkeySheetSource = std::function<TPLUList()>;
     static void setHotkeySheetSource(HotkeySheetSource source);
+    // The department editor lends its rows while it exists.
+    using DepartmentSource = std::function<DepartmentRecords()>;
+    static void setDepartmentSource(DepartmentSource source);
+    // Whoever holds the local database lends its package types; none without it.
+    using PackTypeSource = std::function<QStringList()>;
+    static void setPackTypeSource(PackTypeSource source);
     void preparePluPackets();
 };

@@ -59,6 +59,22 @@ void TransferTarget::receiveHotkeyFunctions(int itemNo, const QJsonArray &functi
     emit updateCurPackage(itemNo);
 }
 
+void TransferTarget::receiveDepartments(int itemNo, const DepartmentRecords &departments)
+{
+    m_staged.hasDepartments = true;
+    m_staged.departments = departments;
+    emit updateTotalPackage(itemNo);
+    emit updateCurPackage(itemNo);
+}
+
+void TransferTarget::receivePackTypes(int itemNo, const QJsonArray &packTypes)
+{
+    m_staged.hasPackTypes = true;
+    m_staged.packTypes = packTypes;
+    emit updateTotalPackage(itemNo);
+    emit updateCurPackage(itemNo);
+}
+
 PluDocument::Content TransferTarget::stagedContent() const
 {
     PluDocument::Content content = m_doc ? m_doc->content() : PluDocument::Content();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/TPLU.h"
+#include "document/DepartmentRecord.h"
 #include "document/PluDocument.h"
 #include "document/SchedulePeriod.h"
 
@@ -38,6 +39,10 @@ public:
         QString adTail;
         bool hasHotkeyFunctions = false;
         QJsonArray hotkeyFunctions;
+        bool hasDepartments = false;
+        DepartmentRecords departments;
+        bool hasPackTypes = false;
+        QJsonArray packTypes;
     };
 
     explicit TransferTarget(PluDocument *doc, QObject *parent = nullptr);
@@ -53,6 +58,9 @@ public:
     void receivePeriods(int itemNo, const QVector<SchedulePeriod> &periods);
     void receiveAdvertising(const QString &head, const QString &tail);
     void receiveHotkeyFunctions(int itemNo, const QJsonArray &functions);
+    // Sets: every call replaces the whole set, an empty one too.
+    void receiveDepartments(int itemNo, const DepartmentRecords &departments);
+    void receivePackTypes(int itemNo, const QJsonArray &packTypes);
 
     const Staged &staged() const { return m_staged; }
     // The document's content with every staged part in place of its own.

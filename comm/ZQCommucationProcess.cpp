@@ -153,11 +153,15 @@ bool ZQCommucationProcess::runSequence()
             return fail(tr("Download Hotkey fail"));
         return sendHotkeys(m_snapshot.hotkeySheetPlus, true);
     case JobDownloadDepartments:
+        return sendDepartments();
     case JobUploadDepartments:
-    case JobDownloadNutritionTable:
+        return uploadDepartments();
     case JobDownloadPackageTypes:
+        return sendPackTypes();
     case JobUploadPackageTypes:
-        // Their stores are not part of this program yet; nothing offers these jobs.
+        return uploadPackTypes();
+    case JobDownloadNutritionTable:
+        // Its store is not part of this program yet; nothing offers this job.
         return fail(tr("Data Send Fail"));
     default:
         return true; // connect and disconnect only
@@ -314,6 +318,45 @@ bool ZQCommucationProcess::uploadSchedule()
     return true;
 }
 
+bool ZQCommucationProcess::sendDepartments()
+{
+    const QByteArray text = ScaleRecords::toLocalText(ScaleRecords::departmentsToJson(m_snapshot.departments));
+    // Mode 1: the scale's table becomes exactly this one.
+    if (!m_lib->zqscaleDownLoadDepartment || m_lib->zqscaleDownLoadDepartment(m_handle, text.constData(), 1) != 0)
+        return fail(tr("Download Department fail"));
+    return true;
+}
+
+bool ZQCommucationProcess::uploadDepartments()
+{
+    emit updateTotalPackage(0);
+    emit updateCurPackage(0);
+    if (!m_lib->zqscaleUpLoadDepartment ||
+        m_lib->zqscaleUpLoadDepartment(m_handle, &ZQCommucationProcess::onDepartments, 1) < 0)
+        return fail(tr("Upload Department fail"));
+    return true;
+}
+
+bool ZQCommucationProcess::sendPackTypes()
+{
+    if (!m_snapshot.hasPackTypes)
+        return true;
+    const QByteArray text = ScaleRecords::toLocalText(ScaleRecords::packTypesToJson(m_snapshot.packTypes));
+    if (!m_lib->zqscaleDownLoadPackTypeFunSet || m_lib->zqscaleDownLoadPackTypeFunSet(m_handle, text.constData()) != 0)
+        return fail(tr("Failed to download package type number fail"));
+    return true;
+}
+
+bool ZQCommucationProcess::uploadPackTypes()
+{
+    emit updateTotalPackage(0);
+    emit updateCurPackage(0);
+    if (!m_lib->zqscaleUpLoadPackTypeFunSet ||
+        m_lib->zqscaleUpLoadPackTypeFunSet(m_handle, &ZQCommucationProcess::onPackTypes) < 0)
+        return fail(tr("Upload package type fail"));
+    return true;
+}
+
 void ZQCommucationProcess::onPlu(const char *json, int itemNo, int)
 {
     ZQCommucationProcess *self = t_worker;
@@ -371,5 +414,29 @@ void ZQCommucationProcess::onHotkeyFunctions(const char *json, int itemNo, int)
     self->handOver([target = self->m_target, itemNo, array] {
         if (target)
             target->receiveHotkeyFunctions(itemNo, array);
+    });
+}
+
+void ZQCommucationProcess::onDepartments(const char *json, int itemNo, int)
+{
+    ZQCommucationProcess *self = t_worker;
+    if (!self)
+        return;
+    const DepartmentRecords records = ScaleRecords::departmentsFromJson(ScaleRecords::parseLocalText(json).toArray());
+    self->handOver([target = self->m_target, itemNo, records] {
+        if (target)
+            target->receiveDepartments(itemNo, records);
+    });
+}
+
+void ZQCommucationProcess::onPackTypes(const char *json, int itemNo, int)
+{
+    ZQCommucationProcess *self = t_worker;
+    if (!self)
+        return;
+    const QJsonArray array = ScaleRecords::parseLocalText(json).toArray();
+    self->handOver([target = self->m_target, itemNo, array] {
+        if (target)
+            target->receivePackTypes(itemNo, array);
     });
 }

@@ -58,6 +58,10 @@ private:
     bool uploadAdvertising();
     bool uploadMessages();
     bool uploadSchedule();
+    bool sendDepartments();
+    bool uploadDepartments();
+    bool sendPackTypes();
+    bool uploadPackTypes();
     bool fail(const QString &text);
     void status(const char *text);
 
@@ -66,6 +70,8 @@ private:
     static void onMessage(const char *json, int itemNo, int reserved);
     static void onPeriods(const char *json, int itemNo, int reserved);
     static void onHotkeyFunctions(const char *json, int itemNo, int reserved);
+    static void onDepartments(const char *json, int itemNo, int reserved);
+    static void onPackTypes(const char *json, int itemNo, int reserved);
     // Runs fn in the target's thread and waits for it.
     template <typename F> void handOver(F &&fn);
     // Hands the PLUs received since the last batch to the target, in order.

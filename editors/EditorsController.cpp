@@ -1,15 +1,21 @@
 #include "editors/EditorsController.h"
 
+#include "comm/TransferSnapshot.h"
+#include "core/AppPaths.h"
 #include "core/PluColumns.h"
+#include "core/Prompt.h"
 #include "document/PluDocument.h"
 #include "document/PluTableModel.h"
 #include "editors/AdvertisingSloganDlg.h"
 #include "editors/BarcodeLayout.h"
 #include "editors/DiscountScheduleDlg.h"
+#include "editors/LocalDatabase.h"
 #include "editors/MessageEditingDlg.h"
 #include "editors/MultiLabelDlg.h"
 #include "editors/SelectBarcodeDlg.h"
+#include "editors/ZQDepartmentConfigDialog.h"
 #include "editors/ZQMessageInputDialog.h"
+#include "editors/ZQPackagesettingDialog.h"
 #include "editors/ZQRebateSelectDialog.h"
 #include "table/EditorHost.h"
 
@@ -25,19 +31,54 @@ QStringList withoutTrailingEmpty(QStringList texts)
 }
 } // namespace
 
-EditorsController::EditorsController(EditorHost *host, QObject *parent) : QObject(parent), m_host(host) {}
+namespace {
+// The controller whose stores the transfers read: the last one started.
+EditorsController *g_sourceOwner = nullptr;
+} // namespace
 
-EditorsController::~EditorsController() = default;
+EditorsController::EditorsController(EditorHost *host, QObject *parent)
+    : QObject(parent), m_host(host), m_database(std::make_unique<LocalDatabase>())
+{
+}
+
+EditorsController::~EditorsController()
+{
+    if (g_sourceOwner == this) {
+        TransferSnapshot::setDepartmentSource(nullptr);
+        TransferSnapshot::setPackTypeSource(nullptr);
+        g_sourceOwner = nullptr;
+    }
+    delete m_departments;
+}
+
+ZQDepartmentConfigDialog *EditorsController::departments() const
+{
+    return m_departments;
+}
 
 void EditorsController::start()
 {
+    if (!m_database->openLocalDatabase(AppPaths::localDatabaseFile()))
+        Prompt::warning(m_host->hostWidget(), tr("Warning"), m_database->lastError());
+    m_departments = new ZQDepartmentConfigDialog(m_host->hostWidget());
+    connect(m_departments, &ZQDepartmentConfigDialog::communicationReq, this,
+            [this](int job) { m_host->startCommunication(job); });
+    ZQDepartmentConfigDialog *departments = m_departments;
+    TransferSnapshot::setDepartmentSource([departments] { return departments->records(); });
+    LocalDatabase *database = m_database.get();
+    if (database->isOpen())
+        TransferSnapshot::setPackTypeSource([database] { return database->packTypeKeyValues(); });
+    else
+        TransferSnapshot::setPackTypeSource(nullptr);
+    g_sourceOwner = this;
     enableSideDataActions();
 }
 
 void EditorsController::enableSideDataActions()
 {
     // The window builds its actions after its controllers, so they are enabled here.
-    for (const char *name : {"actionMessage_editing", "actionDiscount_schedule", "actionAdvertising_slogan"}) {
+    for (const char *name : {"actionMessage_editing", "actionDiscount_schedule", "actionAdvertising_slogan",
+                             "actionPackage_type_setting"}) {
         if (QAction *a = m_host->action(QString::fromLatin1(name)))
             a->setEnabled(true);
     }
@@ -83,7 +124,39 @@ void EditorsController::advertisingSlogan()
         m_host->document()->setModified(true);
 }
 
-void EditorsController::packageTypeSetting() {}
+void EditorsController::packageTypeSetting()
+{
+    if (!m_database->isOpen()) {
+        Prompt::warning(m_host->hostWidget(), tr("Warning"),
+                        tr("Package types are unavailable: %1").arg(m_database->lastError()));
+        return;
+    }
+    ZQPackagesettingDialog dialog(m_database.get(), m_host->hostWidget());
+    connect(&dialog, &ZQPackagesettingDialog::communicationReq, this,
+            [this](int job) { m_host->startCommunication(job); });
+    connect(this, &EditorsController::updatePacktypeInfo, &dialog, &ZQPackagesettingDialog::slot_updatePacktypeInfo);
+    dialog.exec();
+}
+
+void EditorsController::receiveDepartments(const DepartmentRecords &records)
+{
+    if (m_departments)
+        m_departments->setRecords(records);
+}
+
+void EditorsController::receivePackTypes(const QJsonArray &packTypes)
+{
+    if (!m_database->replacePackTypes(packTypes))
+        Prompt::warning(m_host->hostWidget(), tr("Warning"), m_database->lastError());
+    emit updatePacktypeInfo();
+}
+
+void EditorsController::receiveHotkeyFunctions(const QJsonArray &functions)
+{
+    if (!m_database->replaceHotkeyFunctions(functions))
+        Prompt::warning(m_host->hostWidget(), tr("Warning"), m_database->lastError());
+    emit updatePacktypeInfo();
+}
 
 void EditorsController::nutritionElementsSet() {}
 
@@ -103,6 +176,9 @@ void EditorsController::openCell(PluEditCommands::Choice choice, const QModelInd
         break;
     case PluEditCommands::Choice::Schedule:
         openSchedule(cell);
+        break;
+    case PluEditCommands::Choice::Department:
+        openDepartment(cell);
         break;
     default:
         break;
@@ -162,4 +238,13 @@ void EditorsController::openSchedule(const QModelIndex &cell)
     connect(&dialog, &ZQRebateSelectDialog::editScheduleReq, this, &EditorsController::runSchedule);
     if (dialog.exec() == QDialog::Accepted)
         writeCell(cell, dialog.value());
+}
+
+void EditorsController::openDepartment(const QModelIndex &cell)
+{
+    if (!m_departments)
+        return;
+    m_departments->setEditMode(false);
+    if (m_departments->exec() == QDialog::Accepted && m_departments->currentNumber() > 0)
+        writeCell(cell, m_departments->currentNumber());
 }

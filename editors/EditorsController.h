@@ -2,10 +2,16 @@
 
 #include "table/PluEditCommands.h"
 
+#include "document/DepartmentRecord.h"
+
+#include <QJsonArray>
 #include <QObject>
 #include <QPointer>
+#include <memory>
 
 class AdvertisingSloganDlg;
+class LocalDatabase;
+class ZQDepartmentConfigDialog;
 class DiscountScheduleDlg;
 class EditorHost;
 class MessageEditingDlg;
@@ -22,8 +28,18 @@ public:
     explicit EditorsController(EditorHost *host, QObject *parent = nullptr);
     ~EditorsController() override;
 
-    // Called once the main window is built: opens what the editors keep for the whole run.
+    // Called once the main window is built: opens what the editors keep for the whole run (the
+    // local database, reported once when it cannot be opened, and the department table).
     void start();
+    // Open or not; features that need it say why they are unavailable.
+    LocalDatabase *localDatabase() const { return m_database.get(); }
+    ZQDepartmentConfigDialog *departments() const;
+
+    // What a transfer brought that belongs to these editors. A store that cannot take it keeps
+    // its old rows and says so once.
+    void receiveDepartments(const DepartmentRecords &records);
+    void receivePackTypes(const QJsonArray &packTypes);
+    void receiveHotkeyFunctions(const QJsonArray &functions);
 
     void messageEditing();
     void discountSchedule();
@@ -34,6 +50,8 @@ public:
     void openCell(PluEditCommands::Choice choice, const QModelIndex &cell);
 
 signals:
+    // The package types or hotkey functions of the local database changed.
+    void updatePacktypeInfo();
     // A barcode type chosen for one row (way 0), all weighed rows (1) or all counted rows (2).
     void updateBarcodeTypeReq(int way, const QString &text);
 
@@ -47,6 +65,7 @@ private:
     void openSchedule(const QModelIndex &cell);
     // Runs the schedule window on one mode; marks the document when the schedules changed.
     void runSchedule(int mode);
+    void openDepartment(const QModelIndex &cell);
     void writeCell(const QModelIndex &cell, int value);
 
     EditorHost *m_host;
@@ -56,4 +75,6 @@ private:
     QPointer<DiscountScheduleDlg> m_schedule;
     QPointer<AdvertisingSloganDlg> m_advertising;
     QPointer<SelectBarcodeDlg> m_barcode;
+    std::unique_ptr<LocalDatabase> m_database;
+    QPointer<ZQDepartmentConfigDialog> m_departments;
 };

@@ -10,9 +10,14 @@
 #include "comm/ZQCommucationProcess.h"
 #include "comm/ZQCommunicationConfig.h"
 #include "comm/ZQDownloadSelectDlg.h"
+#include "document/DepartmentTable.h"
 #include "document/PluDocument.h"
 #include "document/PluFileSet.h"
 #include "document/PluTableModel.h"
+#include "editors/EditorsController.h"
+#include "editors/LocalDatabase.h"
+#include "editors/ZQDepartmentConfigDialog.h"
+#include "editors/ZQPackagesettingDialog.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -23,6 +28,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSqlRelationalTableModel>
 #include <QTableWidget>
 
 using C = PluColumns;
@@ -122,6 +128,8 @@ private slots:
     void timeOutFromTheDialog();
     void ipAddresses_data();
     void ipAddresses();
+    void departmentsAndPackTypesBothWays_data();
+    void departmentsAndPackTypesBothWays();
 
 private:
     QVariantMap settingsFor(const ScaleSim &sim) const
@@ -733,3 +741,84 @@ void TestTransfers::ipAddresses()
 
 QTEST_MAIN(TestTransfers)
 #include "TestTransfers.moc"
+
+void TestTransfers::departmentsAndPackTypesBothWays_data()
+{
+    QTest::addColumn<bool>("serial");
+    QTest::addColumn<bool>("empty");
+    QTest::newRow("tcp") << false << false;
+    QTest::newRow("tcp, empty sets empty the stores") << false << true;
+    if (ScaleSim::haveSocat())
+        QTest::newRow("serial") << true << false;
+}
+
+// Jobs 5 and 6 from the department window, 13 and 14 from the package type window: what went
+// to the scale comes back into the stores, and only through the scale.
+void TestTransfers::departmentsAndPackTypesBothWays()
+{
+    QFETCH(bool, serial);
+    QFETCH(bool, empty);
+    ScaleSim sim;
+    QVERIFY(serial ? sim.startSerial() : sim.startTcp());
+    QVariantMap settings = settingsFor(sim);
+    settings.insert(QStringLiteral("Function/IsShowPT"), true);
+    TestEnvironment env(settings);
+    const Link link{serial, serial ? QString::fromLocal8Bit(sim.link()) : QStringLiteral("127.0.0.1")};
+    DepartmentRecords departments;
+    for (int i = 1; i <= (empty ? 0 : 3); ++i) {
+        DepartmentRecord r;
+        r.number = i * 10;
+        r.printNumber = i % 2;
+        r.printName = 1;
+        r.setNameText(QStringLiteral("Dept %1").arg(i));
+        r.cgst = i * 1.25;
+        r.sgst = 18;
+        departments << r;
+    }
+    DepartmentTable table;
+    table.setRecords(departments);
+    QString error;
+    QVERIFY(table.save(&error));
+    const QStringList codes = empty ? QStringList() : QStringList{"101", "7", "65535"};
+
+    MainWindow w;
+    LocalDatabase *db = w.findChild<EditorsController *>()->localDatabase();
+    QVERIFY(db->replacePackTypes(codes));
+    ZQDepartmentConfigDialog *deptDlg = w.findChild<EditorsController *>()->departments();
+    DepartmentRecords received;
+    {
+        ModalDriver driver;
+        answerLink(driver, link);
+        driver.on("ZQDepartmentConfigDialog", [&](QWidget *dlg) {
+            dlg->findChild<QPushButton *>(QStringLiteral("downloadBtn"))->click();
+            // Only the scale can bring the rows back.
+            deptDlg->setRecords({DepartmentRecord()});
+            dlg->findChild<QPushButton *>(QStringLiteral("uploadBtn"))->click();
+            received = deptDlg->records();
+            dlg->findChild<QPushButton *>(QStringLiteral("okBtn"))->click();
+        });
+        w.model()->setCell(0, C::PluName, QStringLiteral("Apples"));
+        w.on_TABLEVW_SHOW_doubleClicked(w.model()->index(0, C::Department));
+    }
+    QVERIFY2(g_unexpectedFailure.isEmpty(), qPrintable(g_unexpectedFailure));
+    QCOMPARE(received, departments);
+
+    QStringList shown;
+    {
+        ModalDriver driver;
+        answerLink(driver, link);
+        driver.on("ZQPackagesettingDialog", [&](QWidget *w) {
+            auto *dlg = static_cast<ZQPackagesettingDialog *>(w);
+            dlg->findChild<QPushButton *>(QStringLiteral("DownBtn"))->click();
+            QVERIFY(db->replacePackTypes(QStringList{"1", "2", "3", "4"}));
+            dlg->findChild<QPushButton *>(QStringLiteral("UploadBtn"))->click();
+            for (int r = 0; r < dlg->model()->rowCount(); ++r)
+                shown << dlg->model()->index(r, dlg->codeColumn()).data().toString();
+            dlg->findChild<QPushButton *>(QStringLiteral("CloseBtn"))->click();
+        });
+        w.action(QStringLiteral("actionPackage_type_setting"))->trigger();
+    }
+    QVERIFY2(g_unexpectedFailure.isEmpty(), qPrintable(g_unexpectedFailure));
+    QCOMPARE(db->packTypeKeyValues(), codes);
+    QCOMPARE(shown, codes); // the open window showed them at once
+}

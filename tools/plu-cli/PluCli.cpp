@@ -37,12 +37,14 @@ const char *const kDescription = QT_TRANSLATE_NOOP(
               "  send FILE --scale ADDR [--scale ADDR ...] [--update] [--parts LIST]\n"
               "      Loads the file set FILE (the main file with its .Info, .Msg and .RSC side files)\n"
               "      and sends it to every scale at once. LIST is a comma-separated choice of\n"
-              "      plu, hotkey, info, message, schedule (default: plu). Sending PLUs clears the\n"
+              "      plu, hotkey, info, message, schedule, department, packtype (default: plu); the\n"
+              "      last two send the installation's department table and package types. Sending PLUs clears the\n"
               "      scale's PLUs first; --update sends the PLUs without clearing, so the scale keeps\n"
               "      the articles the file does not hold.\n"
-              "  fetch --scale ADDR -o FILE\n"
+              "  fetch --scale ADDR -o FILE [--parts department,packtype]\n"
               "      Reads the PLUs, advertising, messages and discount schedules of one scale and\n"
-              "      writes them as the file set FILE.\n"
+              "      writes them as the file set FILE; --parts also replaces the installation's\n"
+              "      department table and package types with the scale's.\n"
               "  convert IN OUT\n"
               "      Reads IN (.txp, .txu or .csv, with its side files) and writes the file set OUT.\n"
               "  hotkey-sheet SOURCE [--type N] [--portrait] -o CARD.pdf\n"
@@ -118,7 +120,8 @@ bool PluCli::parseParts(const QString &text, DownloadSelection *parts, QString *
         else if (name == QLatin1String("schedule"))
             s.schedule = true;
         else {
-            *error = tr("unknown part \"%1\" (choose from plu, hotkey, info, message, schedule)").arg(raw);
+            *error = tr("unknown part \"%1\" (choose from plu, hotkey, info, message, schedule, department, packtype)")
+                         .arg(raw);
             return false;
         }
     }
@@ -296,7 +299,7 @@ bool PluCli::parse(const QStringList &arguments, Options *options, QString *erro
         *error = tr("-o applies to fetch, hotkey-sheet and barcode only");
         return false;
     }
-    if (!isSend && (parser.isSet(update) || parser.isSet(parts))) {
+    if (!isSend && (parser.isSet(update) || (parser.isSet(parts) && !isFetch))) {
         *error = tr("--update and --parts apply to send only");
         return false;
     }
@@ -306,7 +309,16 @@ bool PluCli::parse(const QStringList &arguments, Options *options, QString *erro
     }
     options->parts = DownloadSelection{};
     options->parts.plu = true;
-    if (parser.isSet(parts) && !parseParts(parser.value(parts), &options->parts, error))
+    QString partList = parser.value(parts);
+    takeRefDataParts(&partList, options);
+    const bool onlyRefData = (options->departments || options->packTypes) && partList.trimmed().isEmpty();
+    if (isFetch && parser.isSet(parts) && !onlyRefData) {
+        *error = tr("fetch always reads the file set; its --parts adds department and packtype only");
+        return false;
+    }
+    if (onlyRefData)
+        options->parts = DownloadSelection{};
+    else if (parser.isSet(parts) && !parseParts(partList, &options->parts, error))
         return false;
     // The main file of a set is always written tab-separated; a .csv name would be read back
     // as a comma-separated list, and another suffix not at all.
@@ -433,6 +445,8 @@ int PluCli::send(const Options &options)
 
     TransferSnapshot snapshot = TransferSnapshot::take(&doc);
     snapshot.selection = options.parts;
+    if (!options.parts.any() && !options.update)
+        return sendRefData(options) ? Success : Failed;
     const int job = options.update ? JobUpdatePlu : JobDownloadPlu;
     // Nothing goes to any scale while a row would be cut, changed or refused on the way.
     const QVector<SendProblem> problems = SendCheck::check(snapshot, job);
@@ -450,7 +464,9 @@ int PluCli::send(const Options &options)
         owned.push_back(std::make_unique<ScaleJobRunner>(address, job, snapshot, nullptr));
         runners.append(owned.back().get());
     }
-    return runAll(runners, options.quiet) ? Success : Failed;
+    if (!runAll(runners, options.quiet))
+        return Failed;
+    return sendRefData(options) ? Success : Failed;
 }
 
 int PluCli::fetch(const Options &options)
@@ -466,7 +482,7 @@ int PluCli::fetch(const Options &options)
         printFileError(options.output, error);
         return Failed;
     }
-    return Success;
+    return fetchRefData(options) ? Success : Failed;
 }
 
 int PluCli::convert(const Options &options)

@@ -50,6 +50,9 @@ private:
         QString rows;
         QString to;
         QString columns;
+        // The installation's reference data: the department table and the package types.
+        bool departments = false;
+        bool packTypes = false;
     };
 
     bool parse(const QStringList &arguments, Options *options, QString *error, bool *helpShown);
@@ -71,6 +74,11 @@ private:
     bool runAll(const QVector<ScaleJobRunner *> &runners, bool quiet);
 
     static bool parseParts(const QString &text, DownloadSelection *parts, QString *error);
+    // department and packtype of a --parts list (PluCliRefData.cpp): taken out of *list into
+    // *options; the rest stays for parseParts.
+    static void takeRefDataParts(QString *list, Options *options);
+    bool sendRefData(const Options &options);
+    bool fetchRefData(const Options &options);
     static void printOut(const QString &line);
     static void printErr(const QString &line);
     // One line naming the file once.
