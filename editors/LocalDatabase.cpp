@@ -43,22 +43,28 @@ bool LocalDatabase::openLocalDatabase(const QString &path)
         db.setDatabaseName(path);
         if (!db.open())
             return fail(tr("Cannot open the local database"), db.lastError().text());
-        QSqlQuery query(db);
-        // SQLite opens a damaged or foreign file lazily: the first statement finds out.
-        for (const QString &statement :
-             {QStringLiteral("CREATE TABLE if not exists PackTypeFun(ID INTEGER PRIMARY KEY,FunName varchar(30) "
-                             "NULL,KeyValue varchar(30) NULL,remark varchar(60) NULL);"),
-              QStringLiteral("CREATE TABLE if not exists HotkeyFunDetail(ID INTEGER PRIMARY KEY,iHotKey integer "
-                             ",KeyValue integer);")}) {
-            if (!query.exec(statement)) {
-                const QString reason = query.lastError().text();
-                query = QSqlQuery();
-                db.close();
-                fail(tr("Cannot open the local database"), reason);
-                db = QSqlDatabase();
-                QSqlDatabase::removeDatabase(ConnectionName);
-                return false;
+        QString reason;
+        {
+            QSqlQuery query(db);
+            // One transaction for both: a new file is synced to disk once, not once per table.
+            db.transaction();
+            // SQLite opens a damaged or foreign file lazily: the first statement finds out.
+            for (const QString &statement :
+                 {QStringLiteral("CREATE TABLE if not exists PackTypeFun(ID INTEGER PRIMARY KEY,FunName varchar(30) "
+                                 "NULL,KeyValue varchar(30) NULL,remark varchar(60) NULL);"),
+                  QStringLiteral("CREATE TABLE if not exists HotkeyFunDetail(ID INTEGER PRIMARY KEY,iHotKey integer "
+                                 ",KeyValue integer);")}) {
+                if (reason.isEmpty() && !query.exec(statement))
+                    reason = query.lastError().text();
             }
+        }
+        if (reason.isEmpty() && !db.commit())
+            reason = db.lastError().text();
+        if (!reason.isEmpty()) {
+            db.close();
+            db = QSqlDatabase();
+            QSqlDatabase::removeDatabase(ConnectionName);
+            return fail(tr("Cannot open the local database"), reason);
         }
     }
     m_open = true;

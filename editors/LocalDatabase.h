@@ -32,7 +32,7 @@ public:
     bool isOpen() const;
     QString fileName() const { return m_path; }
     // Why the last operation failed, or why the database is unavailable.
-    QString lastError() const { return m_error; }
+    QString lastError() const override { return m_error; }
     // The connection, for models that show a table.
     QSqlDatabase database() const;
 

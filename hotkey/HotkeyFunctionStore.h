@@ -12,10 +12,11 @@ public:
     virtual HotkeyFunctionRows hotkeyFunctions() const = 0;
     // Deletes every row, then inserts these in order.
     virtual bool replaceHotkeyFunctions(const HotkeyFunctionRows &rows) = 0;
+    // Why the last replacement failed.
+    virtual QString lastError() const { return QString(); }
 };
 
-// A store kept in memory, for the command-line tool and tests, and until the local database is
-// joined up.
+// A store kept in memory, for tests, and for a run whose local database cannot be opened.
 class MemoryHotkeyFunctionStore : public HotkeyFunctionStore
 {
 public:

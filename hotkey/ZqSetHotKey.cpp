@@ -577,7 +577,8 @@ void ZqSetHotKey::writeHotkeysBack()
     for (int r = 0; r < hotkeys.size(); ++r)
         cells.append({r, PluColumns::HotKey, QString::number(hotkeys.at(r))});
     m_host->editCommands()->setCells(tr("Save PLU hotkey"), cells);
-    m_functions->replaceHotkeyFunctions(m_sheet->functionRows());
+    if (!m_functions->replaceHotkeyFunctions(m_sheet->functionRows()))
+        Prompt::warning(this, tr("Warning"), m_functions->lastError());
     refillNameBoxes();
     const QModelIndex current = ui->listView->currentIndex();
     if (current.isValid())

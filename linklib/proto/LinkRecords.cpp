@@ -74,9 +74,11 @@ std::vector<RecordSchema> makeSchemas()
     s.push_back({RecordKind::PackType, "package type", {{"KeyValue", T, 0, 32, false}}, -1, 64, false});
     s.push_back({RecordKind::HotkeyFunction,
                  "hotkey function",
-                 {{"HotKey", I, 1, 224, false}, {"KeyValue", I, 0, 9999999, false}},
+                 // Second layers are numbered after the first (up to 2 x 224); a function's key
+                 // value lies above every LF code (0xAAAA01 on).
+                 {{"HotKey", I, 1, 448, false}, {"KeyValue", I, 0, 0xFFFFFF, false}},
                  0,
-                 224,
+                 448,
                  false});
     s.push_back({RecordKind::NutritionElement,
                  "nutrition element",

@@ -130,6 +130,7 @@ private slots:
     void ipAddresses();
     void departmentsAndPackTypesBothWays_data();
     void departmentsAndPackTypesBothWays();
+    void hotkeyFunctionsLandInTheLocalDatabase();
 
 private:
     QVariantMap settingsFor(const ScaleSim &sim) const
@@ -789,7 +790,10 @@ void TestTransfers::departmentsAndPackTypesBothWays()
     {
         ModalDriver driver;
         answerLink(driver, link);
+        bool ran = false; // the window becomes the active one again after each transfer
         driver.on("ZQDepartmentConfigDialog", [&](QWidget *dlg) {
+            if (std::exchange(ran, true))
+                return;
             dlg->findChild<QPushButton *>(QStringLiteral("downloadBtn"))->click();
             // Only the scale can bring the rows back.
             deptDlg->setRecords({DepartmentRecord()});
@@ -807,7 +811,10 @@ void TestTransfers::departmentsAndPackTypesBothWays()
     {
         ModalDriver driver;
         answerLink(driver, link);
+        bool ran = false;
         driver.on("ZQPackagesettingDialog", [&](QWidget *w) {
+            if (std::exchange(ran, true))
+                return;
             auto *dlg = static_cast<ZQPackagesettingDialog *>(w);
             dlg->findChild<QPushButton *>(QStringLiteral("DownBtn"))->click();
             QVERIFY(db->replacePackTypes(QStringList{"1", "2", "3", "4"}));
@@ -821,4 +828,35 @@ void TestTransfers::departmentsAndPackTypesBothWays()
     QVERIFY2(g_unexpectedFailure.isEmpty(), qPrintable(g_unexpectedFailure));
     QCOMPARE(db->packTypeKeyValues(), codes);
     QCOMPARE(shown, codes); // the open window showed them at once
+}
+
+void TestTransfers::hotkeyFunctionsLandInTheLocalDatabase()
+{
+    ScaleSim sim;
+    QVERIFY(sim.startTcp());
+    {
+        // Only the library's general entry point puts hotkey functions on a scale.
+        QTemporaryDir dir;
+        ScaleLinkLibrary lib(linktest::binDir());
+        QVERIFY(linktest::loadSettings(lib, dir.path(), 2000, sim.port()));
+        int handle = 0;
+        QCOMPARE(lib.zqscaleConnect("127.0.0.1", 0, &handle), 0);
+        const QByteArray json = linktest::jsonBytes(QJsonArray{QJsonObject{{"HotKey", 3}, {"KeyValue", 11184811}},
+                                                               QJsonObject{{"HotKey", 300}, {"KeyValue", 11184658}}});
+        QCOMPARE(lib.zqscaleDownLoadData(handle, 7, json.constData()), 0);
+        QCOMPARE(lib.zqscaleDisConnect(handle), 0);
+    }
+    QVariantMap settings = settingsFor(sim);
+    settings.insert(QStringLiteral("Function/isShowCusHotKeyFun"), true);
+    TestEnvironment env(settings);
+    MainWindow w;
+    LocalDatabase *db = w.findChild<EditorsController *>()->localDatabase();
+    QVERIFY(db->replaceHotkeyFunctions(HotkeyFunctionRows{{1, 2}}));
+    QSignalSpy refreshed(&w, &MainWindow::updatePacktypeInfo);
+    ModalDriver driver;
+    answerLink(driver, Link{false, QStringLiteral("127.0.0.1")});
+    w.action(QStringLiteral("actionUpload_PLU"))->trigger();
+    QVERIFY2(g_unexpectedFailure.isEmpty(), qPrintable(g_unexpectedFailure));
+    QCOMPARE(db->hotkeyFunctions(), HotkeyFunctionRows({{3, 11184811}, {300, 11184658}}));
+    QCOMPARE(refreshed.count(), 1);
 }

@@ -257,7 +257,7 @@ void TestLinkLibrary::sideDataRoundTrip_data()
         << parseBytes(R"([{"KeyValue": "12"}, {"KeyValue": ""}, {"KeyValue": "Tray 3"}])").toArray();
     QTest::newRow("hotkey functions") << QStringLiteral("hotkeyfun")
                                       << parseBytes(R"([{"HotKey": 1, "KeyValue": 5},
-                                                        {"HotKey": 224, "KeyValue": 1234567}])")
+                                                        {"HotKey": 448, "KeyValue": 11184658}])")
                                              .toArray();
     QTest::newRow("empty department set") << QStringLiteral("department") << QJsonArray();
 }
