@@ -37,7 +37,7 @@ ZQDepartmentConfigDialog::ZQDepartmentConfigDialog(QWidget *parent)
       m_selectFrame(new QFrame(this)), m_editFrame(new QFrame(this))
 {
     setObjectName(QStringLiteral("ZQDepartmentConfigDialog"));
-    resize(900, 480);
+    resize(1040, 480);
     m_model->setHorizontalHeaderLabels({tr("Print Department No"), tr("Department No"), tr("Print Name of department"),
                                         tr("Name of department"), tr("CGST(%)"), tr("SGST(%)")});
     m_view->setObjectName(QStringLiteral("DepartmentTableView"));
@@ -53,6 +53,9 @@ ZQDepartmentConfigDialog::ZQDepartmentConfigDialog(QWidget *parent)
     m_view->setColumnWidth(PrintNumberColumn, 190);
     m_view->setColumnWidth(NumberColumn, 150);
     m_view->setColumnWidth(PrintNameColumn, 230);
+    // Room for a 14-byte name and both rates without scrolling when the rates are shown.
+    m_view->setColumnWidth(NameColumn, 180);
+    m_view->setColumnWidth(CgstColumn, 100);
     m_view->horizontalHeader()->setStretchLastSection(true);
     m_view->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
     m_view->setEditTriggers(QAbstractItemView::AllEditTriggers);
