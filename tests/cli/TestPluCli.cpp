@@ -1,9 +1,11 @@
 #include "TestSupport.h"
 #include "linklib/LinkTestSupport.h"
 
+#include "document/DepartmentTable.h"
 #include "document/PluDocument.h"
 #include "document/PluFileSet.h"
 #include "document/PluTableModel.h"
+#include "editors/LocalDatabase.h"
 
 #include <QProcess>
 #include <QTextCodec>
@@ -102,6 +104,7 @@ private slots:
     void badArguments();
     void refusedFilesOneLine_data();
     void refusedFilesOneLine();
+    void departmentsAndPackTypesThroughTheScale();
 
 private:
     // A settings file for plu-cli and for this process's own loads and saves.
@@ -553,3 +556,52 @@ void TestPluCli::refusedFilesOneLine()
 
 QTEST_GUILESS_MAIN(TestPluCli)
 #include "TestPluCli.moc"
+
+// The department table and package types live in the program's data folder: a copy of the tool
+// in a folder of its own keeps them there.
+void TestPluCli::departmentsAndPackTypesThroughTheScale()
+{
+    ScaleSim sim;
+    QVERIFY(sim.startTcp());
+    QTemporaryDir program;
+    for (const char *file : {"plu-cli", "libzqslabelscale.so"})
+        QVERIFY(QFile::copy(linktest::binDir() + QLatin1Char('/') + QLatin1String(file),
+                            program.filePath(QLatin1String(file))));
+    DepartmentRecord bakery;
+    bakery.number = 3;
+    bakery.printNumber = 1;
+    bakery.setNameText(QStringLiteral("Bakery"));
+    bakery.cgst = 2.5;
+    DepartmentTable table;
+    table.setRecords({bakery, DepartmentRecord()});
+    QString error;
+    const QString deptPath = program.filePath(QStringLiteral("DeptSet.dat"));
+    QVERIFY(table.save(deptPath, &error));
+    const QByteArray deptBytes = TestEnvironment::readFile(deptPath);
+    const QString dbPath = program.filePath(QStringLiteral("DB/KVB2600.db"));
+    const auto setPackTypes = [&dbPath](const QStringList &codes) {
+        LocalDatabase db;
+        return db.openLocalDatabase(dbPath) && db.replacePackTypes(codes);
+    };
+    QVERIFY(setPackTypes({QStringLiteral("11"), QStringLiteral("222")}));
+
+    QProcess p;
+    const QStringList common{QStringLiteral("--scale"), tcpAddress(sim), QStringLiteral("--parts"),
+                             QStringLiteral("department,packtype"), QStringLiteral("-q")};
+    p.start(program.filePath(QStringLiteral("plu-cli")),
+            QStringList{QStringLiteral("send"), dataPath(QStringLiteral("all-fields/input.txp"))} + common);
+    QVERIFY(p.waitForFinished(60000));
+    QCOMPARE(p.exitCode(), 0);
+
+    QVERIFY(QFile::remove(deptPath));
+    QVERIFY(setPackTypes({QStringLiteral("9")}));
+    p.start(program.filePath(QStringLiteral("plu-cli")),
+            QStringList{QStringLiteral("fetch"), QStringLiteral("-o"), program.filePath(QStringLiteral("back.txp"))} +
+                common);
+    QVERIFY(p.waitForFinished(60000));
+    QVERIFY2(p.exitCode() == 0, p.readAllStandardError().constData());
+    QCOMPARE(TestEnvironment::readFile(deptPath), deptBytes);
+    LocalDatabase db;
+    QVERIFY(db.openLocalDatabase(dbPath));
+    QCOMPARE(db.packTypeKeyValues(), QStringList({QStringLiteral("11"), QStringLiteral("222")}));
+}
