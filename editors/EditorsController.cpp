@@ -1,6 +1,9 @@
 #include "editors/EditorsController.h"
 
+#include "comm/TransferJob.h"
+#include "comm/TransferSnapshot.h"
 #include "core/PluColumns.h"
+#include "core/Prompt.h"
 #include "document/PluDocument.h"
 #include "document/PluTableModel.h"
 #include "editors/AdvertisingSloganDlg.h"
@@ -8,8 +11,10 @@
 #include "editors/DiscountScheduleDlg.h"
 #include "editors/MessageEditingDlg.h"
 #include "editors/MultiLabelDlg.h"
+#include "editors/NutritionElementDlg.h"
 #include "editors/SelectBarcodeDlg.h"
 #include "editors/ZQMessageInputDialog.h"
+#include "editors/ZQNutritionSetDlg.h"
 #include "editors/ZQRebateSelectDialog.h"
 #include "table/EditorHost.h"
 
@@ -37,7 +42,8 @@ void EditorsController::start()
 void EditorsController::enableSideDataActions()
 {
     // The window builds its actions after its controllers, so they are enabled here.
-    for (const char *name : {"actionMessage_editing", "actionDiscount_schedule", "actionAdvertising_slogan"}) {
+    for (const char *name : {"actionMessage_editing", "actionDiscount_schedule", "actionAdvertising_slogan",
+                             "actionNutrition_elements_set"}) {
         if (QAction *a = m_host->action(QString::fromLatin1(name)))
             a->setEnabled(true);
     }
@@ -85,7 +91,39 @@ void EditorsController::advertisingSlogan()
 
 void EditorsController::packageTypeSetting() {}
 
-void EditorsController::nutritionElementsSet() {}
+void EditorsController::nutritionElementsSet()
+{
+    const QString file = m_host->document()->currentFile();
+    if (file.isEmpty()) {
+        Prompt::warning(nullptr, tr("Warning"), tr("Please save the PLU file first"));
+        return;
+    }
+    if (!m_nutritionElements) {
+        m_nutritionElements = new NutritionElementDlg(file, m_host->hostWidget());
+        connect(m_nutritionElements, &NutritionElementDlg::downloadReq, this,
+                &EditorsController::downloadNutritionElements);
+    } else {
+        m_nutritionElements->reload(file);
+    }
+    m_nutritionElements->exec();
+}
+
+void EditorsController::downloadNutritionElements(const QVector<NutritionElement> &elements)
+{
+    TransferSnapshot::setNutritionElementSource([elements] { return elements; });
+    m_host->startCommunication(JobDownloadNutritionTable);
+    TransferSnapshot::setNutritionElementSource(nullptr);
+}
+
+void EditorsController::openNutrition(const QModelIndex &cell)
+{
+    const PluTableModel &model = *m_host->document()->model();
+    ZQNutritionSetDlg dialog(model.text(cell.row(), PluColumns::PluName), m_host->document()->currentFile(),
+                             model.text(cell.row(), PluColumns::LFCode), nullptr);
+    connect(&dialog, &ZQNutritionSetDlg::downloadReq, this, &EditorsController::downloadNutritionElements);
+    dialog.exec();
+    writeCell(cell, dialog.selectionString().isEmpty() ? 0 : 1);
+}
 
 void EditorsController::openCell(PluEditCommands::Choice choice, const QModelIndex &cell)
 {
@@ -103,6 +141,9 @@ void EditorsController::openCell(PluEditCommands::Choice choice, const QModelInd
         break;
     case PluEditCommands::Choice::Schedule:
         openSchedule(cell);
+        break;
+    case PluEditCommands::Choice::Nutrition:
+        openNutrition(cell);
         break;
     default:
         break;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/NutritionElementFile.h"
 #include "table/PluEditCommands.h"
 
 #include <QObject>
@@ -9,6 +10,7 @@ class AdvertisingSloganDlg;
 class DiscountScheduleDlg;
 class EditorHost;
 class MessageEditingDlg;
+class NutritionElementDlg;
 class QModelIndex;
 class SelectBarcodeDlg;
 
@@ -45,6 +47,9 @@ private:
     void openMessage(const QModelIndex &cell);
     void openLabel(const QModelIndex &cell);
     void openSchedule(const QModelIndex &cell);
+    void openNutrition(const QModelIndex &cell);
+    // "Download" of an element window: the table it shows goes to the scale (job 7).
+    void downloadNutritionElements(const QVector<NutritionElement> &elements);
     // Runs the schedule window on one mode; marks the document when the schedules changed.
     void runSchedule(int mode);
     void writeCell(const QModelIndex &cell, int value);
@@ -56,4 +61,5 @@ private:
     QPointer<DiscountScheduleDlg> m_schedule;
     QPointer<AdvertisingSloganDlg> m_advertising;
     QPointer<SelectBarcodeDlg> m_barcode;
+    QPointer<NutritionElementDlg> m_nutritionElements;
 };

@@ -37,12 +37,14 @@ const char *const kDescription = QT_TRANSLATE_NOOP(
               "  send FILE --scale ADDR [--scale ADDR ...] [--update] [--parts LIST]\n"
               "      Loads the file set FILE (the main file with its .Info, .Msg and .RSC side files)\n"
               "      and sends it to every scale at once. LIST is a comma-separated choice of\n"
-              "      plu, hotkey, info, message, schedule (default: plu). Sending PLUs clears the\n"
-              "      scale's PLUs first; --update sends the PLUs without clearing, so the scale keeps\n"
-              "      the articles the file does not hold.\n"
+              "      plu, hotkey, info, message, schedule, nutrition (default: plu). Nutrition comes\n"
+              "      from the element table and per-PLU values the editor keeps for FILE. Sending\n"
+              "      PLUs clears the scale's PLUs first; --update sends the PLUs without clearing, so\n"
+              "      the scale keeps the articles the file does not hold.\n"
               "  fetch --scale ADDR -o FILE\n"
-              "      Reads the PLUs, advertising, messages and discount schedules of one scale and\n"
-              "      writes them as the file set FILE.\n"
+              "      Reads the PLUs, advertising, messages, discount schedules and nutrition of one\n"
+              "      scale and writes them as the file set FILE (nutrition into the editor's stores\n"
+              "      for FILE).\n"
               "  convert IN OUT\n"
               "      Reads IN (.txp, .txu or .csv, with its side files) and writes the file set OUT.\n"
               "  hotkey-sheet SOURCE [--type N] [--portrait] -o CARD.pdf\n"
@@ -117,8 +119,10 @@ bool PluCli::parseParts(const QString &text, DownloadSelection *parts, QString *
             s.message = true;
         else if (name == QLatin1String("schedule"))
             s.schedule = true;
+        else if (name == QLatin1String("nutrition"))
+            s.nutrition = true;
         else {
-            *error = tr("unknown part \"%1\" (choose from plu, hotkey, info, message, schedule)").arg(raw);
+            *error = tr("unknown part \"%1\" (choose from plu, hotkey, info, message, schedule, nutrition)").arg(raw);
             return false;
         }
     }
@@ -461,6 +465,8 @@ int PluCli::fetch(const Options &options)
     if (!runAll({&runner}, options.quiet))
         return Failed;
     target.commit();
+    if (!fetchNutrition(options.scales.first(), &doc, options.output))
+        return Failed;
     QString error;
     if (!PluFileSet::save(&doc, options.output, PluFileSet::sidePathsForSaveAs(options.output), &error)) {
         printFileError(options.output, error);

@@ -1,0 +1,121 @@
+#include "TestSupport.h"
+#include "linklib/LinkTestSupport.h"
+
+#include "comm/ScaleAddress.h"
+#include "comm/ScaleJobRunner.h"
+#include "comm/TransferSnapshot.h"
+#include "comm/TransferTarget.h"
+#include "comm/ZQCommucationProcess.h"
+#include "document/NutritionElementFile.h"
+#include "document/NutritionValueStore.h"
+#include "document/PluDocument.h"
+
+#include <QSignalSpy>
+
+using C = PluColumns;
+using linktest::ScaleSim;
+
+namespace {
+bool runJob(const ScaleSim &sim, bool serial, int job, const TransferSnapshot &snapshot, QString *status)
+{
+    ScaleAddress address;
+    QString error;
+    const QString link = serial ? QString::fromLocal8Bit(sim.link()) : QStringLiteral("127.0.0.1:%1").arg(sim.port());
+    if (!ScaleAddress::parse(link, ScaleAddress::DefaultBaud, &address, &error)) {
+        *status = error;
+        return false;
+    }
+    ScaleJobRunner runner(address, job, snapshot, nullptr);
+    QSignalSpy ended(&runner, &ScaleJobRunner::ended);
+    runner.start();
+    if (!ended.wait(30000)) {
+        *status = QStringLiteral("no end");
+        return false;
+    }
+    *status = runner.lastStatus();
+    return runner.succeeded();
+}
+
+QList<int> lfCodes(const QJsonArray &records)
+{
+    QList<int> out;
+    for (const QJsonValue &v : records)
+        out << v.toObject().value(QStringLiteral("LFCode")).toInt();
+    return out;
+}
+} // namespace
+
+class TestNutritionTransfers : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { ZQCommucationProcess::setLibraryFolder(linktest::binDir()); }
+    void downloadPluNutritionAndElementTable_data();
+    void downloadPluNutritionAndElementTable();
+};
+
+void TestNutritionTransfers::downloadPluNutritionAndElementTable_data()
+{
+    QTest::addColumn<bool>("serial");
+    QTest::newRow("tcp") << false;
+    if (ScaleSim::haveSocat())
+        QTest::newRow("serial") << true;
+}
+
+void TestNutritionTransfers::downloadPluNutritionAndElementTable()
+{
+    QFETCH(bool, serial);
+    TestEnvironment env;
+    ScaleSim sim;
+    const QStringList data{QStringLiteral("--data"), sim.dataFile()};
+    QVERIFY(serial ? sim.startSerial(data) : sim.startTcp(data));
+
+    // Six PLUs, the second without nutrition although the store holds values for its LF code.
+    PluDocument doc;
+    for (int r = 0; r < 6; ++r) {
+        doc.model()->setCell(r, C::PluName, QStringLiteral("Article %1").arg(r));
+        doc.model()->setCell(r, C::LFCode, QString::number(11 * (r + 1)));
+        doc.model()->setCell(r, C::Nutrition, r == 1 ? "0" : "1");
+    }
+    doc.setCurrentFile(env.path("shop.v2.Txp"));
+    QString error;
+    QVERIFY(NutritionElementFile::write(NutritionElementFile::elementFilePath(doc.currentFile()),
+                                        {{"Energy", "kJ"}, {"Fat", "g"}, {"Salt", "MG"}}, &error));
+    {
+        NutritionValueStore store(NutritionElementFile::valuesFilePath(doc.currentFile()));
+        QVERIFY2(store.open(&error), qPrintable(error));
+        QVERIFY(store.save("11", {{3, 1.5, 20}, {1, 300, 4}}, &error));
+        QVERIFY(store.save("22", {{1, 5, 5}}, &error));
+    }
+
+    TransferSnapshot snapshot = TransferSnapshot::take(&doc);
+    snapshot.selection = DownloadSelection{};
+    snapshot.selection.nutrition = true;
+    QString status;
+    QVERIFY2(runJob(sim, serial, JobDownloadPlu, snapshot, &status), qPrintable(status));
+
+    QJsonObject scale = sim.dump().value("memory").toObject();
+    const QJsonArray elements = scale.value("nutrition element").toArray();
+    QCOMPARE(elements.size(), 12);
+    QCOMPARE(elements.at(2).toObject().value("Name").toString(), QString("Salt"));
+    QCOMPARE(elements.at(2).toObject().value("iUnit").toInt(), 3);
+    const QJsonArray plus = scale.value("PLU nutrition").toArray();
+    QCOMPARE(lfCodes(plus), QList<int>({11, 33, 44, 55, 66}));
+    const QJsonObject first = plus.at(0).toObject();
+    QCOMPARE(first.value("GroupTitle").toString(), QString("Article 0"));
+    QCOMPARE(first.value("value").toArray().at(2).toDouble(), 15.0); // mg: x10
+    QCOMPARE(first.value("value").toArray().at(0).toDouble(), 300.0);
+    QCOMPARE(first.value("percent").toArray().at(2).toDouble(), 20.0);
+
+    // Job 7 sends the element table it is given, names cut to the scale's 14 bytes.
+    snapshot.nutritionElements = NutritionElementFile::records({{"Carbohydrates total", "g"}});
+    QVERIFY2(runJob(sim, serial, JobDownloadNutritionTable, snapshot, &status), qPrintable(status));
+    scale = sim.dump().value("memory").toObject();
+    QCOMPARE(scale.value("nutrition element").toArray().at(0).toObject().value("Name").toString(),
+             QString("Carbohydrates "));
+    QCOMPARE(scale.value("nutrition element").toArray().at(0).toObject().value("iUnit").toInt(), 2);
+    QCOMPARE(scale.value("PLU nutrition").toArray().size(), 5);
+}
+
+QTEST_GUILESS_MAIN(TestNutritionTransfers)
+#include "TestNutritionTransfers.moc"
