@@ -10,6 +10,7 @@
 
 #include <QHeaderView>
 #include <QStandardItemModel>
+#include <utility>
 
 namespace {
 enum Column
@@ -43,7 +44,9 @@ ZQNutritionSetDlg::ZQNutritionSetDlg(const QString &pluName, const QString &pluF
     ui->tableView->setSelectionBehavior(QAbstractItemView::SelectRows);
     ui->tableView->setSelectionMode(QAbstractItemView::SingleSelection);
     ui->tableView->horizontalHeader()->setStretchLastSection(true);
-    ui->tableView->setColumnWidth(NameColumn, 160);
+    for (const auto &width :
+         {std::pair<int, int>{NumberColumn, 90}, {NameColumn, 150}, {UnitColumn, 60}, {ContentColumn, 100}})
+        ui->tableView->setColumnWidth(width.first, width.second);
 
     connect(ui->addBtn, &QPushButton::clicked, this, &ZQNutritionSetDlg::onClickAddBtn);
     connect(ui->deleteBtn, &QPushButton::clicked, this, &ZQNutritionSetDlg::onClickDeleteBtn);
