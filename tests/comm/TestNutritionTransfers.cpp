@@ -1,6 +1,8 @@
+#include "ModalDriver.h"
 #include "TestSupport.h"
 #include "linklib/LinkTestSupport.h"
 
+#include "app/MainWindow.h"
 #include "comm/ScaleAddress.h"
 #include "comm/ScaleJobRunner.h"
 #include "comm/TransferSnapshot.h"
@@ -9,8 +11,14 @@
 #include "document/NutritionElementFile.h"
 #include "document/NutritionValueStore.h"
 #include "document/PluDocument.h"
+#include "document/PluFileSet.h"
 
+#include <QAbstractButton>
+#include <QAction>
+#include <QLineEdit>
+#include <QRadioButton>
 #include <QSignalSpy>
+#include <QTableView>
 
 using C = PluColumns;
 using linktest::ScaleSim;
@@ -52,6 +60,7 @@ private slots:
     void initTestCase() { ZQCommucationProcess::setLibraryFolder(linktest::binDir()); }
     void downloadPluNutritionAndElementTable_data();
     void downloadPluNutritionAndElementTable();
+    void elementWindowDownloadsWhatItShows();
 };
 
 void TestNutritionTransfers::downloadPluNutritionAndElementTable_data()
@@ -117,5 +126,45 @@ void TestNutritionTransfers::downloadPluNutritionAndElementTable()
     QCOMPARE(scale.value("PLU nutrition").toArray().size(), 5);
 }
 
-QTEST_GUILESS_MAIN(TestNutritionTransfers)
+void TestNutritionTransfers::elementWindowDownloadsWhatItShows()
+{
+    ScaleSim sim;
+    QVERIFY(sim.startTcp({QStringLiteral("--data"), sim.dataFile()}));
+    TestEnvironment env({{"Link/TcpPort", sim.port()}, {"Link/TimeoutMs", 2000}});
+    MainWindow w;
+    const QString file = env.path("shop.Txp");
+    QString error;
+    QVERIFY(PluFileSet::save(w.document(), file, PluFileSet::sidePathsForSaveAs(file), &error));
+    QVERIFY(NutritionElementFile::write(NutritionElementFile::elementFilePath(file), {{"Energy", "kJ"}}, &error));
+
+    ModalDriver driver;
+    int downloads = 0;
+    driver.on("NutritionElementDlg", [&](QWidget *dlg) {
+        if (downloads++ > 0)
+            return;
+        // An edit not saved yet goes to the scale as shown.
+        QAbstractItemModel *table = dlg->findChild<QTableView *>("tableView")->model();
+        table->setData(table->index(1, 1), "Fat");
+        table->setData(table->index(1, 2), "g");
+        dlg->findChild<QAbstractButton *>("btn_Download")->click();
+        dlg->findChild<QAbstractButton *>("btn_Cancel")->click();
+    });
+    driver.on("ZQCommunicationConfig", [](QWidget *dlg) {
+        dlg->findChild<QRadioButton *>("radioButtonIP")->click();
+        dlg->findChild<QLineEdit *>("lineEditIPAddress")->setText("127.0.0.1");
+        dlg->findChild<QAbstractButton *>("OKBtn")->click();
+    });
+    w.action("actionNutrition_elements_set")->trigger();
+    QCOMPARE(Prompt::lastText(), QString("Communication End"));
+    const QJsonArray elements = sim.dump().value("memory").toObject().value("nutrition element").toArray();
+    QCOMPARE(elements.size(), 12);
+    QCOMPARE(elements.at(0).toObject().value("Name").toString(), QString("Energy"));
+    QCOMPARE(elements.at(1).toObject().value("Name").toString(), QString("Fat"));
+    QCOMPARE(elements.at(1).toObject().value("iUnit").toInt(), 2);
+    QVector<NutritionElementFile::Row> saved;
+    NutritionElementFile::read(NutritionElementFile::elementFilePath(file), &saved, &error);
+    QCOMPARE(saved.value(1).name, QString()); // Cancel: the file keeps its rows
+}
+
+QTEST_MAIN(TestNutritionTransfers)
 #include "TestNutritionTransfers.moc"
