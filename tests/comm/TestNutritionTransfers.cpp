@@ -15,6 +15,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSignalSpy>
@@ -61,6 +62,7 @@ private slots:
     void downloadPluNutritionAndElementTable_data();
     void downloadPluNutritionAndElementTable();
     void elementWindowDownloadsWhatItShows();
+    void downloadPluOffersNutrition();
 };
 
 void TestNutritionTransfers::downloadPluNutritionAndElementTable_data()
@@ -164,6 +166,46 @@ void TestNutritionTransfers::elementWindowDownloadsWhatItShows()
     QVector<NutritionElementFile::Row> saved;
     NutritionElementFile::read(NutritionElementFile::elementFilePath(file), &saved, &error);
     QCOMPARE(saved.value(1).name, QString()); // Cancel: the file keeps its rows
+}
+
+void TestNutritionTransfers::downloadPluOffersNutrition()
+{
+    ScaleSim sim;
+    QVERIFY(sim.startTcp({QStringLiteral("--data"), sim.dataFile()}));
+    TestEnvironment env({{"Link/TcpPort", sim.port()}, {"Link/TimeoutMs", 2000}});
+    MainWindow w;
+    w.model()->setCell(0, C::PluName, "Apples");
+    w.model()->setCell(0, C::LFCode, "9");
+    w.model()->setCell(0, C::Nutrition, "1");
+    const QString file = env.path("shop.Txp");
+    QString error;
+    QVERIFY(PluFileSet::save(w.document(), file, PluFileSet::sidePathsForSaveAs(file), &error));
+    QVERIFY(NutritionElementFile::write(NutritionElementFile::elementFilePath(file), {{"Fat", "g"}}, &error));
+    {
+        NutritionValueStore store(NutritionElementFile::valuesFilePath(file));
+        QVERIFY(store.open(&error) && store.save("9", {{1, 2.5, 4}}, &error));
+    }
+    ModalDriver driver;
+    driver.on("ZQCommunicationConfig", [](QWidget *dlg) {
+        dlg->findChild<QRadioButton *>("radioButtonIP")->click();
+        dlg->findChild<QLineEdit *>("lineEditIPAddress")->setText("127.0.0.1");
+        dlg->findChild<QAbstractButton *>("OKBtn")->click();
+    });
+    bool offered = false;
+    driver.on("ZQDownloadSelectDlg", [&offered](QWidget *dlg) {
+        offered = dlg->findChild<QCheckBox *>("nutritionCheckBox")->isEnabled();
+        for (QCheckBox *box : dlg->findChildren<QCheckBox *>())
+            box->setChecked(box->objectName() == "nutritionCheckBox");
+        dlg->findChild<QAbstractButton *>("okPushButton")->click();
+    });
+    w.action("actionDownload_PLU")->trigger();
+    QVERIFY(offered);
+    QCOMPARE(Prompt::lastText(), QString("Communication End"));
+    const QJsonObject memory = sim.dump().value("memory").toObject();
+    QCOMPARE(memory.value("PLU").toArray().size(), 0);
+    const QJsonArray plus = memory.value("PLU nutrition").toArray();
+    QCOMPARE(lfCodes(plus), QList<int>({9}));
+    QCOMPARE(plus.at(0).toObject().value("value").toArray().at(0).toDouble(), 25.0);
 }
 
 QTEST_MAIN(TestNutritionTransfers)
