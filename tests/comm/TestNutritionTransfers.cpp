@@ -61,8 +61,7 @@ private slots:
     void initTestCase() { ZQCommucationProcess::setLibraryFolder(linktest::binDir()); }
     void downloadPluNutritionAndElementTable_data();
     void downloadPluNutritionAndElementTable();
-    void elementWindowDownloadsWhatItShows();
-    void downloadPluOffersNutrition();
+    void fromTheWindows();
 };
 
 void TestNutritionTransfers::downloadPluNutritionAndElementTable_data()
@@ -128,47 +127,9 @@ void TestNutritionTransfers::downloadPluNutritionAndElementTable()
     QCOMPARE(scale.value("PLU nutrition").toArray().size(), 5);
 }
 
-void TestNutritionTransfers::elementWindowDownloadsWhatItShows()
-{
-    ScaleSim sim;
-    QVERIFY(sim.startTcp({QStringLiteral("--data"), sim.dataFile()}));
-    TestEnvironment env({{"Link/TcpPort", sim.port()}, {"Link/TimeoutMs", 2000}});
-    MainWindow w;
-    const QString file = env.path("shop.Txp");
-    QString error;
-    QVERIFY(PluFileSet::save(w.document(), file, PluFileSet::sidePathsForSaveAs(file), &error));
-    QVERIFY(NutritionElementFile::write(NutritionElementFile::elementFilePath(file), {{"Energy", "kJ"}}, &error));
-
-    ModalDriver driver;
-    int downloads = 0;
-    driver.on("NutritionElementDlg", [&](QWidget *dlg) {
-        if (downloads++ > 0)
-            return;
-        // An edit not saved yet goes to the scale as shown.
-        QAbstractItemModel *table = dlg->findChild<QTableView *>("tableView")->model();
-        table->setData(table->index(1, 1), "Fat");
-        table->setData(table->index(1, 2), "g");
-        dlg->findChild<QAbstractButton *>("btn_Download")->click();
-        dlg->findChild<QAbstractButton *>("btn_Cancel")->click();
-    });
-    driver.on("ZQCommunicationConfig", [](QWidget *dlg) {
-        dlg->findChild<QRadioButton *>("radioButtonIP")->click();
-        dlg->findChild<QLineEdit *>("lineEditIPAddress")->setText("127.0.0.1");
-        dlg->findChild<QAbstractButton *>("OKBtn")->click();
-    });
-    w.action("actionNutrition_elements_set")->trigger();
-    QCOMPARE(Prompt::lastText(), QString("Communication End"));
-    const QJsonArray elements = sim.dump().value("memory").toObject().value("nutrition element").toArray();
-    QCOMPARE(elements.size(), 12);
-    QCOMPARE(elements.at(0).toObject().value("Name").toString(), QString("Energy"));
-    QCOMPARE(elements.at(1).toObject().value("Name").toString(), QString("Fat"));
-    QCOMPARE(elements.at(1).toObject().value("iUnit").toInt(), 2);
-    QVector<NutritionElementFile::Row> saved;
-    NutritionElementFile::read(NutritionElementFile::elementFilePath(file), &saved, &error);
-    QCOMPARE(saved.value(1).name, QString()); // Cancel: the file keeps its rows
-}
-
-void TestNutritionTransfers::downloadPluOffersNutrition()
+// Through the main window: the element window's Download sends what it shows (job 7), then
+// "Download PLU" offers Nutrition and sends the PLU's values.
+void TestNutritionTransfers::fromTheWindows()
 {
     ScaleSim sim;
     QVERIFY(sim.startTcp({QStringLiteral("--data"), sim.dataFile()}));
@@ -180,12 +141,23 @@ void TestNutritionTransfers::downloadPluOffersNutrition()
     const QString file = env.path("shop.Txp");
     QString error;
     QVERIFY(PluFileSet::save(w.document(), file, PluFileSet::sidePathsForSaveAs(file), &error));
-    QVERIFY(NutritionElementFile::write(NutritionElementFile::elementFilePath(file), {{"Fat", "g"}}, &error));
+    QVERIFY(NutritionElementFile::write(NutritionElementFile::elementFilePath(file), {{"Energy", "kJ"}}, &error));
     {
         NutritionValueStore store(NutritionElementFile::valuesFilePath(file));
-        QVERIFY(store.open(&error) && store.save("9", {{1, 2.5, 4}}, &error));
+        QVERIFY(store.open(&error) && store.save("9", {{2, 2.5, 4}}, &error));
     }
+
     ModalDriver driver;
+    int opened = 0;
+    driver.on("NutritionElementDlg", [&](QWidget *dlg) {
+        if (opened++ > 0)
+            return;
+        QAbstractItemModel *table = dlg->findChild<QTableView *>("tableView")->model();
+        table->setData(table->index(1, 1), "Fat");
+        table->setData(table->index(1, 2), "g");
+        dlg->findChild<QAbstractButton *>("btn_Download")->click(); // not saved yet
+        dlg->findChild<QAbstractButton *>("btn_Save")->click();
+    });
     driver.on("ZQCommunicationConfig", [](QWidget *dlg) {
         dlg->findChild<QRadioButton *>("radioButtonIP")->click();
         dlg->findChild<QLineEdit *>("lineEditIPAddress")->setText("127.0.0.1");
@@ -198,6 +170,13 @@ void TestNutritionTransfers::downloadPluOffersNutrition()
             box->setChecked(box->objectName() == "nutritionCheckBox");
         dlg->findChild<QAbstractButton *>("okPushButton")->click();
     });
+    w.action("actionNutrition_elements_set")->trigger();
+    QCOMPARE(Prompt::lastText(), QString("Communication End"));
+    QJsonArray elements = sim.dump().value("memory").toObject().value("nutrition element").toArray();
+    QCOMPARE(elements.at(1).toObject().value("Name").toString(), QString("Fat"));
+    QCOMPARE(elements.at(1).toObject().value("iUnit").toInt(), 2);
+
+    Prompt::clearScript();
     w.action("actionDownload_PLU")->trigger();
     QVERIFY(offered);
     QCOMPARE(Prompt::lastText(), QString("Communication End"));
@@ -205,7 +184,8 @@ void TestNutritionTransfers::downloadPluOffersNutrition()
     QCOMPARE(memory.value("PLU").toArray().size(), 0);
     const QJsonArray plus = memory.value("PLU nutrition").toArray();
     QCOMPARE(lfCodes(plus), QList<int>({9}));
-    QCOMPARE(plus.at(0).toObject().value("value").toArray().at(0).toDouble(), 25.0);
+    // Element 2 was saved as "g" by the element window: x10.
+    QCOMPARE(plus.at(0).toObject().value("value").toArray().at(1).toDouble(), 25.0);
 }
 
 QTEST_MAIN(TestNutritionTransfers)

@@ -29,8 +29,6 @@ private slots:
     void storesAreNamedUpToTheLastDot();
     void unitCodes_data();
     void unitCodes();
-    void elementRecordCutsTheName();
-    void pluObjectSlots();
     void failedSaveKeepsTheOldRows();
     void unreadableDatabaseIsReported();
 
@@ -128,39 +126,6 @@ void TestNutritionStores::unitCodes()
     const QVector<NutritionElement> sent = NutritionRecords::transferElements({{"E", unit}});
     QCOMPARE(int(sent.at(0).unit), transferCode);
     QCOMPARE(NutritionElementFile::unitFactor(transferCode), factor);
-}
-
-void TestNutritionStores::elementRecordCutsTheName()
-{
-    const NutritionElement e = NutritionElementFile::record({"Saturated fatty acids", "g"});
-    QCOMPARE(QByteArray(e.name, 14), QByteArray("Saturated fatt"));
-    QCOMPARE(NutritionElementFile::recordName(e), QString("Saturated fatt"));
-    QCOMPARE(int(e.unit), 2);
-}
-
-void TestNutritionStores::pluObjectSlots()
-{
-    TPLU plu;
-    plu.LFCode = 42;
-    plu.setPluNameBytes("Apples");
-    const QVector<NutritionElement> elements =
-        NutritionRecords::transferElements({{"Energy", "kJ"}, {"Fat", "g"}, {"Salt", "MG"}, {"Vit", "ug"}});
-    // Element 13 does not exist and is left out.
-    const QJsonObject o =
-        NutritionRecords::pluObject(plu, {{3, 1.25, 7}, {1, 400, 5}, {4, 0.5, 1}, {13, 1, 1}}, elements);
-    QCOMPARE(o.value("LFCode").toInt(), 42);
-    QCOMPARE(o.value("GroupTitle").toString(), QString("Apples"));
-    const QJsonArray isPrint = o.value("isPrint").toArray();
-    const QJsonArray value = o.value("value").toArray();
-    const QJsonArray percent = o.value("percent").toArray();
-    QCOMPARE(isPrint.size(), 12);
-    QCOMPARE(isPrint.at(0).toBool(), true);
-    QCOMPARE(isPrint.at(1).toBool(), false);
-    QCOMPARE(value.at(0).toDouble(), 400.0); // kJ: as stored
-    QCOMPARE(value.at(2).toDouble(), 12.5);  // MG: x10
-    QCOMPARE(value.at(3).toDouble(), 50.0);  // ug: x100
-    QCOMPARE(percent.at(2).toDouble(), 7.0);
-    QCOMPARE(value.at(11).toDouble(), 0.0);
 }
 
 void TestNutritionStores::failedSaveKeepsTheOldRows()

@@ -25,7 +25,6 @@ private slots:
     void unsavedFileIsRefused();
     void pickerWritesTheCellInOneUndoStep_data();
     void pickerWritesTheCellInOneUndoStep();
-    void elementEditorSavesTheTable();
 };
 
 void TestNutritionEditors::unsavedFileIsRefused_data()
@@ -131,31 +130,6 @@ void TestNutritionEditors::pickerWritesTheCellInOneUndoStep()
     QCOMPARE(w.model()->text(0, C::Nutrition), QString("0"));
     w.editCommands()->undoStack()->undo();
     QCOMPARE(w.model()->text(0, C::Nutrition), QString("1"));
-}
-
-void TestNutritionEditors::elementEditorSavesTheTable()
-{
-    TestEnvironment env;
-    MainWindow w;
-    const QString file = env.path("shop.v2.Txp");
-    QString error;
-    QVERIFY(PluFileSet::save(w.document(), file, PluFileSet::sidePathsForSaveAs(file), &error));
-    ModalDriver driver;
-    driver.on("NutritionElementDlg", [](QWidget *dlg) {
-        QCOMPARE(dlg->windowTitle(), QString("Nutrition Element Set"));
-        QAbstractItemModel *table = tableOf(dlg);
-        QCOMPARE(table->rowCount(), 12);
-        table->setData(table->index(1, 1), "Protein");
-        table->setData(table->index(1, 2), "g");
-        click(dlg, "btn_Save");
-    });
-    trigger(w, "actionNutrition_elements_set");
-    QVector<NutritionElementFile::Row> rows;
-    QCOMPARE(NutritionElementFile::read(NutritionElementFile::elementFilePath(file), &rows, &error),
-             NutritionElementFile::ReadResult::Ok);
-    QCOMPARE(rows.size(), 12);
-    QCOMPARE(rows.at(1).name, QString("Protein"));
-    QCOMPARE(rows.at(1).unit, QString("g"));
 }
 
 QTEST_MAIN(TestNutritionEditors)
