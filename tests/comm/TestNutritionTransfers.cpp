@@ -111,6 +111,9 @@ void TestNutritionTransfers::downloadPluNutritionAndElementTable()
     QCOMPARE(elements.at(2).toObject().value("iUnit").toInt(), 3);
     const QJsonArray plus = scale.value("PLU nutrition").toArray();
     QCOMPARE(lfCodes(plus), QList<int>({11, 33, 44, 55, 66}));
+    // Packets of four: five objects go in two.
+    QCOMPARE(sim.log().count("PUT PLU nutrition packet 0 count 4"), 1);
+    QCOMPARE(sim.log().count("PUT PLU nutrition packet 0 count 1"), 1);
     const QJsonObject first = plus.at(0).toObject();
     QCOMPARE(first.value("GroupTitle").toString(), QString("Article 0"));
     QCOMPARE(first.value("value").toArray().at(2).toDouble(), 15.0); // mg: x10
