@@ -24,6 +24,12 @@ TransferSnapshot::PackTypeSource &packTypeSource()
     static TransferSnapshot::PackTypeSource source;
     return source;
 }
+
+TransferSnapshot::NutritionElementSource &nutritionElementSource()
+{
+    static TransferSnapshot::NutritionElementSource source;
+    return source;
+}
 } // namespace
 
 void TransferSnapshot::setDepartmentSource(DepartmentSource source)
@@ -62,8 +68,11 @@ TransferSnapshot TransferSnapshot::take(PluDocument *doc)
     s.selection = DownloadSelection::current();
     s.customHotkeyFunctions = ZQConfig::isShowCusHotKeyFun();
     s.clearMessagesFirst = ZQConfig::isClearMessage();
-    if (!doc)
+    if (!doc) {
+        if (nutritionElementSource())
+            s.nutritionElements = nutritionElementSource()();
         return s;
+    }
     s.hasDocument = true;
     const int rows = doc->recomputeRowCount();
     s.plus.reserve(rows);
@@ -74,6 +83,7 @@ TransferSnapshot TransferSnapshot::take(PluDocument *doc)
     s.periods = doc->schedules().periods();
     s.adHead = doc->advertising().head();
     s.adTail = doc->advertising().tail();
+    s.takeNutrition(doc->currentFile());
     return s;
 }
 
@@ -81,4 +91,21 @@ void TransferSnapshot::preparePluPackets()
 {
     pluPackets = ScaleRecords::pluPackets(plus);
     pluPacketsReady = true;
+}
+
+void TransferSnapshot::setNutritionElementSource(NutritionElementSource source)
+{
+    nutritionElementSource() = std::move(source);
+}
+
+void TransferSnapshot::takeNutrition(const QString &pluFile)
+{
+    nutritionFileRows.clear();
+    nutritionError.clear();
+    const NutritionElementFile::ReadResult read =
+        NutritionElementFile::read(NutritionElementFile::elementFilePath(pluFile), &nutritionFileRows, &nutritionError);
+    hasNutritionFile = read != NutritionElementFile::ReadResult::Missing;
+    nutritionValuesPath = NutritionElementFile::valuesFilePath(pluFile);
+    nutritionElements =
+        nutritionElementSource() ? nutritionElementSource()() : NutritionElementFile::records(nutritionFileRows);
 }

@@ -3,6 +3,7 @@
 #include "comm/DownloadSelection.h"
 #include "core/TPLU.h"
 #include "document/DepartmentRecord.h"
+#include "document/NutritionElementFile.h"
 #include "document/PluTableModel.h"
 #include "document/SchedulePeriod.h"
 
@@ -39,6 +40,16 @@ struct TransferSnapshot
     bool hasPackTypes = false;
     QStringList packTypes;
 
+    // Nutrition. The element table job 7 sends: the element editor's rows while it lends them,
+    // else the element file's. For "Download PLU": the element file as read (hasNutritionFile is
+    // false when there is none, nutritionError says why it could not be read) and the per-PLU
+    // store, which the worker reads itself on a connection of its own.
+    QVector<NutritionElement> nutritionElements;
+    bool hasNutritionFile = false;
+    QVector<NutritionElementFile::Row> nutritionFileRows;
+    QString nutritionError;
+    QString nutritionValuesPath;
+
     // The PLUs as packets for the link library, when built beforehand: a snapshot sent to several
     // scales is then coded once instead of once per worker.
     QList<QByteArray> pluPackets;
@@ -56,4 +67,8 @@ struct TransferSnapshot
     using PackTypeSource = std::function<QStringList()>;
     static void setPackTypeSource(PackTypeSource source);
     void preparePluPackets();
+    // Reads the nutrition stores that belong to this PLU file (see above).
+    void takeNutrition(const QString &pluFile);
+    using NutritionElementSource = std::function<QVector<NutritionElement>()>;
+    static void setNutritionElementSource(NutritionElementSource source);
 };

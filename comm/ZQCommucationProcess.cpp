@@ -1,5 +1,6 @@
 #include "comm/ZQCommucationProcess.h"
 
+#include "comm/NutritionRecords.h"
 #include "comm/ScaleLinkLibrary.h"
 #include "comm/ScaleRecords.h"
 #include "comm/TransferTarget.h"
@@ -143,6 +144,8 @@ bool ZQCommucationProcess::runSequence()
             return false;
         if (sel.schedule && !sendSchedule())
             return false;
+        if (sel.nutrition && !sendPluNutrition())
+            return false;
         return true;
     case JobUploadPlu:
         return uploadPlus() && uploadAdvertising() && uploadMessages() && uploadSchedule();
@@ -152,6 +155,8 @@ bool ZQCommucationProcess::runSequence()
         if (!m_snapshot.hasHotkeySheet)
             return fail(tr("Download Hotkey fail"));
         return sendHotkeys(m_snapshot.hotkeySheetPlus, true);
+    case JobDownloadNutritionTable:
+        return sendNutritionTable();
     case JobDownloadDepartments:
         return sendDepartments();
     case JobUploadDepartments:
@@ -160,9 +165,6 @@ bool ZQCommucationProcess::runSequence()
         return sendPackTypes();
     case JobUploadPackageTypes:
         return uploadPackTypes();
-    case JobDownloadNutritionTable:
-        // Its store is not part of this program yet; nothing offers this job.
-        return fail(tr("Data Send Fail"));
     default:
         return true; // connect and disconnect only
     }
@@ -242,6 +244,69 @@ bool ZQCommucationProcess::sendSchedule()
         m_lib->zqscaleDownLoadDisCountSchedule(m_handle, text.constData()) != 0)
         return fail(tr("Download DisCountSchedule fail"));
     emit updateCurPackage(1);
+    return true;
+}
+
+bool ZQCommucationProcess::sendNutritionTable()
+{
+    const QByteArray text = ScaleRecords::toLocalText(NutritionRecords::elementTable(m_snapshot.nutritionElements));
+    if (!m_lib->zqscaleDownLoadNutritionTable || m_lib->zqscaleDownLoadNutritionTable(m_handle, text.constData()) != 0)
+        return fail(tr("Download Nutrition Table fail"));
+    return true;
+}
+
+bool ZQCommucationProcess::sendPluNutrition()
+{
+    status(QT_TRANSLATE_NOOP("ZQCommucationProcess", "Download Nutrition Info"));
+    // A PLU file without a name or without elements has no nutrition to send.
+    if (!m_snapshot.hasDocument || !m_snapshot.hasNutritionFile)
+        return true;
+    if (!m_snapshot.nutritionError.isEmpty())
+        return fail(tr("Download Nutrition Table fail") + QLatin1String(": ") + m_snapshot.nutritionError);
+    const QVector<NutritionElement> elements = NutritionRecords::transferElements(m_snapshot.nutritionFileRows);
+    if (!elements.isEmpty()) {
+        const QByteArray table = ScaleRecords::toLocalText(NutritionRecords::elementTable(elements));
+        if (!m_lib->zqscaleDownLoadNutritionTable ||
+            m_lib->zqscaleDownLoadNutritionTable(m_handle, table.constData()) < 0)
+            return fail(tr("Download Nutrition Table fail"));
+    }
+    if (!m_lib->zqscaleClearPluNutritionData || m_lib->zqscaleClearPluNutritionData(m_handle) < 0)
+        return fail(tr("Clear plu Nutrition fail"));
+    const QString path = m_snapshot.nutritionValuesPath;
+    if (path.isEmpty() || !QFile::exists(path))
+        return true;
+    // The scale's values were just cleared: a store that cannot be read must not pass for an empty one.
+    QHash<QString, QVector<NutritionValue>> values;
+    QString error;
+    NutritionValueStore store(path);
+    if (!store.open(&error) || !store.loadAll(&values, &error))
+        return fail(tr("Download plu Nutrition fail") + QLatin1String(": ") + error);
+
+    const int rows = m_snapshot.plus.size();
+    const int packets = (rows + NutritionRecords::ObjectsPerPacket - 1) / NutritionRecords::ObjectsPerPacket;
+    emit updateTotalPackage(packets);
+    QJsonArray pending;
+    int built = 0;
+    auto sendPending = [&] {
+        const QByteArray text = ScaleRecords::toLocalText(pending);
+        pending = QJsonArray();
+        return m_lib->zqscaleDownLoadPluNutrition &&
+               m_lib->zqscaleDownLoadPluNutrition(m_handle, text.constData()) >= 0;
+    };
+    for (const TPLU &plu : m_snapshot.plus) {
+        if (plu.Nutrition == 0)
+            continue;
+        if (built > 0 && built % NutritionRecords::ObjectsPerPacket == 0) {
+            if (!sendPending())
+                return fail(tr("Download plu Nutrition fail"));
+            emit updateCurPackage(built / NutritionRecords::ObjectsPerPacket);
+        }
+        pending.append(NutritionRecords::pluObject(plu, values.value(QString::number(plu.LFCode)), elements));
+        ++built;
+    }
+    if (!pending.isEmpty() && !sendPending())
+        return fail(tr("Download plu Nutrition fail"));
+    emit updateCurPackage(packets);
     return true;
 }
 

@@ -54,6 +54,8 @@ private:
     bool sendAdvertising();
     bool sendMessages();
     bool sendSchedule();
+    bool sendNutritionTable();
+    bool sendPluNutrition();
     bool uploadPlus();
     bool uploadAdvertising();
     bool uploadMessages();

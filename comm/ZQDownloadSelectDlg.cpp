@@ -19,9 +19,6 @@ ZQDownloadSelectDlg::ZQDownloadSelectDlg(QWidget *parent)
         const QVariant v = config ? config->value(kGroup, QString::fromLatin1(b.key), b.defaultValue) : b.defaultValue;
         b.box->setChecked(ZQConfig::toBool(v));
     }
-    // Nutrition data have no store in this program yet, so they cannot be sent.
-    ui->nutritionCheckBox->setChecked(false);
-    ui->nutritionCheckBox->setEnabled(false);
     connect(ui->okPushButton, &QPushButton::clicked, this, &ZQDownloadSelectDlg::onClickOkBtn);
     connect(ui->CancelPushButton, &QPushButton::clicked, this, &ZQDownloadSelectDlg::onClickCancelBtn);
     connect(ui->allSelectCheckBox, &QCheckBox::clicked, this, &ZQDownloadSelectDlg::on_allSelectCheckBox_clicked);

@@ -1,5 +1,6 @@
 #include "editors/EditorsController.h"
 
+#include "comm/TransferJob.h"
 #include "comm/TransferSnapshot.h"
 #include "core/AppPaths.h"
 #include "core/PluColumns.h"
@@ -12,10 +13,12 @@
 #include "editors/LocalDatabase.h"
 #include "editors/MessageEditingDlg.h"
 #include "editors/MultiLabelDlg.h"
+#include "editors/NutritionElementDlg.h"
 #include "editors/SelectBarcodeDlg.h"
 #include "editors/ZQDepartmentConfigDialog.h"
 #include "editors/ZQMessageInputDialog.h"
 #include "editors/ZQPackagesettingDialog.h"
+#include "editors/ZQNutritionSetDlg.h"
 #include "editors/ZQRebateSelectDialog.h"
 #include "table/EditorHost.h"
 
@@ -78,7 +81,7 @@ void EditorsController::enableSideDataActions()
 {
     // The window builds its actions after its controllers, so they are enabled here.
     for (const char *name : {"actionMessage_editing", "actionDiscount_schedule", "actionAdvertising_slogan",
-                             "actionPackage_type_setting"}) {
+                             "actionPackage_type_setting", "actionNutrition_elements_set"}) {
         if (QAction *a = m_host->action(QString::fromLatin1(name)))
             a->setEnabled(true);
     }
@@ -158,7 +161,39 @@ void EditorsController::receiveHotkeyFunctions(const QJsonArray &functions)
     emit updatePacktypeInfo();
 }
 
-void EditorsController::nutritionElementsSet() {}
+void EditorsController::nutritionElementsSet()
+{
+    const QString file = m_host->document()->currentFile();
+    if (file.isEmpty()) {
+        Prompt::warning(nullptr, tr("Warning"), tr("Please save the PLU file first"));
+        return;
+    }
+    if (!m_nutritionElements) {
+        m_nutritionElements = new NutritionElementDlg(file, m_host->hostWidget());
+        connect(m_nutritionElements, &NutritionElementDlg::downloadReq, this,
+                &EditorsController::downloadNutritionElements);
+    } else {
+        m_nutritionElements->reload(file);
+    }
+    m_nutritionElements->exec();
+}
+
+void EditorsController::downloadNutritionElements(const QVector<NutritionElement> &elements)
+{
+    TransferSnapshot::setNutritionElementSource([elements] { return elements; });
+    m_host->startCommunication(JobDownloadNutritionTable);
+    TransferSnapshot::setNutritionElementSource(nullptr);
+}
+
+void EditorsController::openNutrition(const QModelIndex &cell)
+{
+    const PluTableModel &model = *m_host->document()->model();
+    ZQNutritionSetDlg dialog(model.text(cell.row(), PluColumns::PluName), m_host->document()->currentFile(),
+                             model.text(cell.row(), PluColumns::LFCode), nullptr);
+    connect(&dialog, &ZQNutritionSetDlg::downloadReq, this, &EditorsController::downloadNutritionElements);
+    dialog.exec();
+    writeCell(cell, dialog.selectionString().isEmpty() ? 0 : 1);
+}
 
 void EditorsController::openCell(PluEditCommands::Choice choice, const QModelIndex &cell)
 {
@@ -179,6 +214,9 @@ void EditorsController::openCell(PluEditCommands::Choice choice, const QModelInd
         break;
     case PluEditCommands::Choice::Department:
         openDepartment(cell);
+        break;
+    case PluEditCommands::Choice::Nutrition:
+        openNutrition(cell);
         break;
     default:
         break;

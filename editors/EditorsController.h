@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/NutritionElementFile.h"
 #include "table/PluEditCommands.h"
 
 #include "document/DepartmentRecord.h"
@@ -15,6 +16,7 @@ class ZQDepartmentConfigDialog;
 class DiscountScheduleDlg;
 class EditorHost;
 class MessageEditingDlg;
+class NutritionElementDlg;
 class QModelIndex;
 class SelectBarcodeDlg;
 
@@ -63,6 +65,9 @@ private:
     void openMessage(const QModelIndex &cell);
     void openLabel(const QModelIndex &cell);
     void openSchedule(const QModelIndex &cell);
+    void openNutrition(const QModelIndex &cell);
+    // "Download" of an element window: the table it shows goes to the scale (job 7).
+    void downloadNutritionElements(const QVector<NutritionElement> &elements);
     // Runs the schedule window on one mode; marks the document when the schedules changed.
     void runSchedule(int mode);
     void openDepartment(const QModelIndex &cell);
@@ -77,4 +82,5 @@ private:
     QPointer<SelectBarcodeDlg> m_barcode;
     std::unique_ptr<LocalDatabase> m_database;
     QPointer<ZQDepartmentConfigDialog> m_departments;
+    QPointer<NutritionElementDlg> m_nutritionElements;
 };

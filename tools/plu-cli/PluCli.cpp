@@ -37,14 +37,16 @@ const char *const kDescription = QT_TRANSLATE_NOOP(
               "  send FILE --scale ADDR [--scale ADDR ...] [--update] [--parts LIST]\n"
               "      Loads the file set FILE (the main file with its .Info, .Msg and .RSC side files)\n"
               "      and sends it to every scale at once. LIST is a comma-separated choice of\n"
-              "      plu, hotkey, info, message, schedule, department, packtype (default: plu); the\n"
-              "      last two send the installation's department table and package types. Sending PLUs clears the\n"
-              "      scale's PLUs first; --update sends the PLUs without clearing, so the scale keeps\n"
-              "      the articles the file does not hold.\n"
+              "      plu, hotkey, info, message, schedule, nutrition, department, packtype (default:\n"
+              "      plu). Nutrition comes from the element table and per-PLU values the editor keeps\n"
+              "      for FILE; the last two send the installation's department table and package\n"
+              "      types. Sending PLUs clears the scale's PLUs first; --update sends the PLUs\n"
+              "      without clearing, so the scale keeps the articles the file does not hold.\n"
               "  fetch --scale ADDR -o FILE [--parts department,packtype]\n"
-              "      Reads the PLUs, advertising, messages and discount schedules of one scale and\n"
-              "      writes them as the file set FILE; --parts also replaces the installation's\n"
-              "      department table and package types with the scale's.\n"
+              "      Reads the PLUs, advertising, messages, discount schedules and nutrition of one\n"
+              "      scale and writes them as the file set FILE (nutrition into the editor's stores\n"
+              "      for FILE); --parts also replaces the installation's department table and\n"
+              "      package types with the scale's.\n"
               "  convert IN OUT\n"
               "      Reads IN (.txp, .txu or .csv, with its side files) and writes the file set OUT.\n"
               "  hotkey-sheet SOURCE [--type N] [--portrait] -o CARD.pdf\n"
@@ -119,8 +121,11 @@ bool PluCli::parseParts(const QString &text, DownloadSelection *parts, QString *
             s.message = true;
         else if (name == QLatin1String("schedule"))
             s.schedule = true;
+        else if (name == QLatin1String("nutrition"))
+            s.nutrition = true;
         else {
-            *error = tr("unknown part \"%1\" (choose from plu, hotkey, info, message, schedule, department, packtype)")
+            *error = tr("unknown part \"%1\" (choose from plu, hotkey, info, message, schedule, nutrition, "
+                        "department, packtype)")
                          .arg(raw);
             return false;
         }
@@ -477,6 +482,8 @@ int PluCli::fetch(const Options &options)
     if (!runAll({&runner}, options.quiet))
         return Failed;
     target.commit();
+    if (!fetchNutrition(options.scales.first(), &doc, options.output))
+        return Failed;
     QString error;
     if (!PluFileSet::save(&doc, options.output, PluFileSet::sidePathsForSaveAs(options.output), &error)) {
         printFileError(options.output, error);

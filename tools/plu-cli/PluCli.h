@@ -10,6 +10,7 @@
 #include <QStringList>
 #include <QVector>
 
+class PluDocument;
 class ScaleJobRunner;
 
 // The command-line tool: parses the command line, then sends a file set to scales, fetches one
@@ -70,6 +71,9 @@ private:
     int importSheet(const Options &options);
     int exportSheet(const Options &options);
     int importText(const Options &options);
+    // The scale's nutrition element table and per-PLU values into the stores of the file set
+    // `output` (PluCliNutrition.cpp); rows whose LF code has values get Nutrition 1.
+    bool fetchNutrition(const ScaleAddress &address, PluDocument *doc, const QString &output);
     // Runs every runner at once and prints one result line each, in the order given.
     bool runAll(const QVector<ScaleJobRunner *> &runners, bool quiet);
 
