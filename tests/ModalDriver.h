@@ -9,8 +9,9 @@
 // Answers our own modal dialogs while a test's call runs them: every few milliseconds it looks
 // at the active modal window and, the first time it sees a window of a class it has a handler
 // for, runs that handler on it (which usually fills in fields and clicks a button). A handler
-// given later for the same class replaces an earlier one.
-class ModalDriver
+// given later for the same class replaces an earlier one. A window shown again counts as new:
+// the link settings window, for one, is the same object each time it opens.
+class ModalDriver : public QObject
 {
 public:
     ModalDriver()
@@ -18,6 +19,14 @@ public:
         m_timer.setInterval(10);
         QObject::connect(&m_timer, &QTimer::timeout, [this] { poll(); });
         m_timer.start();
+        qApp->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show && watched == m_last)
+            m_last = nullptr;
+        return false;
     }
 
     void on(const char *className, std::function<void(QWidget *)> handler)
