@@ -29,13 +29,15 @@ FleetSend::FleetSend(const QVector<ScaleEntry> &scales, const TransferSnapshot &
         Scale s;
         s.entry = e;
         QString error;
-        if (!e.check(&s.address, &error)) {
+        // Addresses given without the list have no name; the address is all a send needs.
+        if (!ScaleAddress::parse(e.address, e.baud, &s.address, &error)) {
             s.state = State::Failed;
             s.result = error;
         }
         m_scales.append(s);
     }
     m_runs.resize(size_t(m_scales.size()));
+    m_clocks.resize(m_scales.size());
     // The same packets go to every scale that gets the whole list: code them once.
     if (m_scales.size() > 1 && !m_snapshot.pluPacketsReady && sendsPlus(m_options.job, m_snapshot))
         m_snapshot.preparePluPackets();
@@ -195,6 +197,7 @@ void FleetSend::startScale(int index)
     connect(sender, &ScaleJobRunner::ended, this, [this, index](bool ok) { onSent(index, ok); });
     m_runs[size_t(index)] = std::move(run);
     ++m_running;
+    m_clocks[index].start();
     setState(index, State::Sending);
     sender->start();
 }
@@ -267,6 +270,7 @@ void FleetSend::finishScale(int index, bool ok, const QString &result)
     Scale &s = m_scales[index];
     Run &run = *m_runs[size_t(index)];
     s.result = result;
+    s.elapsedMs = m_clocks[index].elapsed();
     if (m_options.keepFingerprints && !s.entry.name.isEmpty() && sendsPlus(run.job, run.snapshot)) {
         SendFingerprints prints;
         QString error;

@@ -5,6 +5,7 @@
 #include "comm/TransferJob.h"
 #include "comm/TransferSnapshot.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QVector>
 #include <memory>
@@ -50,6 +51,7 @@ public:
         QString result;    // the outcome in words
         QString note;      // why a send of changes sends everything, and similar
         QVector<PluVerify::Difference> differences;
+        qint64 elapsedMs = 0; // from the start of the attempt to its end
 
         QString label() const; // "NAME (ADDRESS)" or the address alone
     };
@@ -87,6 +89,7 @@ private:
     void setState(int index, State state);
 
     QVector<Scale> m_scales;
+    QVector<QElapsedTimer> m_clocks;
     TransferSnapshot m_snapshot;
     Options m_options;
     std::vector<std::unique_ptr<Run>> m_runs;     // one per scale, the current attempt

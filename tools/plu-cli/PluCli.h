@@ -11,6 +11,7 @@
 #include <QVector>
 
 class ScaleJobRunner;
+struct TransferSnapshot;
 
 // The command-line tool: parses the command line, then sends a file set to scales, fetches one
 // from a scale, converts a PLU file, or shows the barcode of a row. Results go to stdout, progress
@@ -50,6 +51,12 @@ private:
         QString rows;
         QString to;
         QString columns;
+        // send to the scale list, and scales (PluCliScales.cpp)
+        QString group;
+        bool all = false;
+        bool changed = false;
+        bool verify = false;
+        int baud = ScaleAddress::DefaultBaud;
     };
 
     bool parse(const QStringList &arguments, Options *options, QString *error, bool *helpShown);
@@ -67,6 +74,10 @@ private:
     int importSheet(const Options &options);
     int exportSheet(const Options &options);
     int importText(const Options &options);
+    // scales add/list/remove/test, and send to the scale list (PluCliScales.cpp).
+    static bool checkScalesCommand(const Options &options, QString *error);
+    int runScalesCommand(const Options &options);
+    int sendToMany(const Options &options, const TransferSnapshot &snapshot, int job);
     // Runs every runner at once and prints one result line each, in the order given.
     bool runAll(const QVector<ScaleJobRunner *> &runners, bool quiet);
 

@@ -121,7 +121,8 @@ QByteArray SimServer::stateJson() const
                      ",\"counters\":{\"bytesIn\":" + QByteArray::number(m_counters.bytesIn) +
                      ",\"bytesOut\":" + QByteArray::number(m_counters.bytesOut) +
                      ",\"framesIn\":" + QByteArray::number(m_counters.framesIn) +
-                     ",\"framesOut\":" + QByteArray::number(m_counters.framesOut) + "},\n\"memory\":";
+                     ",\"framesOut\":" + QByteArray::number(m_counters.framesOut) +
+                     ",\"plusIn\":" + QByteArray::number(m_counters.plusIn) + "},\n\"memory\":";
     out += m_memory.toJson();
     out += "}\n";
     return out;
@@ -226,6 +227,8 @@ bool SimServer::handle(SimLink &link, const Frame &request, int wireSize)
                     outcome.answer.clear();
                 }
             }
+            if (outcome.status == StatusOk)
+                m_counters.plusIn += quint64(outcome.plusStored);
             if (outcome.answer.size() > outcome.answerPiece) {
                 link.pendingAnswer = outcome.answer.mid(outcome.answerPiece);
                 link.pendingStatus = outcome.status;
