@@ -142,7 +142,8 @@ bool ScaleList::store(const QVector<ScaleEntry> &entries, const QString &renamed
             const ScaleEntry &e = entries.at(i);
             if (!run(QStringLiteral("INSERT INTO ScaleList(Name, GroupName, Address, Baud, TimeoutMs, Position) "
                                     "VALUES(?, ?, ?, ?, ?, ?)"),
-                     {e.name, e.group.isNull() ? QString(QLatin1String("")) : e.group, e.address, e.baud, e.timeoutMs, i}))
+                     {e.name, e.group.isNull() ? QString(QLatin1String("")) : e.group, e.address, e.baud, e.timeoutMs,
+                      i}))
                 return false;
         }
         if (!renamedFrom.isEmpty()) {

@@ -38,8 +38,8 @@ int PluCli::runScalesCommand(const Options &options)
     }
     if (sub == QLatin1String("list")) {
         for (const ScaleEntry &e : list.entries())
-            printOut(QStringList{e.name, e.group, e.linkName(), e.address, QString::number(e.baud)}.join(
-                QLatin1Char('\t')));
+            printOut(
+                QStringList{e.name, e.group, e.linkName(), e.address, QString::number(e.baud)}.join(QLatin1Char('\t')));
         return Success;
     }
     if (sub == QLatin1String("add") || sub == QLatin1String("remove")) {
@@ -71,9 +71,8 @@ int PluCli::runScalesCommand(const Options &options)
     if (fleet.isRunning())
         loop.exec();
     for (const FleetSend::Scale &s : fleet.scales()) {
-        printOut(s.state == FleetSend::State::Succeeded
-                     ? tr("%1: ok (%2 ms)").arg(s.label()).arg(s.elapsedMs)
-                     : tr("%1: failed: %2").arg(s.label(), s.result));
+        printOut(s.state == FleetSend::State::Succeeded ? tr("%1: ok (%2 ms)").arg(s.label()).arg(s.elapsedMs)
+                                                        : tr("%1: failed: %2").arg(s.label(), s.result));
     }
     return fleet.failedCount() == 0 ? Success : Failed;
 }
