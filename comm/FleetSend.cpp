@@ -210,6 +210,10 @@ void FleetSend::onSent(int index, bool ok)
         finishScale(index, false, m_cancelled ? tr("cancelled") : s.status.isEmpty() ? tr("no answer") : s.status);
         return;
     }
+    if (run.job == JobNone0) {
+        finishScale(index, true, tr("connected in %1 ms").arg(m_clocks[index].elapsed()));
+        return;
+    }
     if (!m_options.verify || !sendsPlus(run.job, run.snapshot) || m_cancelled) {
         finishScale(index, true, tr("ok"));
         return;
