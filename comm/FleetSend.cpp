@@ -259,6 +259,8 @@ void FleetSend::onVerified(int index, bool ok)
             read.append(PluTableModel::pluFromRow(staged.rows.at(r)));
     }
     run.target.reset();
+    // An upload announces no total; once it is through, the count is the whole.
+    s.current = s.total = read.size();
     // A send of changes is checked against the whole list: the scale must now equal the file.
     const bool exact = run.full || m_options.changesOnly;
     s.differences = PluVerify::compare(m_snapshot.plus, read, exact);

@@ -43,6 +43,7 @@ ScaleListDlg::ScaleListDlg(QWidget *parent) : QDialog(parent)
     m_table->setColumnWidth(0, 160);
     m_table->setColumnWidth(1, 120);
     m_table->setColumnWidth(3, 170);
+    m_table->setColumnWidth(4, 80);
     connect(m_table, &QTableWidget::cellDoubleClicked, this, [this] { onEdit(); });
 
     m_groupBox = new QComboBox(this);
@@ -100,7 +101,7 @@ ScaleListDlg::ScaleListDlg(QWidget *parent) : QDialog(parent)
     layout->addLayout(top, 1);
     layout->addLayout(choose);
     layout->addLayout(send);
-    resize(900, 460);
+    resize(1000, 460);
 
     connect(add, &QPushButton::clicked, this, &ScaleListDlg::onAdd);
     connect(edit, &QPushButton::clicked, this, &ScaleListDlg::onEdit);
@@ -170,7 +171,8 @@ void ScaleListDlg::onGroupChosen(int index)
     const QString group = m_groupBox->itemText(index);
     for (int r = 0; r < m_list.entries().size(); ++r) {
         if (index == 1 || m_list.entries().at(r).group == group)
-            m_table->selectRow(r);
+            m_table->selectionModel()->select(m_table->model()->index(r, 0),
+                                              QItemSelectionModel::Select | QItemSelectionModel::Rows);
     }
 }
 
