@@ -14,6 +14,16 @@ const PluColumns::Column kSentColumns[] = {
     PluColumns::Tolerance, PluColumns::Message1,   PluColumns::Message2,    PluColumns::Label,
     PluColumns::Rebate,    PluColumns::Ice,
 };
+// Most PLUs come back as sent: compare the fields first and format only those that differ.
+bool sameSentFields(const TPLU &a, const TPLU &b)
+{
+    return a.LFCode == b.LFCode && a.BarCode == b.BarCode && a.UnitPrice == b.UnitPrice &&
+           a.WeightUnit == b.WeightUnit && a.QtyUnit == b.QtyUnit && a.Deptment == b.Deptment && a.Tare == b.Tare &&
+           a.ShlefTime == b.ShlefTime && a.PackageType == b.PackageType && a.PackageWeight == b.PackageWeight &&
+           a.Tolerance == b.Tolerance && a.Message1 == b.Message1 && a.Message2 == b.Message2 &&
+           a.LabelId == b.LabelId && a.Rebate == b.Rebate && a.Ice == b.Ice && qstrcmp(a.PluName, b.PluName) == 0 &&
+           qstrcmp(a.Code, b.Code) == 0;
+}
 } // namespace
 
 QString PluVerify::Difference::text() const
@@ -40,6 +50,8 @@ QVector<PluVerify::Difference> PluVerify::compare(const TPLUList &sent, const TP
             out.append({r + 1, PluColumns::caption(PluColumns::LFCode), QString::number(s.LFCode), tr("missing")});
             continue;
         }
+        if (sameSentFields(s, read.at(it.value())))
+            continue;
         const PluTableModel::Row a = PluTableModel::rowFromPlu(s);
         const PluTableModel::Row b = PluTableModel::rowFromPlu(read.at(it.value()));
         for (PluColumns::Column c : kSentColumns) {

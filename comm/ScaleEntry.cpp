@@ -2,6 +2,7 @@
 
 #include <QSet>
 #include <QStringList>
+#include <algorithm>
 
 namespace {
 const char *const kHeader = "Name,Group,Address,Baud,TimeoutMs";
@@ -9,7 +10,8 @@ constexpr int kColumns = 5;
 
 QString quoted(const QString &field)
 {
-    if (!field.contains(QLatin1Char(',')) && !field.contains(QLatin1Char('"')) && !field.contains(QLatin1Char('\n')))
+    static const QString special = QStringLiteral(",\"\r\n");
+    if (std::none_of(field.begin(), field.end(), [](QChar c) { return special.contains(c); }))
         return field;
     QString f = field;
     f.replace(QLatin1String("\""), QLatin1String("\"\""));

@@ -51,7 +51,8 @@ QByteArray commandName(quint8 command)
 } // namespace
 
 SimServer::SimServer(ScaleMemory &memory, const FaultPlan &faults, const QString &dataPath, QObject *parent)
-    : QObject(parent), m_memory(memory), m_faults(faults), m_journal(dataPath), m_saveTimer(new QTimer(this))
+    : QObject(parent), m_memory(memory), m_faults(faults), m_journal(dataPath), m_saveTimer(new QTimer(this)),
+      m_keepsData(!dataPath.isEmpty())
 {
     // Every answered change is in the journal already. Rewriting a full memory after each of
     // the thousands of packets of one download would take minutes: the snapshot is written when
@@ -64,7 +65,9 @@ SimServer::SimServer(ScaleMemory &memory, const FaultPlan &faults, const QString
 void SimServer::flush()
 {
     m_saveTimer->stop();
-    if (!m_dirty)
+    // Without a data file there is nothing to write; coding a full memory for nothing would hold
+    // up the goodbye.
+    if (!m_dirty || !m_keepsData)
         return;
     m_dirty = false;
     QString error;
