@@ -83,7 +83,9 @@ const QVector<MenuDef> &menuTable()
         {QT_TRANSLATE_NOOP("MainWindow", "Communication"),
          {{"actionDownload_PLU", QT_TRANSLATE_NOOP("MainWindow", "Download PLU"), ""},
           {"actionUpdate_PLU", QT_TRANSLATE_NOOP("MainWindow", "Update PLU"), ""},
-          {"actionUpload_PLU", QT_TRANSLATE_NOOP("MainWindow", "Upload PLU"), ""}}},
+          {"actionUpload_PLU", QT_TRANSLATE_NOOP("MainWindow", "Upload PLU"), ""},
+          {"", "", ""},
+          {"actionScales", QT_TRANSLATE_NOOP("MainWindow", "Scales"), ""}}},
         {QT_TRANSLATE_NOOP("MainWindow", "Help"), {{"actionAbout", QT_TRANSLATE_NOOP("MainWindow", "About"), ""}}},
     };
     return menus;

@@ -222,6 +222,7 @@ void MainWindow::buildActions()
         {"actionAdvertising_slogan", &MainWindow::on_actionAdvertising_slogan_triggered},
         {"actionMessage_editing", &MainWindow::on_actionMessage_editing_triggered},
         {"actionPackage_type_setting", &MainWindow::on_actionPackage_type_setting_triggered},
+        {"actionScales", &MainWindow::on_actionScales_triggered},
     };
     for (const Hook &hook : own) {
         QAction *a = action(QString::fromLatin1(hook.name));
@@ -429,6 +430,11 @@ void MainWindow::on_actionUpload_PLU_triggered()
     if (!maybeSave())
         return;
     startCommunication(JobUploadPlu);
+}
+
+void MainWindow::on_actionScales_triggered()
+{
+    m_comm->scales();
 }
 
 void MainWindow::on_actionDownloadADInfo_triggered()

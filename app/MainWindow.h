@@ -111,6 +111,7 @@ public slots:
     void on_actionUpdate_PLU_triggered();
     void on_actionUpload_PLU_triggered();
     void on_actionDownloadADInfo_triggered();
+    void on_actionScales_triggered();
     void on_actionImport_PLU_from_Excel_triggered() { m_io->importPluFromExcel(); }
     void on_actionCustom_import_triggered() { m_io->customImport(); }
     void on_actionExport_to_Excel_triggered() { m_io->exportToExcel(); }

@@ -1,17 +1,26 @@
 #include "comm/CommController.h"
 
+#include "comm/FleetProgressDlg.h"
+#include "comm/FleetSend.h"
+#include "comm/ScaleListDlg.h"
+#include "comm/SendCheck.h"
+#include "comm/SendProblemsDlg.h"
 #include "comm/TransferJob.h"
 #include "comm/TransferTarget.h"
 #include "comm/ZQCommunicationConfig.h"
+#include "comm/ZQDownloadSelectDlg.h"
 #include "core/Prompt.h"
 #include "table/EditorHost.h"
 #include "table/PluEditCommands.h"
 
+#include <QAction>
 #include <QTableView>
 
 CommController::CommController(EditorHost *host, TransferTarget *target, QObject *parent)
     : QObject(parent), m_host(host), m_target(target)
 {
+    if (QAction *a = m_host->action(QStringLiteral("actionScales")))
+        a->setEnabled(true);
 }
 
 void CommController::startCommunication(int job)
@@ -45,4 +54,57 @@ void CommController::showCell(int row, int column)
     view->setCurrentIndex(cell);
     view->scrollTo(cell);
     view->setFocus();
+}
+
+void CommController::scales()
+{
+    if (!m_scales) {
+        m_scales = new ScaleListDlg(m_host->hostWidget());
+        connect(m_scales, &ScaleListDlg::sendReq, this, &CommController::sendToMany);
+        connect(m_scales, &ScaleListDlg::testReq, this, &CommController::testScales);
+    }
+    if (m_scales->reload())
+        m_scales->exec();
+}
+
+void CommController::sendToMany(int job, bool changesOnly, const QVector<ScaleEntry> &scales)
+{
+    FleetSend::Options options;
+    options.job = job;
+    options.changesOnly = changesOnly;
+    options.verify = m_scales->verifyAfterSend();
+    TransferSnapshot snapshot = TransferSnapshot::take(m_host->document());
+    if (job == JobDownloadPlu && !changesOnly) {
+        ZQDownloadSelectDlg select(m_scales);
+        select.offerVerify(options.verify);
+        if (select.exec() != QDialog::Accepted)
+            return;
+        options.verify = select.verifyChosen();
+        snapshot.selection = DownloadSelection::current();
+    }
+    // Nothing goes to any scale while a row would be cut, changed or refused on the way.
+    const QVector<SendProblem> problems = SendCheck::check(snapshot, changesOnly ? JobUpdatePlu : job);
+    if (!problems.isEmpty()) {
+        SendProblemsDlg list(problems, m_scales);
+        list.exec();
+        if (const SendProblem *p = list.chosen()) {
+            m_scales->reject();
+            showCell(p->row, p->column);
+        }
+        return;
+    }
+    const QString title = changesOnly             ? tr("Send changes")
+                          : job == JobDownloadPlu ? tr("Download PLU")
+                          : job == JobUpdatePlu   ? tr("Update PLU")
+                                                  : tr("Download AD");
+    FleetProgressDlg progress(new FleetSend(scales, snapshot, options), title, m_scales);
+    progress.exec();
+}
+
+void CommController::testScales(const QVector<ScaleEntry> &scales)
+{
+    FleetSend::Options options;
+    options.job = JobNone0;
+    FleetProgressDlg progress(new FleetSend(scales, TransferSnapshot(), options), tr("Test connection"), m_scales);
+    progress.exec();
 }

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "comm/ScaleEntry.h"
 #include "comm/TransferTarget.h"
 
 #include <QObject>
+#include <QVector>
 
 class EditorHost;
+class ScaleListDlg;
 class ZQCommunicationConfig;
 
 // The transfers of the Communication menu and of the side editors: the link settings dialog,
@@ -18,6 +21,8 @@ public:
     // An upload that ended well replaces the table and its side stores as one undo step; one that
     // failed or was cancelled changes nothing.
     void startCommunication(int job);
+    // The "Scales" window: the scale list, and sends to many scales at once.
+    void scales();
 
 signals:
     // A job ended well: what it brought for stores outside the document (departments, package
@@ -27,8 +32,11 @@ signals:
 private:
     // A problem the check before a send found, chosen in its list.
     void showCell(int row, int column);
+    void sendToMany(int job, bool changesOnly, const QVector<ScaleEntry> &scales);
+    void testScales(const QVector<ScaleEntry> &scales);
 
     EditorHost *m_host;
     TransferTarget *m_target;
     ZQCommunicationConfig *m_dialog = nullptr;
+    ScaleListDlg *m_scales = nullptr;
 };

@@ -8,7 +8,8 @@
 
 ScaleJobRunner::ScaleJobRunner(const ScaleAddress &address, int job, const TransferSnapshot &snapshot,
                                TransferTarget *target, QObject *parent)
-    : QObject(parent), m_address(address), m_worker(std::make_unique<ZQCommucationProcess>())
+    : QObject(parent), m_address(address), m_worker(std::make_unique<ZQCommucationProcess>()),
+      m_progressTimer(new QTimer(this))
 {
     m_worker->setTransferParameters(address.link(), address.baud(), address.linkType(), job);
     m_worker->setSnapshot(snapshot);
@@ -17,8 +18,16 @@ ScaleJobRunner::ScaleJobRunner(const ScaleAddress &address, int job, const Trans
         connect(target, &TransferTarget::updateTotalPackage, this, &ScaleJobRunner::onTotal);
         connect(target, &TransferTarget::updateCurPackage, this, &ScaleJobRunner::onCurrent);
     }
-    connect(m_worker.get(), &ZQCommucationProcess::updateTotalPackage, this, &ScaleJobRunner::onTotal);
-    connect(m_worker.get(), &ZQCommucationProcess::updateCurPackage, this, &ScaleJobRunner::onCurrent);
+    // The worker counts every packet; handing each count to this thread would wake it thousands
+    // of times a second per scale, which costs more than the sending when many scales run at once.
+    // The worker's thread only stores its latest counts, and this thread looks at them now and then.
+    connect(
+        m_worker.get(), &ZQCommucationProcess::updateTotalPackage, this, [this](int total) { m_workerTotal = total; },
+        Qt::DirectConnection);
+    connect(
+        m_worker.get(), &ZQCommucationProcess::updateCurPackage, this,
+        [this](int current) { m_workerCurrent = current; }, Qt::DirectConnection);
+    connect(m_progressTimer, &QTimer::timeout, this, &ScaleJobRunner::pollWorkerProgress);
     connect(m_worker.get(), &ZQCommucationProcess::updateStatus, this, [this](bool isError, const QString &text) {
         m_lastStatus = text;
         emit statusChanged(text, isError);
@@ -47,6 +56,7 @@ void ScaleJobRunner::start()
         return;
     }
     m_running = true;
+    m_progressTimer->start(50);
     m_worker->start();
 }
 
@@ -66,8 +76,20 @@ void ScaleJobRunner::onCurrent(int current)
     emit progressChanged(current, m_total);
 }
 
+void ScaleJobRunner::pollWorkerProgress()
+{
+    const int total = m_workerTotal.exchange(-1);
+    if (total >= 0)
+        onTotal(total);
+    const int current = m_workerCurrent.exchange(-1);
+    if (current >= 0)
+        onCurrent(current);
+}
+
 void ScaleJobRunner::onWorkerStopped()
 {
+    m_progressTimer->stop();
+    pollWorkerProgress();
     end(m_worker->isFinished());
 }
 

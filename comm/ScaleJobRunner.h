@@ -4,8 +4,10 @@
 #include "comm/TransferSnapshot.h"
 
 #include <QObject>
+#include <atomic>
 #include <memory>
 
+class QTimer;
 class TransferTarget;
 class ZQCommucationProcess;
 
@@ -43,6 +45,8 @@ private:
     void onTotal(int total);
     void onCurrent(int current);
     void onWorkerStopped();
+    // Takes the worker's latest counts over; see the constructor.
+    void pollWorkerProgress();
     void end(bool succeeded);
 
     ScaleAddress m_address;
@@ -50,6 +54,9 @@ private:
     QString m_lastStatus;
     int m_total = 0;
     int m_current = -1;
+    std::atomic<int> m_workerTotal{-1};
+    std::atomic<int> m_workerCurrent{-1};
+    QTimer *m_progressTimer;
     bool m_running = false;
     bool m_ended = false;
     bool m_succeeded = false;

@@ -66,3 +66,18 @@ void ZQDownloadSelectDlg::onClickCancelBtn()
 {
     reject();
 }
+
+void ZQDownloadSelectDlg::offerVerify(bool checked)
+{
+    if (!m_verifyBox) {
+        m_verifyBox = new QCheckBox(tr("Verify after send"), this);
+        m_verifyBox->setObjectName(QStringLiteral("verifyCheckBox"));
+        ui->mainLayout->insertWidget(ui->mainLayout->count() - 1, m_verifyBox);
+    }
+    m_verifyBox->setChecked(checked);
+}
+
+bool ZQDownloadSelectDlg::verifyChosen() const
+{
+    return m_verifyBox && m_verifyBox->isChecked();
+}

@@ -20,6 +20,9 @@ public:
     // Named after their widgets but connected explicitly: as plain functions, the form's
     // by-name wiring does not connect them a second time.
     void on_allSelectCheckBox_clicked(bool checked);
+    // A send to many scales may read the PLUs back afterwards; a single send does not offer it.
+    void offerVerify(bool checked);
+    bool verifyChosen() const;
 
 public slots:
     void onClickOkBtn();
@@ -35,4 +38,5 @@ private:
     };
     QVector<Box> boxes() const;
     std::unique_ptr<Ui::ZQDownloadSelectDlg> ui;
+    QCheckBox *m_verifyBox = nullptr;
 };

@@ -436,7 +436,12 @@ void TestPluCli::badArguments_data()
     QTest::newRow("unknown command") << QStringList{"push", txp} << 2 << "unknown command \"push\"";
     QTest::newRow("unknown option") << QStringList{"send", txp, "--scale", "127.0.0.1", "--fast"} << 2
                                     << "Unknown option 'fast'";
-    QTest::newRow("send without scale") << QStringList{"send", txp} << 2 << "at least one --scale";
+    QTest::newRow("send without scale") << QStringList{"send", txp} << 2 << "send needs --scale ADDR";
+    QTest::newRow("send to an address and a group")
+        << QStringList{"send", txp, "--scale", "127.0.0.1", "--group", "shop"} << 2 << "send needs --scale ADDR";
+    QTest::newRow("changes without the list")
+        << QStringList{"send", txp, "--scale", "127.0.0.1", "--changed"} << 2 << "use it with --group or --all";
+    QTest::newRow("scales test without a name") << QStringList{"scales", "test"} << 2 << "scales takes: add";
     QTest::newRow("send two files") << QStringList{"send", txp, txp, "--scale", "127.0.0.1"} << 2
                                     << "send takes one file set";
     QTest::newRow("address out of range") << QStringList{"send", txp, "--scale", "192.168.1.256"} << 2
@@ -457,6 +462,8 @@ void TestPluCli::badArguments_data()
                                   << "unknown part \"prices\"";
     QTest::newRow("update with parts") << QStringList{"send", txp, "--scale", "127.0.0.1", "--update", "--parts", "plu"}
                                        << 2 << "takes no --parts";
+    QTest::newRow("departments to a group")
+        << QStringList{"send", txp, "--all", "--parts", "plu,department"} << 2 << "go to the scales named with --scale";
     QTest::newRow("fetch without output") << QStringList{"fetch", "--scale", "127.0.0.1"} << 2 << "needs -o FILE";
     QTest::newRow("fetch from two scales")
         << QStringList{"fetch", "--scale", "127.0.0.1", "--scale", "127.0.0.2", "-o", "x.txp"} << 2

@@ -42,6 +42,14 @@ const char *const kDescription = QT_TRANSLATE_NOOP(
               "      for FILE; the last two send the installation's department table and package\n"
               "      types. Sending PLUs clears the scale's PLUs first; --update sends the PLUs\n"
               "      without clearing, so the scale keeps the articles the file does not hold.\n"
+              "  send FILE --group NAME|--all [--changed] [--verify]\n"
+              "      Sends to the scales of the scale list (one group, or all of them). --changed sends\n"
+              "      only the PLUs added or changed since the last send to each scale (everything when\n"
+              "      PLUs were removed or the last send failed); --verify reads the PLUs back and\n"
+              "      compares them with the file. --verify also works with --scale.\n"
+              "  scales add NAME ADDR [--group G] [--baud N] | scales list | scales remove NAME |\n"
+              "  scales test NAME|--group G\n"
+              "      Keeps the scale list of the data folder; test connects and disconnects.\n"
               "  fetch --scale ADDR -o FILE [--parts department,packtype]\n"
               "      Reads the PLUs, advertising, messages, discount schedules and nutrition of one\n"
               "      scale and writes them as the file set FILE (nutrition into the editor's stores\n"
@@ -75,7 +83,8 @@ const char *const kDescription = QT_TRANSLATE_NOOP(
               "ADDR is an IPv4 address (TCP, port from the settings file), a.b.c.d:port, or a serial\n"
               "port as the system lists it (ttyUSB0, COM3) or its device path (/dev/ttyUSB0), at --baud.\n"
               "\n"
-              "stdout: one line per scale, \"ADDR: ok\" or \"ADDR: failed: REASON\".\n"
+              "stdout: one line per scale, \"ADDR: ok\" or \"ADDR: failed: REASON\" (listed scales as\n"
+              "\"NAME (ADDR)\").\n"
               "stderr: progress, one line per status or packet count, prefixed with the scale.\n"
               "Exit status: 0 success, 1 a transfer or a file failed, 2 bad arguments.");
 
@@ -170,8 +179,12 @@ bool PluCli::parse(const QStringList &arguments, Options *options, QString *erro
     const QCommandLineOption to(optionName("to"), tr("import: the table row of the first (default 1)."), tr("T"));
     const QCommandLineOption columns(optionName("columns"), tr("import: the properties to take (default all)."),
                                      tr("LIST"));
-    parser.addOptions(
-        {scale, update, parts, output, row, weight, baud, config, timeout, quiet, type, portrait, rows, to, columns});
+    const QCommandLineOption group(optionName("group"), tr("send, scales: a group of the scale list."), tr("NAME"));
+    const QCommandLineOption all(optionName("all"), tr("send: every scale of the scale list."));
+    const QCommandLineOption changed(optionName("changed"), tr("send: only what changed since the last send."));
+    const QCommandLineOption verify(optionName("verify"), tr("send: read the PLUs back and compare."));
+    parser.addOptions({scale, update, parts, output, row, weight, baud, config, timeout, quiet, type, portrait, rows,
+                       to, columns, group, all, changed, verify});
     parser.addPositionalArgument(QStringLiteral("command"),
                                  tr("send, fetch, convert, hotkey-sheet, barcode, import, export or import-text."));
     parser.addPositionalArgument(QStringLiteral("files"), tr("The command's files."), tr("[FILE...]"));
@@ -203,6 +216,10 @@ bool PluCli::parse(const QStringList &arguments, Options *options, QString *erro
     options->rows = parser.value(rows);
     options->to = parser.value(to);
     options->columns = parser.value(columns);
+    options->group = parser.value(group);
+    options->all = parser.isSet(all);
+    options->changed = parser.isSet(changed);
+    options->verify = parser.isSet(verify);
     if (!options->config.isEmpty() && !QFileInfo(options->config).isFile()) {
         *error = tr("settings file \"%1\" not found").arg(options->config);
         return false;
@@ -224,6 +241,7 @@ bool PluCli::parse(const QStringList &arguments, Options *options, QString *erro
         *error = tr("--baud takes a number, not \"%1\"").arg(parser.value(baud));
         return false;
     }
+    options->baud = baudRate;
     for (const QString &text : parser.values(scale)) {
         ScaleAddress address;
         if (!ScaleAddress::parse(text, baudRate, &address, error))
@@ -232,6 +250,13 @@ bool PluCli::parse(const QStringList &arguments, Options *options, QString *erro
     }
 
     const QString &cmd = options->command;
+    if (cmd == QLatin1String("scales"))
+        return checkScalesCommand(*options, error);
+    const bool listed = parser.isSet(group) || options->all;
+    if (cmd != QLatin1String("send") && (listed || options->changed || options->verify)) {
+        *error = tr("--group, --all, --changed and --verify apply to send and scales only");
+        return false;
+    }
     if (isSheetCommand(cmd))
         return checkSheetCommand(*options,
                                  parser.isSet(output) || parser.isSet(update) || parser.isSet(parts) ||
@@ -288,8 +313,13 @@ bool PluCli::parse(const QStringList &arguments, Options *options, QString *erro
         *error = tr("%1 talks to no scale; --scale does not apply").arg(cmd);
         return false;
     }
-    if (isSend && options->scales.isEmpty()) {
-        *error = tr("send needs at least one --scale ADDR");
+    if (isSend && (options->scales.isEmpty() == !listed || (parser.isSet(group) && options->all))) {
+        *error = tr("send needs --scale ADDR (one or more), --group NAME or --all");
+        return false;
+    }
+    if (isSend && options->changed && (!listed || options->update || parser.isSet(parts))) {
+        *error = tr("--changed sends PLUs to the scales of the list: use it with --group or --all, without "
+                    "--update or --parts");
         return false;
     }
     if (isFetch && options->scales.size() != 1) {
@@ -317,6 +347,10 @@ bool PluCli::parse(const QStringList &arguments, Options *options, QString *erro
     QString partList = parser.value(parts);
     takeRefDataParts(&partList, options);
     const bool onlyRefData = (options->departments || options->packTypes) && partList.trimmed().isEmpty();
+    if (listed && (options->departments || options->packTypes)) {
+        *error = tr("department and packtype go to the scales named with --scale");
+        return false;
+    }
     if (isFetch && parser.isSet(parts) && !onlyRefData) {
         *error = tr("fetch always reads the file set; its --parts adds department and packtype only");
         return false;
@@ -384,6 +418,8 @@ int PluCli::run(const QStringList &arguments)
 
     if (options.command == QLatin1String("send"))
         return send(options);
+    if (options.command == QLatin1String("scales"))
+        return runScalesCommand(options);
     if (options.command == QLatin1String("fetch"))
         return fetch(options);
     if (options.command == QLatin1String("hotkey-sheet"))
@@ -461,16 +497,9 @@ int PluCli::send(const Options &options)
         printErr(tr("plu-cli: \"%1\": nothing was sent (problems: %2)").arg(file).arg(problems.size()));
         return Failed;
     }
-    if (options.scales.size() > 1)
-        snapshot.preparePluPackets();
-    std::vector<std::unique_ptr<ScaleJobRunner>> owned;
-    QVector<ScaleJobRunner *> runners;
-    for (const ScaleAddress &address : options.scales) {
-        owned.push_back(std::make_unique<ScaleJobRunner>(address, job, snapshot, nullptr));
-        runners.append(owned.back().get());
-    }
-    if (!runAll(runners, options.quiet))
-        return Failed;
+    const int sent = sendToMany(options, snapshot, job);
+    if (sent != Success)
+        return sent;
     return sendRefData(options) ? Success : Failed;
 }
 

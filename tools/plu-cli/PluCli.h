@@ -12,6 +12,7 @@
 
 class PluDocument;
 class ScaleJobRunner;
+struct TransferSnapshot;
 
 // The command-line tool: parses the command line, then sends a file set to scales, fetches one
 // from a scale, converts a PLU file, or shows the barcode of a row. Results go to stdout, progress
@@ -54,6 +55,12 @@ private:
         // The installation's reference data: the department table and the package types.
         bool departments = false;
         bool packTypes = false;
+        // send to the scale list, and scales (PluCliScales.cpp)
+        QString group;
+        bool all = false;
+        bool changed = false;
+        bool verify = false;
+        int baud = ScaleAddress::DefaultBaud;
     };
 
     bool parse(const QStringList &arguments, Options *options, QString *error, bool *helpShown);
@@ -74,6 +81,10 @@ private:
     // The scale's nutrition element table and per-PLU values into the stores of the file set
     // `output` (PluCliNutrition.cpp); rows whose LF code has values get Nutrition 1.
     bool fetchNutrition(const ScaleAddress &address, PluDocument *doc, const QString &output);
+    // scales add/list/remove/test, and send to the scale list (PluCliScales.cpp).
+    static bool checkScalesCommand(const Options &options, QString *error);
+    int runScalesCommand(const Options &options);
+    int sendToMany(const Options &options, const TransferSnapshot &snapshot, int job);
     // Runs every runner at once and prints one result line each, in the order given.
     bool runAll(const QVector<ScaleJobRunner *> &runners, bool quiet);
 

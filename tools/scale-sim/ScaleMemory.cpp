@@ -271,6 +271,8 @@ ScaleMemory::Outcome ScaleMemory::put(const QByteArray &payload)
     Outcome o;
     o.changed = true;
     o.summary = what;
+    if (kind == RecordKind::Plu)
+        o.plusStored = int(n);
     return o;
 }
 

@@ -21,6 +21,7 @@ public:
         QByteArray answer;
         QByteArray summary; // one line for the log
         bool changed = false;
+        int plusStored = 0;                       // PLU records a PUT wrote
         int answerPiece = linkproto::kMaxPayload; // longest answer frame the request allows
     };
     Outcome execute(quint8 command, const QByteArray &payload);

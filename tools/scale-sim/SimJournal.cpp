@@ -74,6 +74,7 @@ bool SimJournal::readSnapshot(const QByteArray &bytes, ScaleMemory &memory, Link
     counters.bytesOut = quint64(c.value(QLatin1String("bytesOut")).toDouble());
     counters.framesIn = quint64(c.value(QLatin1String("framesIn")).toDouble());
     counters.framesOut = quint64(c.value(QLatin1String("framesOut")).toDouble());
+    counters.plusIn = quint64(c.value(QLatin1String("plusIn")).toDouble());
     *applied = quint64(root.value(QLatin1String("applied")).toDouble());
     return memory.fromJson(root.value(QLatin1String("memory")).toObject(), error);
 }

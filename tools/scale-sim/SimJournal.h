@@ -12,6 +12,7 @@ struct LinkCounters
     quint64 bytesOut = 0;
     quint64 framesIn = 0;
     quint64 framesOut = 0;
+    quint64 plusIn = 0; // PLU records stored, so a test can count what a send carried
 };
 
 // The simulated scale's memory on disk: a snapshot FILE (JSON, written whole and atomically) and

@@ -51,7 +51,8 @@ QByteArray commandName(quint8 command)
 } // namespace
 
 SimServer::SimServer(ScaleMemory &memory, const FaultPlan &faults, const QString &dataPath, QObject *parent)
-    : QObject(parent), m_memory(memory), m_faults(faults), m_journal(dataPath), m_saveTimer(new QTimer(this))
+    : QObject(parent), m_memory(memory), m_faults(faults), m_journal(dataPath), m_saveTimer(new QTimer(this)),
+      m_keepsData(!dataPath.isEmpty())
 {
     // Every answered change is in the journal already. Rewriting a full memory after each of
     // the thousands of packets of one download would take minutes: the snapshot is written when
@@ -64,7 +65,9 @@ SimServer::SimServer(ScaleMemory &memory, const FaultPlan &faults, const QString
 void SimServer::flush()
 {
     m_saveTimer->stop();
-    if (!m_dirty)
+    // Without a data file there is nothing to write; coding a full memory for nothing would hold
+    // up the goodbye.
+    if (!m_dirty || !m_keepsData)
         return;
     m_dirty = false;
     QString error;
@@ -121,7 +124,8 @@ QByteArray SimServer::stateJson() const
                      ",\"counters\":{\"bytesIn\":" + QByteArray::number(m_counters.bytesIn) +
                      ",\"bytesOut\":" + QByteArray::number(m_counters.bytesOut) +
                      ",\"framesIn\":" + QByteArray::number(m_counters.framesIn) +
-                     ",\"framesOut\":" + QByteArray::number(m_counters.framesOut) + "},\n\"memory\":";
+                     ",\"framesOut\":" + QByteArray::number(m_counters.framesOut) +
+                     ",\"plusIn\":" + QByteArray::number(m_counters.plusIn) + "},\n\"memory\":";
     out += m_memory.toJson();
     out += "}\n";
     return out;
@@ -226,6 +230,8 @@ bool SimServer::handle(SimLink &link, const Frame &request, int wireSize)
                     outcome.answer.clear();
                 }
             }
+            if (outcome.status == StatusOk)
+                m_counters.plusIn += quint64(outcome.plusStored);
             if (outcome.answer.size() > outcome.answerPiece) {
                 link.pendingAnswer = outcome.answer.mid(outcome.answerPiece);
                 link.pendingStatus = outcome.status;

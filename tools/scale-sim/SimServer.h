@@ -63,6 +63,7 @@ private:
     QTcpServer *m_tcp = nullptr;
     QTimer *m_saveTimer;
     bool m_dirty = false;
+    bool m_keepsData; // --data given
 };
 
 // One byte stream to the library: a TCP client or the serial line.

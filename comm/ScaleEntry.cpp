@@ -1,0 +1,147 @@
+#include "comm/ScaleEntry.h"
+
+#include <QSet>
+#include <QStringList>
+#include <algorithm>
+
+namespace {
+const char *const kHeader = "Name,Group,Address,Baud,TimeoutMs";
+constexpr int kColumns = 5;
+
+QString quoted(const QString &field)
+{
+    static const QString special = QStringLiteral(",\"\r\n");
+    if (std::none_of(field.begin(), field.end(), [](QChar c) { return special.contains(c); }))
+        return field;
+    QString f = field;
+    f.replace(QLatin1String("\""), QLatin1String("\"\""));
+    return QLatin1Char('"') + f + QLatin1Char('"');
+}
+
+// Splits one CSV record starting at *pos; quoted fields may hold commas, quotes and line ends.
+bool nextRecord(const QString &text, int *pos, QStringList *fields)
+{
+    fields->clear();
+    QString field;
+    bool inQuotes = false;
+    int i = *pos;
+    for (; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (inQuotes) {
+            if (c == QLatin1Char('"')) {
+                if (i + 1 < text.size() && text.at(i + 1) == QLatin1Char('"')) {
+                    field += c;
+                    ++i;
+                } else {
+                    inQuotes = false;
+                }
+            } else {
+                field += c;
+            }
+        } else if (c == QLatin1Char('"') && field.isEmpty()) {
+            inQuotes = true;
+        } else if (c == QLatin1Char(',')) {
+            *fields << field;
+            field.clear();
+        } else if (c == QLatin1Char('\n')) {
+            break;
+        } else if (c != QLatin1Char('\r')) {
+            field += c;
+        }
+    }
+    *fields << field;
+    *pos = i + 1;
+    return !inQuotes;
+}
+} // namespace
+
+bool ScaleEntry::check(ScaleAddress *out, QString *error) const
+{
+    if (name.trimmed().isEmpty()) {
+        *error = QCoreApplication::translate("ScaleEntry", "a scale needs a name");
+        return false;
+    }
+    ScaleAddress a;
+    if (!ScaleAddress::parse(address, baud, &a, error))
+        return false;
+    if (timeoutMs < 0 || timeoutMs > 600000) {
+        *error =
+            QCoreApplication::translate("ScaleEntry", "the time-out %1 ms is not between 0 and 600000").arg(timeoutMs);
+        return false;
+    }
+    if (out)
+        *out = a;
+    return true;
+}
+
+QString ScaleEntry::linkName() const
+{
+    ScaleAddress a;
+    QString error;
+    if (!ScaleAddress::parse(address, baud, &a, &error))
+        return QString();
+    return a.linkType() == LinkSerial ? QStringLiteral("RS-232") : QStringLiteral("TCP/IP");
+}
+
+QByteArray ScaleListCsv::write(const QVector<ScaleEntry> &entries)
+{
+    QString text = QString::fromLatin1(kHeader) + QLatin1String("\r\n");
+    for (const ScaleEntry &e : entries) {
+        text += QStringList{quoted(e.name), quoted(e.group), quoted(e.address), QString::number(e.baud),
+                            QString::number(e.timeoutMs)}
+                    .join(QLatin1Char(',')) +
+                QLatin1String("\r\n");
+    }
+    return text.toUtf8();
+}
+
+bool ScaleListCsv::read(const QByteArray &bytes, QVector<ScaleEntry> *entries, QString *error)
+{
+    const QString text = QString::fromUtf8(bytes);
+    QVector<ScaleEntry> read;
+    QSet<QString> names;
+    int pos = 0;
+    int line = 0;
+    QStringList fields;
+    while (pos < text.size()) {
+        ++line;
+        if (!nextRecord(text, &pos, &fields)) {
+            *error = tr("line %1: a quote is not closed").arg(line);
+            return false;
+        }
+        if (fields.size() == 1 && fields.first().trimmed().isEmpty())
+            continue;
+        if (line == 1 && fields.first().compare(QLatin1String("Name"), Qt::CaseInsensitive) == 0)
+            continue;
+        if (fields.size() < 3 || fields.size() > kColumns) {
+            *error = tr("line %1: expected name, group, address, baud and time-out").arg(line);
+            return false;
+        }
+        ScaleEntry e;
+        e.name = fields.at(0).trimmed();
+        e.group = fields.at(1).trimmed();
+        e.address = fields.at(2).trimmed();
+        bool ok = true;
+        if (fields.size() > 3 && !fields.at(3).trimmed().isEmpty())
+            e.baud = fields.at(3).trimmed().toInt(&ok);
+        if (ok && fields.size() > 4 && !fields.at(4).trimmed().isEmpty())
+            e.timeoutMs = fields.at(4).trimmed().toInt(&ok);
+        QString why;
+        if (!ok) {
+            *error = tr("line %1: baud and time-out are numbers").arg(line);
+            return false;
+        }
+        if (!e.check(nullptr, &why)) {
+            *error = tr("line %1: %2").arg(line).arg(why);
+            return false;
+        }
+        if (names.contains(e.name)) {
+            *error = tr("line %1: the name \"%2\" is already used").arg(line).arg(e.name);
+            return false;
+        }
+        names.insert(e.name);
+        read.append(e);
+    }
+    *entries = read;
+    return true;
+}

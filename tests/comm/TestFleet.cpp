@@ -1,0 +1,262 @@
+#include "TestSupport.h"
+#include "linklib/LinkTestSupport.h"
+
+#include "comm/FleetSend.h"
+#include "comm/ScaleList.h"
+#include "comm/SendFingerprints.h"
+#include "comm/TransferTarget.h"
+#include "comm/ZQCommucationProcess.h"
+
+#include <QEventLoop>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+using linktest::ScaleSim;
+using State = FleetSend::State;
+
+namespace {
+TransferSnapshot plusSnapshot(int count)
+{
+    TransferSnapshot s;
+    s.hasDocument = true;
+    s.selection.plu = true;
+    for (int i = 0; i < count; ++i) {
+        TPLU p;
+        p.setPluNameBytes("Article " + QByteArray::number(i + 1));
+        p.LFCode = i + 1;
+        p.setCodeBytes(QByteArray::number(1000 + i));
+        p.UnitPrice = 100 + i;
+        p.WeightUnit = 4;
+        s.plus.append(p);
+    }
+    return s;
+}
+
+ScaleEntry entry(const QString &name, const QString &address)
+{
+    ScaleEntry e;
+    e.name = name;
+    e.address = address;
+    return e;
+}
+
+QString tcp(const ScaleSim &sim)
+{
+    return QString::fromLatin1(sim.link());
+}
+
+// Runs (or retries) a send to the end.
+void runToEnd(FleetSend &fleet, bool retry = false)
+{
+    QEventLoop loop;
+    QObject::connect(&fleet, &FleetSend::finished, &loop, &QEventLoop::quit);
+    retry ? fleet.retryFailed() : fleet.start();
+    if (fleet.isRunning())
+        loop.exec();
+}
+
+FleetSend::Scale sendOne(const ScaleEntry &e, const TransferSnapshot &s, bool changes, bool verify)
+{
+    FleetSend::Options o;
+    o.changesOnly = changes;
+    o.verify = verify;
+    FleetSend fleet({e}, s, o);
+    runToEnd(fleet);
+    return fleet.scales().first();
+}
+
+quint64 plusStored(const ScaleSim &sim)
+{
+    return quint64(sim.dump().value(QStringLiteral("counters")).toObject().value(QStringLiteral("plusIn")).toDouble());
+}
+
+// Restarts a simulator on the port it had, so a scale of the list reaches it again.
+bool restart(ScaleSim &sim, const QStringList &extra = {})
+{
+    const QString at = tcp(sim);
+    sim.stop();
+    return sim.startTcp(QStringList{QStringLiteral("--tcp"), at, QStringLiteral("--data"), sim.dataFile()} + extra);
+}
+} // namespace
+
+class TestFleet : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { ZQCommucationProcess::setLibraryFolder(linktest::binDir()); }
+    void fiveScalesMixedResultsThenRetry();
+    void sendChanges_data();
+    void sendChanges();
+    void verifyFindsAChangeBehindTheProgramsBack();
+    void scaleListKeepsItsChanges_data();
+    void scaleListKeepsItsChanges();
+};
+
+void TestFleet::fiveScalesMixedResultsThenRetry()
+{
+    TestEnvironment env({{QStringLiteral("Link/TimeoutMs"), 1500}});
+    ScaleSim sims[4];
+    for (int i = 0; i < 3; ++i)
+        QVERIFY(sims[i].startTcp({QStringLiteral("--data"), sims[i].dataFile()}));
+    // The link drops at the 20th request, in the middle of 50 packets.
+    QVERIFY(sims[3].startTcp(
+        {QStringLiteral("--data"), sims[3].dataFile(), QStringLiteral("--drop-after"), QStringLiteral("20")}));
+    const QVector<ScaleEntry> scales{entry(QStringLiteral("a"), tcp(sims[0])), entry(QStringLiteral("b"), tcp(sims[1])),
+                                     entry(QStringLiteral("missing"), QStringLiteral("127.0.0.1:1")),
+                                     entry(QStringLiteral("c"), tcp(sims[2])),
+                                     entry(QStringLiteral("dropped"), tcp(sims[3]))};
+    FleetSend fleet(scales, plusSnapshot(200), FleetSend::Options());
+    runToEnd(fleet);
+    QCOMPARE(fleet.succeededCount(), 3);
+    QCOMPARE(fleet.scales().at(2).state, State::Failed);
+    QCOMPARE(fleet.scales().at(2).result, QStringLiteral("Connect Fail"));
+    QCOMPARE(fleet.scales().at(4).state, State::Failed);
+    QVERIFY2(!fleet.scales().at(4).result.isEmpty(), "a drop is named");
+    QVERIFY(fleet.summary().contains(QStringLiteral("missing: Connect Fail")));
+    QVERIFY(fleet.summary().contains(QStringLiteral("dropped: ") + fleet.scales().at(4).result));
+
+    QVERIFY(restart(sims[3]));
+    runToEnd(fleet, true);
+    QCOMPARE(fleet.scales().at(4).state, State::Succeeded);
+    QCOMPARE(fleet.scales().at(2).state, State::Failed);
+    QCOMPARE(fleet.succeededCount(), 4);
+    QCOMPARE(plusStored(sims[0]), quint64(200)); // the scales that had it were not sent to again
+}
+
+void TestFleet::sendChanges_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<bool>("full");
+    QTest::addColumn<QString>("reason");
+    QTest::addColumn<int>("plusSent");
+    QTest::newRow("three rows edited") << QStringLiteral("edit") << false << QString() << 3;
+    QTest::newRow("a row removed") << QStringLiteral("remove") << true << QStringLiteral("removed") << 99;
+    QTest::newRow("last send failed") << QStringLiteral("fail") << true << QStringLiteral("failed") << 100;
+}
+
+void TestFleet::sendChanges()
+{
+    QFETCH(QString, change);
+    QFETCH(bool, full);
+    QFETCH(QString, reason);
+    QFETCH(int, plusSent);
+    TestEnvironment env({{QStringLiteral("Link/TimeoutMs"), 1500}});
+    ScaleSim sim;
+    QVERIFY(sim.startTcp({QStringLiteral("--data"), sim.dataFile()}));
+    const ScaleEntry scale = entry(QStringLiteral("counter"), tcp(sim));
+    TransferSnapshot s = plusSnapshot(100);
+
+    const FleetSend::Scale first = sendOne(scale, s, true, false);
+    QCOMPARE(first.state, State::Succeeded);
+    QVERIFY(first.note.contains(QStringLiteral("never had a full send")));
+    QHash<qint64, qint64> kept;
+    bool fullSent = false, lastOk = false;
+    QString error;
+    QVERIFY(SendFingerprints().read(scale.name, &kept, &fullSent, &lastOk, &error));
+
+    if (change == QLatin1String("remove"))
+        s.plus.removeAt(50);
+    for (int r : {3, 40, 77})
+        s.plus[r].UnitPrice += 1;
+    if (change == QLatin1String("fail")) {
+        // The link drops before the update is through: the history must stay as it was.
+        QVERIFY(restart(sim, {QStringLiteral("--drop-after"), QStringLiteral("2")}));
+        QCOMPARE(sendOne(scale, s, true, false).state, State::Failed);
+        QHash<qint64, qint64> after;
+        QVERIFY(SendFingerprints().read(scale.name, &after, &fullSent, &lastOk, &error));
+        QCOMPARE(after, kept);
+        QVERIFY(!lastOk);
+        QVERIFY(restart(sim));
+    }
+    const quint64 before = plusStored(sim);
+    const FleetSend::Scale next = sendOne(scale, s, true, true);
+    QCOMPARE(next.result, QStringLiteral("verified")); // the scale equals the list
+    QCOMPARE(next.note.contains(QStringLiteral("sending everything")), full);
+    QVERIFY2(next.note.contains(reason), qPrintable(next.note));
+    QCOMPARE(plusStored(sim) - before, quint64(plusSent));
+}
+
+void TestFleet::verifyFindsAChangeBehindTheProgramsBack()
+{
+    TestEnvironment env({{QStringLiteral("Link/TimeoutMs"), 1500}});
+    ScaleSim sim;
+    QVERIFY(sim.startTcp({QStringLiteral("--data"), sim.dataFile()}));
+    const ScaleEntry scale = entry(QStringLiteral("deli"), tcp(sim));
+    const TransferSnapshot s = plusSnapshot(20);
+    QCOMPARE(sendOne(scale, s, false, true).result, QStringLiteral("verified"));
+
+    sim.stop();
+    QFile file(sim.dataFile());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QJsonObject root = QJsonDocument::fromJson(file.readAll()).object();
+    file.close();
+    QJsonObject memory = root.value(QStringLiteral("memory")).toObject();
+    QJsonArray plus = memory.value(QStringLiteral("PLU")).toArray();
+    QJsonObject seventh = plus.at(6).toObject();
+    seventh.insert(QStringLiteral("UnitPrice"), 999);
+    plus.replace(6, seventh);
+    memory.insert(QStringLiteral("PLU"), plus);
+    root.insert(QStringLiteral("memory"), memory);
+    QVERIFY(TestEnvironment::writeFile(sim.dataFile(), QJsonDocument(root).toJson()));
+    QVERIFY(restart(sim));
+
+    // Nothing changed in the list, so nothing is sent; the read-back still finds the change.
+    const FleetSend::Scale checked = sendOne(scale, s, true, true);
+    QCOMPARE(checked.state, State::Failed);
+    QVERIFY(!checked.differences.isEmpty());
+    const PluVerify::Difference d = checked.differences.first();
+    QCOMPARE(d.row, 7);
+    QCOMPARE(d.column, PluColumns::caption(PluColumns::UnitPrice));
+    QVERIFY2(checked.result.contains(d.text()), qPrintable(checked.result));
+}
+
+void TestFleet::scaleListKeepsItsChanges_data()
+{
+    QTest::addColumn<QByteArray>("csv");
+    QTest::addColumn<QString>("error"); // empty: accepted
+    QTest::addColumn<int>("count");
+    QTest::newRow("adds and replaces by name")
+        << QByteArray("Name,Group,Address,Baud,TimeoutMs\r\nfront,shop 1,10.0.0.9,,\r\n\"deli, back\",shop 2,"
+                      "ttyUSB1,9600,3000\r\n")
+        << QString() << 3;
+    QTest::newRow("a bad address refuses the file")
+        << QByteArray("front,shop,10.0.0.300\nnew,shop,10.0.0.4\n") << QStringLiteral("line 1") << 2;
+    QTest::newRow("a name twice") << QByteArray("x,,10.0.0.1\nx,,10.0.0.2\n") << QStringLiteral("line 2") << 2;
+    QTest::newRow("an open quote") << QByteArray("\"x,,10.0.0.1\n") << QStringLiteral("quote") << 2;
+}
+
+void TestFleet::scaleListKeepsItsChanges()
+{
+    QFETCH(QByteArray, csv);
+    QFETCH(QString, error);
+    QFETCH(int, count);
+    TestEnvironment env;
+    ScaleList list;
+    QString why;
+    QVERIFY(list.load(&why));
+    QVERIFY(list.add(entry(QStringLiteral("front"), QStringLiteral("10.0.0.1")), &why));
+    QVERIFY(list.add(entry(QStringLiteral("scale 2"), QStringLiteral("10.0.0.2")), &why));
+    QVERIFY(!list.add(entry(QStringLiteral("front"), QStringLiteral("10.0.0.3")), &why));
+    QVERIFY(SendFingerprints().recordFull(QStringLiteral("scale 2"), plusSnapshot(3).plus, &why));
+
+    QCOMPARE(list.importCsv(csv, &why), error.isEmpty());
+    QVERIFY2(why.contains(error), qPrintable(why));
+    ScaleList again;
+    QVERIFY(again.load(&why));
+    QCOMPARE(again.entries(), list.entries());
+    QCOMPARE(again.entries().size(), count);
+    // Exported and read back, the list is the same.
+    QVector<ScaleEntry> round;
+    QVERIFY(ScaleListCsv::read(again.exportCsv(), &round, &why));
+    QCOMPARE(round, again.entries());
+
+    // Removing a scale forgets what was sent to it.
+    QVERIFY(again.remove(QStringLiteral("scale 2"), &why));
+    SendFingerprints::Plan plan;
+    QVERIFY(SendFingerprints().plan(QStringLiteral("scale 2"), plusSnapshot(3).plus, &plan, &why));
+    QVERIFY(plan.full);
+}
+
+QTEST_GUILESS_MAIN(TestFleet)
+#include "TestFleet.moc"
