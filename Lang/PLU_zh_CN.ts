@@ -911,7 +911,7 @@ The table is unchanged.</source>
     </message>
     <message>
         <source>Info</source>
-        <translation>提示</translation>
+        <translation>信息</translation>
     </message>
     <message>
         <source>Advertising slogan</source>
@@ -2641,7 +2641,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Price</source>
-        <translation>金额</translation>
+        <translation>单价</translation>
     </message>
     <message>
         <source>Font</source>
