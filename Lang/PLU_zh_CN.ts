@@ -2315,7 +2315,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Info</source>
-        <translation>提示</translation>
+        <translation>广告信息</translation>
     </message>
     <message>
         <source>Schedule</source>

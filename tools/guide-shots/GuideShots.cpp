@@ -295,6 +295,7 @@ int main(int argc, char *argv[])
             });
             modal.on("ZQDataImportDialog", [&](QWidget *d) {
                 camera.shoot(d, QStringLiteral("custom-import"));
+                click(d, "ChkWeightUnit"); // the unit values are set only for units read from the file
                 click(d, "WeightUnitSetBtn");
                 d->close();
             });
@@ -330,6 +331,18 @@ int main(int argc, char *argv[])
                 click(d, "CLOSE_BTN");
             });
             action(win, "actionHotkey_editing")->trigger();
+
+            // A cell the scale would not take stops a transfer before it starts.
+            TPLU bad = win.rowToPlu(0);
+            bad.Tolerance = 30;
+            win.pluToRow(bad, 0);
+            modal.on("ZQCommunicationConfig", [&](QWidget *d) { click(d, "OKBtn"); });
+            modal.on("ZQDownloadSelectDlg", [&](QWidget *d) { click(d, "okPushButton"); });
+            modal.on("SendProblemsDlg", [&](QWidget *d) {
+                camera.shoot(d, QStringLiteral("send-problems"));
+                d->close();
+            });
+            action(win, "actionDownload_PLU")->trigger();
         }
         win.setModified(false);
         win.close();
