@@ -492,7 +492,7 @@
     </message>
     <message>
         <source>PLU Manager row</source>
-        <translation>PLU 管理器行</translation>
+        <translation>表格起始行</translation>
     </message>
     <message>
         <source>OK</source>
@@ -536,7 +536,7 @@
     </message>
     <message>
         <source>The PLU Manager row counts from 1.</source>
-        <translation>PLU 管理器行从 1 开始计数。</translation>
+        <translation>表格起始行从 1 开始计数。</translation>
     </message>
 </context>
 <context>
@@ -2319,7 +2319,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Schedule</source>
-        <translation>时间表</translation>
+        <translation>折扣时间表</translation>
     </message>
     <message>
         <source>HotKey</source>
