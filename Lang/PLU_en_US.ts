@@ -21,6 +21,17 @@
     </message>
 </context>
 <context>
+    <name>AtomicFile</name>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The device took no more bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>BarcodeLayout</name>
     <message>
         <source>no decimals</source>
@@ -197,11 +208,11 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>0~127Iscount,129~138 schedule</source>
+        <source>Nutrition</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Nutrition</source>
+        <source>0~127：DIscount,129~138 schedule</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -213,6 +224,10 @@
     </message>
     <message>
         <source>Communication End</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Upload PLU</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -271,9 +286,347 @@
     </message>
 </context>
 <context>
-    <name>MainMenus</name>
+    <name>HotkeyCard</name>
     <message>
-        <source>Download AD Infomation</source>
+        <source>The card of this sheet type is %1 x %2 mm and does not fit on the page. Choose landscape or a larger page.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The printer could not be started.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hotkey card %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HotkeyController</name>
+    <message>
+        <source>Export File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>KEY Files (*.key)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HotkeyFunctions</name>
+    <message>
+        <source>找零</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>开钱箱</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>二维码</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>扫码</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>V0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>V1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>V2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>V3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>V4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>V5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>V6</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>V7</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>V8</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>V9</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>V10</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>V11</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>V12</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>V13</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HotkeySheetFile</name>
+    <message>
+        <source>bad picture marker</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the picture is not a PNG image</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the picture is cut short</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the picture has no header</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the picture&apos;s size %1 x %2 is impossible</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the picture does not decode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a font is damaged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the record is cut short</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>layout %1 is not 0 to 3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a colour is not valid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a font size is not valid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a PLU number is negative</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a hotkey number is out of range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The hotkey sheet is damaged at key %1: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be opened: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HotkeySheetTypes</name>
+    <message>
+        <source>112HotkeyX2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>56HotkeyX2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>60HotkeyX2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>56HotkeyX2(1315)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>40HotkeyX2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ImportExcelDialog</name>
+    <message>
+        <source>Import rules</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set imported PLU properties</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Excel start/end row</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PLU Manager row</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rows that can be imported: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rows left out for fewer than %1 cells: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>critical</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Content</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rows read: %1; the last row is beyond them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The first row counts from 1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The first row is after the last row.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The PLU Manager row counts from 1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ImportInstructions</name>
+    <message>
+        <source>The instructions are missing from the program.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>IoController</name>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be imported: %2.
+The table is unchanged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading %1 ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open Excel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Excel Files (*.xls *xlsx)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OpenDocument Spreadsheets (*.ods)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no row of its first sheet has the %1 cells of an article</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import PLU from Excel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TXT Files (*.TXT)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Custom import</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The table holds %1 rows; the last %2 lines of the file were left out.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Excel Workbook (*.xlsx)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Excel Files (*.xls)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Create Or Open file Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Excel Success</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -729,6 +1082,26 @@ Do you want to save your changes?</source>
 Do you want to replace it?</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>PCS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unsupported file type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open File Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file holds %1 more lines than the table has rows; they were not loaded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download AD Infomation</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MessageEditingDlg</name>
@@ -875,6 +1248,29 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>OdsReader</name>
+    <message>
+        <source>the workbook is password-protected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the sheet has more than %1 rows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the part &quot;%1&quot; is damaged (%2, line %3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the workbook has no worksheet</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>PluCellChecker</name>
     <message>
         <source>The quality must be between 0~15000.00</source>
@@ -996,17 +1392,37 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
-    <name>PluFileSet</name>
+    <name>Printpreview</name>
     <message>
-        <source>Unsupported file type</source>
+        <source>Print preview</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Open File Error</source>
+        <source>Landscape</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The file holds %1 more lines than the table has rows; they were not loaded.</source>
+        <source>Portriat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export PDF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1068,10 +1484,6 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Copy till rule</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>color: #a01010;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1234,6 +1646,94 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>SetHotkeyStyle</name>
+    <message>
+        <source>Parameter set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>General options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HotKey sheet type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>112HotkeyX2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>56HotkeyX2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>60HotkeyX2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>56HotkeyX2(1315)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>40HotkeyX2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SheetExport</name>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the workbook cannot be created</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SheetReader</name>
+    <message>
+        <source>the file is empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a zip archive, but no workbook</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the workbook is password-protected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a spreadsheet (xlsx, xls, ods or tab-separated text)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file is larger than %1 MB</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TextSheetReader</name>
+    <message>
+        <source>the sheet has more than %1 rows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>UploadDownDlg</name>
     <message>
         <source>Download Data</source>
@@ -1297,6 +1797,107 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>upload Packet type info</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>XlsReader</name>
+    <message>
+        <source>the file cannot be opened</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the workbook does not fit in memory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an Office file, but no workbook</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the workbook is damaged (code %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the workbook is password-protected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the workbook has no worksheet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the sheet has more than %1 rows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the workbook has more than %1 cells</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the cell in row %1, column %2 cannot be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the workbook is damaged (its reader gave no usable answer)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the workbook is damaged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the .xls reader &quot;%1&quot; is missing beside the program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the workbook is damaged (reading it did not end)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the workbook is damaged (its reader stopped)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>XlsxReader</name>
+    <message>
+        <source>the part &quot;%1&quot; is damaged (%2, line %3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the zip archive holds no workbook</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the workbook has no worksheet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the sheet has more than %1 rows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a cell refers to a shared text that does not exist</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>XlsxWriterLibrary</name>
+    <message>
+        <source>the workbook writer (libxlsxwriter) cannot be loaded: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the workbook writer (libxlsxwriter) is incomplete</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1429,6 +2030,26 @@ Do you want to replace it?</source>
         <source>Connect Fail: port busy</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Download Hotkey fail</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Upload Plu Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Upload Hotkey fail</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Upload Message fail</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Upload DisCountSchedule fail</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ZQCommunicationConfig</name>
@@ -1497,6 +2118,181 @@ Do you want to replace it?</source>
     <name>ZQConfig</name>
     <message>
         <source>Unknown code page &apos;%1&apos; in %2; using %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ZQDataImportDialog</name>
+    <message>
+        <source>Data Import</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please determine the format,and save,and then import</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Separator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First line is title</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Project Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HotKey</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plu Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>*</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LFCode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Barcode Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unit Price</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unit Weight</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unit value setting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Department</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PT Weight</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shelf Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fixed unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Multiplied By 100 when importing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Multiplied By 1000 when importing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Instructions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Comma|&quot;,&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tabs|TAB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Semicolon|&quot;;&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Space|spcace (&quot; &quot;)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No delimiter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Customize</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plu Name is not NULL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LFCode is not NULL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Custom separator can&apos;t be empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Param is not saved,Cann&apos;t take effect,Do you want to save it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TXT Files (*.TXT)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No text viewer could open &quot;%1&quot;.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1638,6 +2434,361 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ZQWeightUnitSetDialog</name>
+    <message>
+        <source>Unit value set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uint</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unit value of import</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Value cannot be repeated</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ZQheaderwidget</name>
+    <message>
+        <source>PLU name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LF Code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Barcode type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unit Price</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Weight unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quantity type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Department</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tare</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shelf time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Package type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Package Weight</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tolerance (%)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Discount/Schedule</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nutrition</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NgTolerance</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ZipPackage</name>
+    <message>
+        <source>the zip container cannot be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the zip container holds more than %1 parts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the part &quot;%1&quot; is missing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the workbook is password-protected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the part &quot;%1&quot; cannot be unpacked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a part of the workbook unpacks to more than %1 MB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the zip container is damaged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the part &quot;%1&quot; is larger than expected</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ZqSetHotKey</name>
+    <message>
+        <source>Import PLU HotKey</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import PLU hotkey</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save PLU hotkey</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>upload</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First layer (page1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LF Code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Price</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Second layer (page2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the second layer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>page1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>font set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>load plu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>background set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>clear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>page2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>full page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>show price</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>import picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cancel picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>use page2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cancel page2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>checkall(Ctrl+A)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>select</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>*.bmp *.jpg *.pbm *.pgm *.png *.ppm *.xbm *.xpm);;All files (*.*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; cannot be read: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Are you sure to import main interface PLU hotkey</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>warning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This will update the hotkey on main interface.Do you want to continue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hot Key Files (*.Hotk)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Create File fail</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OPen File fail</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ZqsethotkeyLoadPLUdialog</name>
+    <message>
+        <source>PLU Load</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PLU name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LF Code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unit Price</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

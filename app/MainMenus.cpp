@@ -114,6 +114,7 @@ const char *const kIconFiles[][2] = {
 };
 
 const char *const kLanguageMenu = QT_TRANSLATE_NOOP("MainWindow", "Language");
+const char *const kAdvertisingTip = QT_TRANSLATE_NOOP("MainWindow", "Download AD Infomation");
 
 QString tr(const char *text)
 {
@@ -171,7 +172,7 @@ void build(QMainWindow *window)
     help->insertSeparator(help->actions().value(1));
 
     auto find = [window](const char *name) { return window->findChild<QAction *>(QString::fromLatin1(name)); };
-    find("actionDownloadADInfo")->setToolTip(tr("Download AD Infomation"));
+    find("actionDownloadADInfo")->setToolTip(tr(kAdvertisingTip));
     for (const auto &icon : kIconFiles)
         find(icon[0])->setIcon(QIcon(imagePath(QString::fromLatin1(icon[1]))));
 }
@@ -189,7 +190,7 @@ void retranslate(QMainWindow *window)
     }
     for (const ActionDef &def : kExtraActions)
         window->findChild<QAction *>(QString::fromLatin1(def.name))->setText(tr(def.text));
-    window->findChild<QAction *>(QStringLiteral("actionDownloadADInfo"))->setToolTip(tr("Download AD Infomation"));
+    window->findChild<QAction *>(QStringLiteral("actionDownloadADInfo"))->setToolTip(tr(kAdvertisingTip));
     window->findChild<QMenu *>(QStringLiteral("menuLanguage"))->setTitle(tr(kLanguageMenu));
 }
 

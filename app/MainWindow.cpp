@@ -257,7 +257,7 @@ void MainWindow::buildToolBar()
     m_lineNoEdit = new QLineEdit(bar);
     m_lineNoEdit->setObjectName(QStringLiteral("lineNoEdit"));
     m_lineNoEdit->setValidator(new RangeIntValidator(1, PluColumns::RowCount, m_lineNoEdit));
-    m_lineNoEdit->setFixedSize(50, 22);
+    m_lineNoEdit->setFixedWidth(50);
     bar->addWidget(m_lineNoEdit);
     connect(m_lineNoEdit, &QLineEdit::editingFinished, this, &MainWindow::onLineNoEditingFinished);
 
@@ -272,7 +272,9 @@ void MainWindow::buildToolBar()
     m_indexNameBox = new QComboBox(bar);
     m_indexNameBox->setObjectName(QStringLiteral("indexNameBox"));
     m_indexNameBox->addItems({QString(), QString(), QString(), QString()});
-    m_indexNameBox->setFixedSize(70, 22);
+    // Grows with its longest item, which depends on the language.
+    m_indexNameBox->setMinimumWidth(70);
+    m_indexNameBox->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     bar->addWidget(m_indexNameBox);
     connect(m_indexNameBox, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
             &MainWindow::onIndexNameCurrentIndexChanged);
@@ -281,7 +283,7 @@ void MainWindow::buildToolBar()
     m_lookupBox->setObjectName(QStringLiteral("lookupBox"));
     m_lookupBox->setEditable(true);
     m_lookupBox->setInsertPolicy(QComboBox::NoInsert);
-    m_lookupBox->setFixedSize(150, 22);
+    m_lookupBox->setFixedWidth(150);
     bar->addWidget(m_lookupBox);
     connect(m_lookupBox, &QComboBox::editTextChanged, this, &MainWindow::onLookupEditTextChanged);
     retranslateToolBar();

@@ -58,6 +58,14 @@ ZQCommunicationConfig::ZQCommunicationConfig(QWidget *parent)
 
 ZQCommunicationConfig::~ZQCommunicationConfig() = default;
 
+void ZQCommunicationConfig::changeEvent(QEvent *event)
+{
+    // Kept for the whole run by the controller: it follows a language chosen while it exists.
+    if (event->type() == QEvent::LanguageChange)
+        ui->retranslateUi(this);
+    QDialog::changeEvent(event);
+}
+
 void ZQCommunicationConfig::fillPorts(const QStringList &ports)
 {
     // Keep the chosen port if it is still there, and a device path the operator typed.

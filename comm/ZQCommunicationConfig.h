@@ -43,6 +43,7 @@ signals:
     void showCellReq(int row, int column);
 
 protected:
+    void changeEvent(QEvent *event) override;
 #ifdef Q_OS_WIN
     bool nativeEvent(const QByteArray &eventType, void *message, long *result) override;
 #endif

@@ -11,20 +11,18 @@
 namespace {
 qint64 g_faultBudget = -1;
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("AtomicFile", text);
-}
-
 QString describe(const QString &path, const QString &reason)
 {
-    return tr("Cannot write \"%1\": %2").arg(QDir::toNativeSeparators(path), reason);
+    return QCoreApplication::translate("AtomicFile", "Cannot write \"%1\": %2")
+        .arg(QDir::toNativeSeparators(path), reason);
 }
 
 // The device's own reason; a device that took nothing without saying why gets a plain one.
 QString reasonOf(const QFileDevice &device)
 {
-    return device.error() != QFileDevice::NoError ? device.errorString() : tr("The device took no more bytes");
+    return device.error() != QFileDevice::NoError
+               ? device.errorString()
+               : QCoreApplication::translate("AtomicFile", "The device took no more bytes");
 }
 
 bool writeAll(QSaveFile &file, const QByteArray &data, QString *reason)

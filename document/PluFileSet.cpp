@@ -11,11 +11,6 @@
 #include <QFileInfo>
 
 namespace {
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("MainWindow", text);
-}
-
 const char *const kExtensions[3] = {".Info", ".Msg", ".RSC"};
 
 bool readAll(const QString &path, QByteArray *bytes)
@@ -85,13 +80,13 @@ PluFileSet::LoadResult PluFileSet::load(PluDocument *doc, const QString &path, Q
     const PluFile::Kind kind = PluFile::kindOf(path);
     if (kind == PluFile::Kind::Unknown) {
         if (error)
-            *error = tr("Unsupported file type");
+            *error = QCoreApplication::translate("MainWindow", "Unsupported file type");
         return LoadResult::Failed;
     }
     QByteArray bytes;
     if (!readAll(path, &bytes)) {
         if (error)
-            *error = tr("Open File Error");
+            *error = QCoreApplication::translate("MainWindow", "Open File Error");
         return LoadResult::Failed;
     }
     const QString fileName = QFileInfo(path).fileName();
@@ -135,7 +130,8 @@ PluFileSet::LoadResult PluFileSet::load(PluDocument *doc, const QString &path, Q
     doc->setCurrentFile(path);
     doc->setModified(false);
     if (parsed.linesBeyondGrid > 0 && warning) {
-        *warning = tr("The file holds %1 more lines than the table has rows; they were not loaded.")
+        *warning = QCoreApplication::translate(
+                       "MainWindow", "The file holds %1 more lines than the table has rows; they were not loaded.")
                        .arg(parsed.linesBeyondGrid);
     }
     qCDebug(lcDocument) << "loaded" << path << rowCount << "rows";

@@ -124,36 +124,61 @@ ZqSetHotKey::~ZqSetHotKey() = default;
 
 void ZqSetHotKey::buildMenu()
 {
-    auto add = [this](QMenu *menu, const QString &text, void (ZqSetHotKey::*slot)()) {
-        QAction *a = menu->addAction(text);
+    auto add = [this](QMenu *menu, const char *text, void (ZqSetHotKey::*slot)()) {
+        QAction *a = menu->addAction(tr(text));
+        m_menuTexts.emplace_back(a, text);
         connect(a, &QAction::triggered, this, slot);
         return a;
     };
-    QMenu *page1 = m_menu->addMenu(tr("page1"));
-    add(page1, tr("font set"), &ZqSetHotKey::fontset1);
-    add(page1, tr("load plu"), &ZqSetHotKey::loadplu);
-    add(page1, tr("background set"), &ZqSetHotKey::backgroundset1);
-    add(page1, tr("clear"), &ZqSetHotKey::clear1);
-    QMenu *page2 = m_menu->addMenu(tr("page2"));
-    add(page2, tr("font set"), &ZqSetHotKey::fontset2);
-    add(page2, tr("load plu"), &ZqSetHotKey::loadplu2);
-    add(page2, tr("background set"), &ZqSetHotKey::backgroundset2);
-    add(page2, tr("clear"), &ZqSetHotKey::clear2);
-    QMenu *full = m_menu->addMenu(tr("full page"));
-    add(full, tr("font set"), &ZqSetHotKey::fontset3);
-    add(full, tr("background set"), &ZqSetHotKey::backgroundset3);
-    add(full, tr("clear"), &ZqSetHotKey::clear3);
-    add(full, tr("show price"), &ZqSetHotKey::showprice);
-    add(full, tr("import picture"), &ZqSetHotKey::importpicture);
-    add(full, tr("cancel picture"), &ZqSetHotKey::cancelpicture);
-    add(full, tr("load plu"), &ZqSetHotKey::loadplu3);
+    auto sub = [this](const char *text) {
+        QMenu *menu = m_menu->addMenu(tr(text));
+        m_menuTexts.emplace_back(menu->menuAction(), text);
+        return menu;
+    };
+    QMenu *page1 = sub(QT_TR_NOOP("page1"));
+    add(page1, QT_TR_NOOP("font set"), &ZqSetHotKey::fontset1);
+    add(page1, QT_TR_NOOP("load plu"), &ZqSetHotKey::loadplu);
+    add(page1, QT_TR_NOOP("background set"), &ZqSetHotKey::backgroundset1);
+    add(page1, QT_TR_NOOP("clear"), &ZqSetHotKey::clear1);
+    QMenu *page2 = sub(QT_TR_NOOP("page2"));
+    add(page2, QT_TR_NOOP("font set"), &ZqSetHotKey::fontset2);
+    add(page2, QT_TR_NOOP("load plu"), &ZqSetHotKey::loadplu2);
+    add(page2, QT_TR_NOOP("background set"), &ZqSetHotKey::backgroundset2);
+    add(page2, QT_TR_NOOP("clear"), &ZqSetHotKey::clear2);
+    QMenu *full = sub(QT_TR_NOOP("full page"));
+    add(full, QT_TR_NOOP("font set"), &ZqSetHotKey::fontset3);
+    add(full, QT_TR_NOOP("background set"), &ZqSetHotKey::backgroundset3);
+    add(full, QT_TR_NOOP("clear"), &ZqSetHotKey::clear3);
+    add(full, QT_TR_NOOP("show price"), &ZqSetHotKey::showprice);
+    add(full, QT_TR_NOOP("import picture"), &ZqSetHotKey::importpicture);
+    add(full, QT_TR_NOOP("cancel picture"), &ZqSetHotKey::cancelpicture);
+    add(full, QT_TR_NOOP("load plu"), &ZqSetHotKey::loadplu3);
     m_menu->addSeparator();
     // Also actions of the window, so their shortcut works without the menu.
-    addAction(add(m_menu, tr("use page2"), &ZqSetHotKey::use_page));
-    addAction(add(m_menu, tr("cancel page2"), &ZqSetHotKey::cancel_page));
-    QAction *all = add(m_menu, tr("checkall(Ctrl+A)"), &ZqSetHotKey::check_all);
+    addAction(add(m_menu, QT_TR_NOOP("use page2"), &ZqSetHotKey::use_page));
+    addAction(add(m_menu, QT_TR_NOOP("cancel page2"), &ZqSetHotKey::cancel_page));
+    QAction *all = add(m_menu, QT_TR_NOOP("checkall(Ctrl+A)"), &ZqSetHotKey::check_all);
     all->setShortcut(QKeySequence::SelectAll);
     addAction(all);
+}
+
+void ZqSetHotKey::retranslateHandBuilt()
+{
+    for (const auto &entry : m_menuTexts)
+        entry.first->setText(tr(entry.second));
+    for (QComboBox *box : {ui->CustomizeBox, ui->CustomizeBox_2})
+        for (int i = 0; i < box->count(); ++i)
+            box->setItemText(i, HotkeyFunctions::name(box->itemData(i).toInt()));
+}
+
+void ZqSetHotKey::changeEvent(QEvent *event)
+{
+    // Kept for the whole run by the controller: it follows a language chosen while it exists.
+    if (event->type() == QEvent::LanguageChange) {
+        ui->retranslateUi(this);
+        retranslateHandBuilt();
+    }
+    QDialog::changeEvent(event);
 }
 
 int ZqSetHotKey::exec()

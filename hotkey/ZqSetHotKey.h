@@ -3,6 +3,8 @@
 #include <QDialog>
 #include <QModelIndex>
 #include <memory>
+#include <utility>
+#include <vector>
 
 namespace Ui {
 class ZqSetHotKey;
@@ -85,9 +87,11 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void buildMenu();
+    void retranslateHandBuilt();
     void sizeForType();
     void refillNameBoxes();
     void selectFirstKey();
@@ -111,6 +115,8 @@ private:
     EditorHost *m_host;
     HotkeyFunctionStore *m_functions;
     QMenu *m_menu;
+    // Menu entries and their untranslated texts, to follow a change of language.
+    std::vector<std::pair<QAction *, const char *>> m_menuTexts;
     QString m_fileName;
     int m_lastLayout = 0;
 };

@@ -16,6 +16,14 @@ ImportExcelDialog::ImportExcelDialog(QWidget *parent) : QDialog(parent), ui(std:
 
 ImportExcelDialog::~ImportExcelDialog() = default;
 
+void ImportExcelDialog::changeEvent(QEvent *event)
+{
+    // Kept for the whole run; the row counts are told again by the next setRecords().
+    if (event->type() == QEvent::LanguageChange)
+        ui->retranslateUi(this);
+    QDialog::changeEvent(event);
+}
+
 ZQheaderwidget *ImportExcelDialog::header() const
 {
     return ui->headerWidget;

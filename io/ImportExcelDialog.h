@@ -33,6 +33,9 @@ public:
 
     void accept() override;
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 public slots:
     void restyle(const QList<int> &styles);
 

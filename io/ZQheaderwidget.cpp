@@ -4,6 +4,7 @@
 #include "io/SheetImport.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QGridLayout>
 
 namespace {
@@ -26,6 +27,16 @@ ZQheaderwidget::ZQheaderwidget(QWidget *parent) : QWidget(parent)
         connect(box, &QCheckBox::clicked, this, &ZQheaderwidget::Zqclick);
         m_boxes << box;
     }
+}
+
+void ZQheaderwidget::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        const QStringList names = SheetImport::propertyNames();
+        for (int k = 0; k < m_boxes.size(); ++k)
+            m_boxes.at(k)->setText(tr(names.at(k).toLatin1().constData()));
+    }
+    QWidget::changeEvent(event);
 }
 
 QList<int> ZQheaderwidget::styles() const

@@ -24,6 +24,9 @@ public slots:
 signals:
     void Sentstyle(const QList<int> &styles);
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
     QList<QCheckBox *> m_boxes;
 };

@@ -6,7 +6,8 @@
 
 QString ColumnHints::hint(int column, int pluNameLen)
 {
-    auto tr = [](const char *s) { return QCoreApplication::translate("MainWindow", s); };
+    // The context is the one lupdate gives texts in this file.
+    auto tr = [](const char *s) { return QCoreApplication::translate("ColumnHints", s); };
     switch (column) {
     case PluColumns::HotKey:
         return tr("0~168,0~224");
@@ -43,7 +44,8 @@ QString ColumnHints::hint(int column, int pluNameLen)
     case PluColumns::Label:
         return tr("Double Click to select label");
     case PluColumns::Rebate:
-        return tr("0~127\uff1aDIscount,129~138 schedule");
+        // Plain UTF-8 rather than an escape: lupdate would read the escape and the "D" after it as one code point.
+        return tr("0~127：DIscount,129~138 schedule");
     case PluColumns::Nutrition:
         return tr("Nutrition");
     default:

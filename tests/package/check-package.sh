@@ -22,7 +22,8 @@ DESTDIR=$root cmake --install "$build" --prefix /usr >/dev/null
 program=$root/usr/lib/plu-manager
 for f in usr/bin/plu-manager usr/bin/plu-cli usr/bin/scale-sim \
     usr/lib/plu-manager/plu-manager usr/lib/plu-manager/libzqslabelscale.so usr/lib/plu-manager/plu-xls-reader \
-    usr/lib/plu-manager/Lang/PLU_en_US.qm \
+    usr/lib/plu-manager/Lang/PLU_en_US.qm usr/lib/plu-manager/Lang/PLU_zh_CN.qm \
+    usr/share/doc/plu-manager/guide.md usr/share/doc/plu-manager/images/main-window.png \
     usr/lib/plu-manager/Images/PLUBtn.bmp \
     usr/share/applications/org.plumanager.PluManager.desktop \
     usr/share/metainfo/org.plumanager.PluManager.metainfo.xml \

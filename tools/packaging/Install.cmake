@@ -31,6 +31,10 @@ endforeach()
 install(FILES ${CMAKE_SOURCE_DIR}/docs/man/plu-manager.1 ${CMAKE_SOURCE_DIR}/docs/man/plu-cli.1
               ${CMAKE_SOURCE_DIR}/docs/man/scale-sim.1
         DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+# The user guide with its pictures, which it names relative to itself.
+install(FILES ${CMAKE_SOURCE_DIR}/docs/guide.md DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/plu-manager)
+install(DIRECTORY ${CMAKE_SOURCE_DIR}/docs/images DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/plu-manager
+        FILES_MATCHING PATTERN "*.png")
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME plu-manager)
