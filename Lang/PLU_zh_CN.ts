@@ -232,23 +232,23 @@
     </message>
     <message>
         <source>Send changes</source>
-        <translation type="unfinished"></translation>
+        <translation>发送更改</translation>
     </message>
     <message>
         <source>Download PLU</source>
-        <translation type="unfinished">下载PLU</translation>
+        <translation>下载PLU</translation>
     </message>
     <message>
         <source>Update PLU</source>
-        <translation type="unfinished">更新PLU</translation>
+        <translation>更新PLU</translation>
     </message>
     <message>
         <source>Download AD</source>
-        <translation type="unfinished"></translation>
+        <translation>下载广告</translation>
     </message>
     <message>
         <source>Test connection</source>
-        <translation type="unfinished"></translation>
+        <translation>测试连接</translation>
     </message>
 </context>
 <context>
@@ -306,142 +306,142 @@
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished">警告</translation>
+        <translation>警告</translation>
     </message>
     <message>
         <source>Package types are unavailable: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>无法获取包装类型：%1</translation>
     </message>
     <message>
         <source>Please save the PLU file first</source>
-        <translation type="unfinished"></translation>
+        <translation>请先保存PLU文件</translation>
     </message>
 </context>
 <context>
     <name>FleetDatabase</name>
     <message>
         <source>cannot open &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>无法打开“%1”：%2</translation>
     </message>
     <message>
         <source>cannot lay out &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>无法建立“%1”的表结构：%2</translation>
     </message>
 </context>
 <context>
     <name>FleetProgressDlg</name>
     <message>
         <source>waiting</source>
-        <translation type="unfinished"></translation>
+        <translation>等待中</translation>
     </message>
     <message>
         <source>sending</source>
-        <translation type="unfinished"></translation>
+        <translation>发送中</translation>
     </message>
     <message>
         <source>verifying</source>
-        <translation type="unfinished"></translation>
+        <translation>校验中</translation>
     </message>
     <message>
         <source>done</source>
-        <translation type="unfinished"></translation>
+        <translation>完成</translation>
     </message>
     <message>
         <source>failed</source>
-        <translation type="unfinished"></translation>
+        <translation>失败</translation>
     </message>
     <message>
         <source>cancelled</source>
-        <translation type="unfinished">已取消</translation>
+        <translation>已取消</translation>
     </message>
     <message>
         <source>Scale</source>
-        <translation type="unfinished"></translation>
+        <translation>秤</translation>
     </message>
     <message>
         <source>State</source>
-        <translation type="unfinished"></translation>
+        <translation>状态</translation>
     </message>
     <message>
         <source>Packets</source>
-        <translation type="unfinished"></translation>
+        <translation>数据包</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>进度</translation>
     </message>
     <message>
         <source>Result</source>
-        <translation type="unfinished"></translation>
+        <translation>结果</translation>
     </message>
     <message>
         <source>Retry failed</source>
-        <translation type="unfinished"></translation>
+        <translation>重试失败的秤</translation>
     </message>
     <message>
         <source>Cancel all</source>
-        <translation type="unfinished"></translation>
+        <translation>全部取消</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">关闭</translation>
+        <translation>关闭</translation>
     </message>
 </context>
 <context>
     <name>FleetSend</name>
     <message>
         <source>%1 of %2 scales succeeded.</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 台秤中有 %1 台成功。</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1：%2</translation>
     </message>
     <message>
         <source>Not done:</source>
-        <translation type="unfinished"></translation>
+        <translation>未完成：</translation>
     </message>
     <message>
         <source>cancelled</source>
-        <translation type="unfinished">已取消</translation>
+        <translation>已取消</translation>
     </message>
     <message>
         <source>sending everything: the send history cannot be read (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>全部发送：无法读取发送记录（%1）</translation>
     </message>
     <message numerus="yes">
         <source>%n changed PLU(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 个已更改的PLU</numerusform>
         </translation>
     </message>
     <message>
         <source>no answer</source>
-        <translation type="unfinished"></translation>
+        <translation>无应答</translation>
     </message>
     <message>
         <source>connected in %1 ms</source>
-        <translation type="unfinished"></translation>
+        <translation>已连接，用时 %1 毫秒</translation>
     </message>
     <message>
         <source>ok</source>
-        <translation type="unfinished"></translation>
+        <translation>成功</translation>
     </message>
     <message>
         <source>sent, but reading back failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>已发送，但回读失败：%1</translation>
     </message>
     <message>
         <source>verified</source>
-        <translation type="unfinished"></translation>
+        <translation>已校验</translation>
     </message>
     <message>
         <source>differs: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>不一致：%1</translation>
     </message>
     <message>
         <source>the send history could not be kept: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>无法保存发送记录：%1</translation>
     </message>
 </context>
 <context>
@@ -794,39 +794,39 @@ The table is unchanged.</source>
     <name>LocalDatabase</name>
     <message>
         <source>%1 (%2): %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1（%2）：%3</translation>
     </message>
     <message>
         <source>The local database is not open.</source>
-        <translation type="unfinished"></translation>
+        <translation>本地数据库未打开。</translation>
     </message>
     <message>
         <source>Cannot open the local database</source>
-        <translation type="unfinished"></translation>
+        <translation>无法打开本地数据库</translation>
     </message>
     <message>
         <source>the folder cannot be created</source>
-        <translation type="unfinished"></translation>
+        <translation>无法创建文件夹</translation>
     </message>
     <message>
         <source>Cannot read the package types</source>
-        <translation type="unfinished"></translation>
+        <translation>无法读取包装类型</translation>
     </message>
     <message>
         <source>Cannot replace the rows of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>无法替换表 %1 中的行</translation>
     </message>
     <message>
         <source>Cannot read the hotkey functions</source>
-        <translation type="unfinished"></translation>
+        <translation>无法读取热键功能</translation>
     </message>
     <message>
         <source>Cannot store a hotkey function</source>
-        <translation type="unfinished"></translation>
+        <translation>无法保存热键功能</translation>
     </message>
     <message>
         <source>Cannot clear the hotkey functions</source>
-        <translation type="unfinished"></translation>
+        <translation>无法清除热键功能</translation>
     </message>
 </context>
 <context>
@@ -1305,7 +1305,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Scales</source>
-        <translation type="unfinished"></translation>
+        <translation>秤列表</translation>
     </message>
 </context>
 <context>
@@ -1456,93 +1456,93 @@ Do you want to replace it?</source>
     <name>NutritionElementDlg</name>
     <message>
         <source>Nutrition Element Set</source>
-        <translation type="unfinished"></translation>
+        <translation>营养成分设置</translation>
     </message>
     <message>
         <source>Select All</source>
-        <translation type="unfinished">全选</translation>
+        <translation>全选</translation>
     </message>
     <message>
         <source>Select Invert</source>
-        <translation type="unfinished"></translation>
+        <translation>反选</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished">编辑</translation>
+        <translation>编辑</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished">下载</translation>
+        <translation>下载</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">确定</translation>
+        <translation>确定</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished">保存</translation>
+        <translation>保存</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">取消</translation>
+        <translation>取消</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished">选择</translation>
+        <translation>选择</translation>
     </message>
     <message>
         <source>Nutrition name</source>
-        <translation type="unfinished"></translation>
+        <translation>营养成分名称</translation>
     </message>
     <message>
         <source>Unit</source>
-        <translation type="unfinished"></translation>
+        <translation>单位</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished">警告</translation>
+        <translation>警告</translation>
     </message>
     <message>
         <source>Add produce Nutrition Element</source>
-        <translation type="unfinished"></translation>
+        <translation>添加商品营养成分</translation>
     </message>
 </context>
 <context>
     <name>NutritionElementFile</name>
     <message>
         <source>&quot;%1&quot; cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>无法读取“%1”：%2</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is damaged: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1”已损坏：%2</translation>
     </message>
     <message>
         <source>it is not a nutrition element table</source>
-        <translation type="unfinished"></translation>
+        <translation>这不是营养成分表</translation>
     </message>
     <message>
         <source>it holds no list of elements</source>
-        <translation type="unfinished"></translation>
+        <translation>其中没有成分列表</translation>
     </message>
     <message>
         <source>the PLU file has no name</source>
-        <translation type="unfinished"></translation>
+        <translation>PLU文件尚未命名</translation>
     </message>
 </context>
 <context>
     <name>NutritionValueStore</name>
     <message>
         <source>&quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1”：%2</translation>
     </message>
     <message>
         <source>the PLU file has no name</source>
-        <translation type="unfinished"></translation>
+        <translation>PLU文件尚未命名</translation>
     </message>
     <message>
         <source>disk full</source>
-        <translation type="unfinished"></translation>
+        <translation>磁盘已满</translation>
     </message>
 </context>
 <context>
@@ -1693,15 +1693,15 @@ Do you want to replace it?</source>
     <name>PluVerify</name>
     <message>
         <source>LF code %1 is on the scale but was not sent</source>
-        <translation type="unfinished"></translation>
+        <translation>LF码 %1 在秤上，但未被发送</translation>
     </message>
     <message>
         <source>row %1, %2: sent &quot;%3&quot;, read &quot;%4&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>第 %1 行，%2：发送“%3”，读回“%4”</translation>
     </message>
     <message>
         <source>missing</source>
-        <translation type="unfinished"></translation>
+        <translation>缺失</translation>
     </message>
 </context>
 <context>
@@ -1758,11 +1758,11 @@ Do you want to replace it?</source>
     <name>ScaleEntry</name>
     <message>
         <source>a scale needs a name</source>
-        <translation type="unfinished"></translation>
+        <translation>秤必须有名称</translation>
     </message>
     <message>
         <source>the time-out %1 ms is not between 0 and 600000</source>
-        <translation type="unfinished"></translation>
+        <translation>超时 %1 毫秒不在 0 到 600000 之间</translation>
     </message>
 </context>
 <context>
@@ -1776,217 +1776,217 @@ Do you want to replace it?</source>
     <name>ScaleList</name>
     <message>
         <source>a scale called &quot;%1&quot; is already in the list</source>
-        <translation type="unfinished"></translation>
+        <translation>列表中已有名为“%1”的秤</translation>
     </message>
     <message>
         <source>no scale called &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>没有名为“%1”的秤</translation>
     </message>
 </context>
 <context>
     <name>ScaleListCsv</name>
     <message>
         <source>line %1: a quote is not closed</source>
-        <translation type="unfinished"></translation>
+        <translation>第 %1 行：引号未闭合</translation>
     </message>
     <message>
         <source>line %1: expected name, group, address, baud and time-out</source>
-        <translation type="unfinished"></translation>
+        <translation>第 %1 行：应为名称、分组、地址、波特率和超时</translation>
     </message>
     <message>
         <source>line %1: baud and time-out are numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>第 %1 行：波特率和超时必须是数字</translation>
     </message>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>第 %1 行：%2</translation>
     </message>
     <message>
         <source>line %1: the name &quot;%2&quot; is already used</source>
-        <translation type="unfinished"></translation>
+        <translation>第 %1 行：名称“%2”已被使用</translation>
     </message>
 </context>
 <context>
     <name>ScaleListDlg</name>
     <message>
         <source>Scales</source>
-        <translation type="unfinished"></translation>
+        <translation>秤列表</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished">名称</translation>
+        <translation>名称</translation>
     </message>
     <message>
         <source>Group</source>
-        <translation type="unfinished"></translation>
+        <translation>分组</translation>
     </message>
     <message>
         <source>Link</source>
-        <translation type="unfinished"></translation>
+        <translation>通讯方式</translation>
     </message>
     <message>
         <source>Address or port</source>
-        <translation type="unfinished"></translation>
+        <translation>地址或端口</translation>
     </message>
     <message>
         <source>BaudRate</source>
-        <translation type="unfinished"></translation>
+        <translation>波特率</translation>
     </message>
     <message>
         <source>Time-out (s)</source>
-        <translation type="unfinished">超时 (秒)</translation>
+        <translation>超时 (秒)</translation>
     </message>
     <message>
         <source>Add...</source>
-        <translation type="unfinished"></translation>
+        <translation>添加...</translation>
     </message>
     <message>
         <source>Edit...</source>
-        <translation type="unfinished"></translation>
+        <translation>编辑...</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>移除</translation>
     </message>
     <message>
         <source>Add the current link</source>
-        <translation type="unfinished"></translation>
+        <translation>添加当前通讯设置的秤</translation>
     </message>
     <message>
         <source>Test connection</source>
-        <translation type="unfinished"></translation>
+        <translation>测试连接</translation>
     </message>
     <message>
         <source>Import CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>导入 CSV...</translation>
     </message>
     <message>
         <source>Export CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>导出 CSV...</translation>
     </message>
     <message>
         <source>Download PLU</source>
-        <translation type="unfinished">下载PLU</translation>
+        <translation>下载PLU</translation>
     </message>
     <message>
         <source>Update PLU</source>
-        <translation type="unfinished">更新PLU</translation>
+        <translation>更新PLU</translation>
     </message>
     <message>
         <source>Send changes</source>
-        <translation type="unfinished"></translation>
+        <translation>发送更改</translation>
     </message>
     <message>
         <source>Download AD</source>
-        <translation type="unfinished"></translation>
+        <translation>下载广告</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">关闭</translation>
+        <translation>关闭</translation>
     </message>
     <message>
         <source>Verify after send</source>
-        <translation type="unfinished"></translation>
+        <translation>发送后校验</translation>
     </message>
     <message>
         <source>Choose a group:</source>
-        <translation type="unfinished"></translation>
+        <translation>选择分组：</translation>
     </message>
     <message>
         <source>Send to the chosen scales:</source>
-        <translation type="unfinished"></translation>
+        <translation>发送到所选的秤：</translation>
     </message>
     <message>
         <source>The scale list cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>无法读取秤列表：%1</translation>
     </message>
     <message>
         <source>default</source>
-        <translation type="unfinished"></translation>
+        <translation>默认</translation>
     </message>
     <message>
         <source>(choose rows)</source>
-        <translation type="unfinished"></translation>
+        <translation>（按行选择）</translation>
     </message>
     <message>
         <source>All scales</source>
-        <translation type="unfinished"></translation>
+        <translation>所有秤</translation>
     </message>
     <message>
         <source>Choose one or more scales, or a group.</source>
-        <translation type="unfinished"></translation>
+        <translation>请选择一台或多台秤，或选择一个分组。</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished">警告</translation>
+        <translation>警告</translation>
     </message>
     <message>
         <source>IP address, IP:port, or serial port</source>
-        <translation type="unfinished"></translation>
+        <translation>IP 地址、IP:端口或串口</translation>
     </message>
     <message>
         <source> s</source>
-        <translation type="unfinished"></translation>
+        <translation> 秒</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>名称：</translation>
     </message>
     <message>
         <source>Group:</source>
-        <translation type="unfinished"></translation>
+        <translation>分组：</translation>
     </message>
     <message>
         <source>Address or port:</source>
-        <translation type="unfinished"></translation>
+        <translation>地址或端口：</translation>
     </message>
     <message>
         <source>BaudRate:</source>
-        <translation type="unfinished">波特率：</translation>
+        <translation>波特率：</translation>
     </message>
     <message>
         <source>Time-out:</source>
-        <translation type="unfinished"></translation>
+        <translation>超时：</translation>
     </message>
     <message>
         <source>Add a scale</source>
-        <translation type="unfinished"></translation>
+        <translation>添加秤</translation>
     </message>
     <message>
         <source>Choose one scale to edit.</source>
-        <translation type="unfinished"></translation>
+        <translation>请选择一台要编辑的秤。</translation>
     </message>
     <message>
         <source>Edit a scale</source>
-        <translation type="unfinished"></translation>
+        <translation>编辑秤</translation>
     </message>
     <message>
         <source>Scale %1</source>
-        <translation type="unfinished"></translation>
+        <translation>秤 %1</translation>
     </message>
     <message>
         <source>Scale %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>秤 %1（%2）</translation>
     </message>
     <message>
         <source>Import scales</source>
-        <translation type="unfinished"></translation>
+        <translation>导入秤列表</translation>
     </message>
     <message>
         <source>CSV Files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV 文件 (*.csv)</translation>
     </message>
     <message>
         <source>the file is too large for a scale list</source>
-        <translation type="unfinished"></translation>
+        <translation>文件太大，不可能是秤列表</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1”：%2</translation>
     </message>
     <message>
         <source>Export scales</source>
-        <translation type="unfinished"></translation>
+        <translation>导出秤列表</translation>
     </message>
 </context>
 <context>
@@ -2159,16 +2159,16 @@ Do you want to replace it?</source>
     <name>SendFingerprints</name>
     <message>
         <source>sending everything: the scale never had a full send from this installation</source>
-        <translation type="unfinished"></translation>
+        <translation>全部发送：本机从未向该秤完整发送过</translation>
     </message>
     <message>
         <source>sending everything: the last send to the scale failed</source>
-        <translation type="unfinished"></translation>
+        <translation>全部发送：上次向该秤发送失败</translation>
     </message>
     <message numerus="yes">
         <source>sending everything: %n PLU(s) were removed since the last send</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>全部发送：自上次发送以来已删除 %n 个PLU</numerusform>
         </translation>
     </message>
 </context>
@@ -2610,35 +2610,35 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Download Nutrition Table fail</source>
-        <translation type="unfinished"></translation>
+        <translation>下载营养成分表失败</translation>
     </message>
     <message>
         <source>Download Nutrition Info</source>
-        <translation type="unfinished"></translation>
+        <translation>下载营养成分信息</translation>
     </message>
     <message>
         <source>Clear plu Nutrition fail</source>
-        <translation type="unfinished"></translation>
+        <translation>清除PLU营养成分失败</translation>
     </message>
     <message>
         <source>Download plu Nutrition fail</source>
-        <translation type="unfinished"></translation>
+        <translation>下载PLU营养成分失败</translation>
     </message>
     <message>
         <source>Download Department fail</source>
-        <translation type="unfinished"></translation>
+        <translation>下载部门失败</translation>
     </message>
     <message>
         <source>Upload Department fail</source>
-        <translation type="unfinished"></translation>
+        <translation>上传部门失败</translation>
     </message>
     <message>
         <source>Failed to download package type number fail</source>
-        <translation type="unfinished"></translation>
+        <translation>下载包装类型失败</translation>
     </message>
     <message>
         <source>Upload package type fail</source>
-        <translation type="unfinished"></translation>
+        <translation>上传包装类型失败</translation>
     </message>
 </context>
 <context>
@@ -2890,79 +2890,79 @@ Do you want to replace it?</source>
     <name>ZQDepartmentConfigDialog</name>
     <message>
         <source>Print Department No</source>
-        <translation type="unfinished"></translation>
+        <translation>打印部门号</translation>
     </message>
     <message>
         <source>Department No</source>
-        <translation type="unfinished"></translation>
+        <translation>部门号</translation>
     </message>
     <message>
         <source>Print Name of department</source>
-        <translation type="unfinished"></translation>
+        <translation>打印部门名称</translation>
     </message>
     <message>
         <source>Name of department</source>
-        <translation type="unfinished"></translation>
+        <translation>部门名称</translation>
     </message>
     <message>
         <source>CGST(%)</source>
-        <translation type="unfinished"></translation>
+        <translation>CGST(%)</translation>
     </message>
     <message>
         <source>SGST(%)</source>
-        <translation type="unfinished"></translation>
+        <translation>SGST(%)</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished">编辑</translation>
+        <translation>编辑</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished">下载</translation>
+        <translation>下载</translation>
     </message>
     <message>
         <source>Upload</source>
-        <translation type="unfinished"></translation>
+        <translation>上传</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">确定</translation>
+        <translation>确定</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>添加</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished">删除</translation>
+        <translation>删除</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished">保存</translation>
+        <translation>保存</translation>
     </message>
     <message>
         <source>Select All &quot;Print Department No&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>全选“打印部门号”</translation>
     </message>
     <message>
         <source>Select All &quot;Print Name of Departments&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>全选“打印部门名称”</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">取消</translation>
+        <translation>取消</translation>
     </message>
     <message>
         <source>Edit Deparment</source>
-        <translation type="unfinished"></translation>
+        <translation>编辑部门</translation>
     </message>
     <message>
         <source>Select Deparment</source>
-        <translation type="unfinished"></translation>
+        <translation>选择部门</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished">警告</translation>
+        <translation>警告</translation>
     </message>
 </context>
 <context>
@@ -3013,7 +3013,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Verify after send</source>
-        <translation type="unfinished"></translation>
+        <translation>发送后校验</translation>
     </message>
 </context>
 <context>
@@ -3039,118 +3039,118 @@ Do you want to replace it?</source>
     <name>ZQNutritionSetDlg</name>
     <message>
         <source>Nutrition facts set</source>
-        <translation type="unfinished"></translation>
+        <translation>营养成分表设置</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>添加</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished">删除</translation>
+        <translation>删除</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished">保存</translation>
+        <translation>保存</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">关闭</translation>
+        <translation>关闭</translation>
     </message>
     <message>
         <source>Element No.</source>
-        <translation type="unfinished"></translation>
+        <translation>成分编号</translation>
     </message>
     <message>
         <source>Element Name</source>
-        <translation type="unfinished"></translation>
+        <translation>成分名称</translation>
     </message>
     <message>
         <source>Uint</source>
-        <translation type="unfinished">单位</translation>
+        <translation>单位</translation>
     </message>
     <message>
         <source>Content</source>
-        <translation type="unfinished">内容</translation>
+        <translation>含量</translation>
     </message>
     <message>
         <source>NVR%</source>
-        <translation type="unfinished"></translation>
+        <translation>NRV%</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>错误</translation>
     </message>
     <message>
         <source>Database open failt</source>
-        <translation type="unfinished"></translation>
+        <translation>数据库打开失败</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished">警告</translation>
+        <translation>警告</translation>
     </message>
     <message>
         <source>Please save the PLU file first</source>
-        <translation type="unfinished"></translation>
+        <translation>请先保存PLU文件</translation>
     </message>
     <message>
         <source>Can&apos;t Create File</source>
-        <translation type="unfinished"></translation>
+        <translation>无法创建文件</translation>
     </message>
     <message>
         <source>The nutrition values were not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>营养成分值未保存。</translation>
     </message>
 </context>
 <context>
     <name>ZQPackagesettingDialog</name>
     <message>
         <source>Package Type function setting</source>
-        <translation type="unfinished"></translation>
+        <translation>包装类型功能设置</translation>
     </message>
     <message>
         <source>CODE</source>
-        <translation type="unfinished"></translation>
+        <translation>编码</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished">新建</translation>
+        <translation>新建</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished">删除</translation>
+        <translation>删除</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished">保存</translation>
+        <translation>保存</translation>
     </message>
     <message>
         <source>Down</source>
-        <translation type="unfinished"></translation>
+        <translation>下载</translation>
     </message>
     <message>
         <source>Upload</source>
-        <translation type="unfinished"></translation>
+        <translation>上传</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">关闭</translation>
+        <translation>关闭</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished">警告</translation>
+        <translation>警告</translation>
     </message>
     <message>
         <source>The package types could not be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>无法保存包装类型：%1</translation>
     </message>
     <message>
         <source>Cannot add more than %1 records</source>
-        <translation type="unfinished"></translation>
+        <translation>最多只能添加 %1 条记录</translation>
     </message>
     <message>
         <source>Data cannot be recovered after deletion. Are you sure you want to delete?</source>
-        <translation type="unfinished"></translation>
+        <translation>删除后数据无法恢复。确定要删除吗？</translation>
     </message>
 </context>
 <context>
