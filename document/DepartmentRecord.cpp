@@ -3,6 +3,7 @@
 #include "core/TextCodec.h"
 
 #include <QtEndian>
+#include <cmath>
 #include <cstring>
 
 QString DepartmentRecord::nameText() const
@@ -54,5 +55,10 @@ DepartmentRecord DepartmentRecord::fromBytes(const char *bytes)
     std::memcpy(&r.cgst, &bits, sizeof bits);
     bits = qFromLittleEndian<quint64>(bytes + 28);
     std::memcpy(&r.sgst, &bits, sizeof bits);
+    // A damaged file can hold NaN or infinity, which no scale takes and no editor shows: read 0.
+    for (double *rate : {&r.cgst, &r.sgst}) {
+        if (!std::isfinite(*rate))
+            *rate = 0.0;
+    }
     return r;
 }

@@ -135,8 +135,13 @@ void TestRefData::deptFileIgnoresPartialRecord()
     DepartmentRecord b;
     b.number = 99;
     b.cgst = 12.5;
-    const QByteArray bytes = DepartmentTable::toBytes({a, b}) + QByteArray(8, 'x');
+    QByteArray bytes = DepartmentTable::toBytes({a, b}) + QByteArray(8, 'x');
     QCOMPARE(bytes.size(), 80);
+    QCOMPARE(DepartmentTable::fromBytes(bytes), DepartmentRecords({a, b}));
+    // Rates that are no numbers (a damaged file) read as 0.
+    bytes.replace(20, 8, QByteArray(8, '\xff'));
+    bytes.replace(36 + 28, 8, QByteArray::fromHex("000000000000f07f")); // infinity
+    b.sgst = 0.0;
     QCOMPARE(DepartmentTable::fromBytes(bytes), DepartmentRecords({a, b}));
 }
 
