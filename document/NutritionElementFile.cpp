@@ -12,6 +12,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QtEndian>
 #include <cstring>
 
 namespace {
@@ -27,6 +28,14 @@ const QLatin1String kUnit("iUnit");
 // already in the field are in it.
 QJsonDocument fromBinary(const QByteArray &bytes)
 {
+    // Qt adds the root's size to its 8-byte header in 32 bits without checking, so a damaged size
+    // near 4 GiB wraps round and its validation reads past the data: check the size first.
+    constexpr int kHeader = 8, kBase = 12;
+    if (bytes.size() < kHeader + kBase)
+        return QJsonDocument();
+    const quint32 rootSize = qFromLittleEndian<quint32>(bytes.constData() + kHeader);
+    if (rootSize < quint32(kBase) || qint64(rootSize) > qint64(bytes.size()) - kHeader)
+        return QJsonDocument();
     QT_WARNING_PUSH
     QT_WARNING_DISABLE_DEPRECATED
     return QJsonDocument::fromBinaryData(bytes, QJsonDocument::Validate);
