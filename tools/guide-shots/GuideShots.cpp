@@ -280,6 +280,8 @@ int main(int argc, char *argv[])
                 {"actionChoose_Parameter", "SetHotkeyStyle", "hotkey-parameter"},
                 {"actionAbout", "ZQAboutDialog", "about"},
                 {"actionMove_to", "MoveToDlg", "move-to"},
+                {"actionPackage_type_setting", "ZQPackagesettingDialog", "package-types"},
+                {"actionScales", "ScaleListDlg", "scales"},
             };
             for (const auto &o : others) {
                 const QString picture = QString::fromLatin1(o.picture);
@@ -311,6 +313,8 @@ int main(int argc, char *argv[])
                 {C::Label, "MultiLabelDlg", "label"},
                 {C::Rebate, "ZQRebateSelectDialog", "discount-pick"},
                 {C::Message1, "ZQMessageInputDialog", "message-pick"},
+                {C::Department, "ZQDepartmentConfigDialog", "department-pick"},
+                {C::Nutrition, "ZQNutritionSetDlg", "nutrition-facts"},
             };
             for (const auto &p : pickers) {
                 const QString picture = QString::fromLatin1(p.picture);
