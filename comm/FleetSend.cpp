@@ -185,6 +185,7 @@ void FleetSend::startScale(int index)
         s.pluCount = run->snapshot.plus.size();
     run->sender = std::make_unique<ScaleJobRunner>(s.address, run->job, run->snapshot, nullptr);
     ScaleJobRunner *sender = run->sender.get();
+    sender->setLinkTimeoutMs(s.entry.timeoutMs);
     connect(sender, &ScaleJobRunner::statusChanged, this, [this, index](const QString &text, bool) {
         m_scales[index].status = text;
         emit progressChanged(index);
@@ -225,6 +226,7 @@ void FleetSend::onSent(int index, bool ok)
     run.target = std::make_unique<TransferTarget>(nullptr);
     run.verifier = std::make_unique<ScaleJobRunner>(s.address, JobUploadPluForHotkeys, readBack, run.target.get());
     ScaleJobRunner *verifier = run.verifier.get();
+    verifier->setLinkTimeoutMs(s.entry.timeoutMs);
     connect(verifier, &ScaleJobRunner::statusChanged, this, [this, index](const QString &text, bool) {
         m_scales[index].status = text;
         emit progressChanged(index);

@@ -37,6 +37,11 @@ ScaleJobRunner::ScaleJobRunner(const ScaleAddress &address, int job, const Trans
     connect(m_worker.get(), &QThread::finished, this, &ScaleJobRunner::onWorkerStopped, Qt::QueuedConnection);
 }
 
+void ScaleJobRunner::setLinkTimeoutMs(int ms)
+{
+    m_worker->setLinkTimeoutMs(ms);
+}
+
 ScaleJobRunner::~ScaleJobRunner()
 {
     // The worker may be waiting for this thread to take a record: keep delivering until it ends.

@@ -25,6 +25,8 @@ public:
                    QObject *parent = nullptr);
     ~ScaleJobRunner() override;
 
+    // This scale's own time-out for its exchanges; 0 keeps the settings file's. Before start().
+    void setLinkTimeoutMs(int ms);
     void start();
     bool isRunning() const { return m_running; }
     bool hasEnded() const { return m_ended; }

@@ -102,6 +102,8 @@ void ZQCommucationProcess::run()
         fail(tr("Connect Fail: port busy"));
     else if (!ok)
         fail(tr("Connect Fail"));
+    else if (m_linkTimeoutMs > 0 && !applyLinkTimeout())
+        ok = fail(tr("Connect Fail"));
     else
         ok = runSequence();
     if (ok) {
@@ -116,6 +118,17 @@ void ZQCommucationProcess::run()
         m_lib->zqscaleDisConnect(m_handle);
     }
     t_worker = nullptr;
+}
+
+bool ZQCommucationProcess::applyLinkTimeout()
+{
+    const QByteArray json = "{\"TimeoutMs\": " + QByteArray::number(m_linkTimeoutMs) + '}';
+    if (m_lib->zqscaleDownLoadData && m_lib->zqscaleDownLoadData(m_handle, 100, json.constData()) == 0)
+        return true;
+    // Nothing was exchanged, so the link is whole: close it, whatever its kind.
+    if (m_lib->zqscaleDisConnect)
+        m_lib->zqscaleDisConnect(m_handle);
+    return false;
 }
 
 bool ZQCommucationProcess::runSequence()

@@ -29,6 +29,9 @@ public:
     void setTransferParameters(const QString &link, const QString &baud, int linkType, int job);
     void setSnapshot(const TransferSnapshot &snapshot) { m_snapshot = snapshot; }
     void setTarget(TransferTarget *target) { m_target = target; }
+    // A time-out of this link's own for every exchange after the connection; 0 keeps the
+    // settings file's.
+    void setLinkTimeoutMs(int ms) { m_linkTimeoutMs = ms; }
     // Asks the library to break off the running call. Safe from the operator's thread.
     void requestBreak();
     bool isFinished() const { return m_finished; }
@@ -48,6 +51,8 @@ protected:
 
 private:
     bool runSequence();
+    // Hands the library this link's own time-out; false (and the link closed) when it refuses.
+    bool applyLinkTimeout();
     bool sendPlus(bool clearFirst);
     // Job 4 fails only on a negative result, the sheet editor's job 8 on any non-zero one.
     bool sendHotkeys(const TPLUList &plus, bool strict);
@@ -83,6 +88,7 @@ private:
     QString m_link;
     QString m_baud;
     int m_linkType = LinkTcp;
+    int m_linkTimeoutMs = 0;
     int m_job = 0;
     int m_handle = 0;
     TransferSnapshot m_snapshot;

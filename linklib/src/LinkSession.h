@@ -43,6 +43,8 @@ public:
     // Largest answer payload worth asking for: on a slow line an answer should take well under
     // a quarter of a second, so a resend costs little.
     int answerBudget() const;
+    // This link's own time-out, instead of the settings file's (a slow line, a far scale).
+    void setTimeoutMs(int ms) { m_settings.timeoutMs = ms; }
 
     std::atomic<bool> broken{false};
     std::mutex callMutex;

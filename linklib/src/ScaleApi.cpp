@@ -6,6 +6,8 @@
 #include "LinkSession.h"
 
 #include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <cstring>
 #include <map>
 
@@ -14,8 +16,10 @@ using namespace zqlink;
 
 namespace {
 
-// Kind number of the link counters in zqscaleUploadData (not a record kind the scale stores).
+// Kind number of the link counters in zqscaleUploadData and of this link's own settings in
+// zqscaleDownLoadData (not a record kind the scale stores).
 constexpr int kLinkCountersKind = 100;
+constexpr int kLinkSettingsKind = 100;
 // Records per frame are bounded by this payload size, well under the frame limit.
 constexpr int kPutBudget = 4096;
 constexpr int kMaxUploadItems = 1000000;
@@ -441,6 +445,17 @@ int ZQSCALE_CALL zqscaleLoadIniFile(const char *settingsPath)
 
 int ZQSCALE_CALL zqscaleDownLoadData(int linkHandle, int kind, const char *json)
 {
+    if (kind == kLinkSettingsKind) {
+        const QJsonValue timeout =
+            QJsonDocument::fromJson(QByteArray(json ? json : "")).object().value(QLatin1String("TimeoutMs"));
+        const double ms = timeout.toDouble(-1);
+        if (!timeout.isDouble() || ms != double(int(ms)) || ms < 100 || ms > 600000)
+            return findSession(linkHandle) ? ErrBadArgument : ErrNotConnected;
+        return withSession(linkHandle, [&](LinkSession &s) {
+            s.setTimeoutMs(int(ms));
+            return int(ResultOk);
+        });
+    }
     const RecordSchema *schema = schemaFor(kind);
     if (!schema)
         return findSession(linkHandle) ? ErrBadArgument : ErrNotConnected;

@@ -89,6 +89,7 @@ private slots:
     void sendChanges_data();
     void sendChanges();
     void verifyFindsAChangeBehindTheProgramsBack();
+    void eachScaleWaitsItsOwnTimeOut();
     void scaleListKeepsItsChanges_data();
     void scaleListKeepsItsChanges();
 };
@@ -209,6 +210,20 @@ void TestFleet::verifyFindsAChangeBehindTheProgramsBack()
     QCOMPARE(d.row, 7);
     QCOMPARE(d.column, PluColumns::caption(PluColumns::UnitPrice));
     QVERIFY2(checked.result.contains(d.text()), qPrintable(checked.result));
+}
+
+void TestFleet::eachScaleWaitsItsOwnTimeOut()
+{
+    TestEnvironment env({{QStringLiteral("Link/TimeoutMs"), 3000}});
+    ScaleSim sim;
+    QVERIFY(sim.startTcp({QStringLiteral("--delay-ms"), QStringLiteral("400")}));
+    ScaleEntry hasty = entry(QStringLiteral("hasty"), tcp(sim));
+    hasty.timeoutMs = 200;
+    const FleetSend::Scale failed = sendOne(hasty, plusSnapshot(5), false, false);
+    QCOMPARE(failed.state, State::Failed);
+    QCOMPARE(failed.result, QStringLiteral("Clear PLU data Error"));
+    const FleetSend::Scale sent = sendOne(entry(QStringLiteral("patient"), tcp(sim)), plusSnapshot(5), false, false);
+    QCOMPARE(sent.state, State::Succeeded);
 }
 
 void TestFleet::scaleListKeepsItsChanges_data()
