@@ -232,7 +232,7 @@ void TestFleet::scaleListKeepsItsChanges_data()
     QTest::addColumn<QString>("error"); // empty: accepted
     QTest::addColumn<int>("count");
     QTest::newRow("adds and replaces by name")
-        << QByteArray("Name,Group,Address,Baud,TimeoutMs\r\nfront,shop 1,10.0.0.9,,\r\n\"deli, back\",shop 2,"
+        << QByteArray("Name,Group,Address,Baud,TimeoutMs\r\nfront,shop 1,10.0.0.9,,\r\n\"deli \"\"back\"\", 2\",shop 2,"
                       "ttyUSB1,9600,3000\r\n")
         << QString() << 3;
     QTest::newRow("a bad address refuses the file")
@@ -261,6 +261,8 @@ void TestFleet::scaleListKeepsItsChanges()
     QVERIFY(again.load(&why));
     QCOMPARE(again.entries(), list.entries());
     QCOMPARE(again.entries().size(), count);
+    if (count == 3)
+        QCOMPARE(again.entries().last().name, QStringLiteral("deli \"back\", 2"));
     // Exported and read back, the list is the same.
     QVector<ScaleEntry> round;
     QVERIFY(ScaleListCsv::read(again.exportCsv(), &round, &why));
