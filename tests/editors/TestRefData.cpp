@@ -147,6 +147,13 @@ void TestRefData::deptFileIgnoresPartialRecord()
 
 void TestRefData::databaseCreatedWithBothTables()
 {
+    // Unopened, it refuses every write and says why.
+    LocalDatabase closed;
+    QVERIFY(!closed.insertHotkeyFunction(1, 2));
+    QVERIFY(!closed.clearHotkeyFunctions());
+    QVERIFY(!closed.replacePackTypes(QStringList{"1"}));
+    QVERIFY(!closed.lastError().isEmpty());
+
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("DB/KVB2600.db"));
     LocalDatabase db;
