@@ -17,8 +17,8 @@
 #include "editors/SelectBarcodeDlg.h"
 #include "editors/ZQDepartmentConfigDialog.h"
 #include "editors/ZQMessageInputDialog.h"
-#include "editors/ZQPackagesettingDialog.h"
 #include "editors/ZQNutritionSetDlg.h"
+#include "editors/ZQPackagesettingDialog.h"
 #include "editors/ZQRebateSelectDialog.h"
 #include "table/EditorHost.h"
 

@@ -53,9 +53,10 @@ void TestPluCliScales::listSendAndTest()
     QCOMPARE(cli({"scales", "add", "back", b, "--group", "shop"}).exitCode, 0);
     QCOMPARE(cli({"scales", "add", "gone", "127.0.0.1:1"}).exitCode, 0);
     QCOMPARE(cli({"scales", "add", "front", b}).exitCode, 1); // the name is taken
-    QCOMPARE(cli({"scales", "list"}).out, QStringLiteral("front\tshop\tTCP/IP\t%1\t115200\nback\tshop\tTCP/IP\t%2\t115200\n"
-                                                          "gone\t\tTCP/IP\t127.0.0.1:1\t115200\n")
-                                              .arg(a, b));
+    QCOMPARE(cli({"scales", "list"}).out,
+             QStringLiteral("front\tshop\tTCP/IP\t%1\t115200\nback\tshop\tTCP/IP\t%2\t115200\n"
+                            "gone\t\tTCP/IP\t127.0.0.1:1\t115200\n")
+                 .arg(a, b));
 
     Result r = cli({"send", txp, "--group", "shop", "--changed", "--verify"});
     QCOMPARE(r.exitCode, 0);
