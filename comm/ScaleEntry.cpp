@@ -1,58 +1,13 @@
 #include "comm/ScaleEntry.h"
 
+#include "core/TextLines.h"
+
 #include <QSet>
 #include <QStringList>
-#include <algorithm>
 
 namespace {
 const char *const kHeader = "Name,Group,Address,Baud,TimeoutMs";
 constexpr int kColumns = 5;
-
-QString quoted(const QString &field)
-{
-    static const QString special = QStringLiteral(",\"\r\n");
-    if (std::none_of(field.begin(), field.end(), [](QChar c) { return special.contains(c); }))
-        return field;
-    QString f = field;
-    f.replace(QLatin1String("\""), QLatin1String("\"\""));
-    return QLatin1Char('"') + f + QLatin1Char('"');
-}
-
-// Splits one CSV record starting at *pos; quoted fields may hold commas, quotes and line ends.
-bool nextRecord(const QString &text, int *pos, QStringList *fields)
-{
-    fields->clear();
-    QString field;
-    bool inQuotes = false;
-    int i = *pos;
-    for (; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (inQuotes) {
-            if (c == QLatin1Char('"')) {
-                if (i + 1 < text.size() && text.at(i + 1) == QLatin1Char('"')) {
-                    field += c;
-                    ++i;
-                } else {
-                    inQuotes = false;
-                }
-            } else {
-                field += c;
-            }
-        } else if (c == QLatin1Char('"') && field.isEmpty()) {
-            inQuotes = true;
-        } else if (c == QLatin1Char(',')) {
-            *fields << field;
-            field.clear();
-        } else if (c == QLatin1Char('\n')) {
-            break;
-        } else if (c != QLatin1Char('\r')) {
-            field += c;
-        }
-    }
-    *fields << field;
-    *pos = i + 1;
-    return !inQuotes;
-}
 } // namespace
 
 bool ScaleEntry::check(ScaleAddress *out, QString *error) const
@@ -87,8 +42,8 @@ QByteArray ScaleListCsv::write(const QVector<ScaleEntry> &entries)
 {
     QString text = QString::fromLatin1(kHeader) + QLatin1String("\r\n");
     for (const ScaleEntry &e : entries) {
-        text += QStringList{quoted(e.name), quoted(e.group), quoted(e.address), QString::number(e.baud),
-                            QString::number(e.timeoutMs)}
+        text += QStringList{TextLines::csvField(e.name), TextLines::csvField(e.group), TextLines::csvField(e.address),
+                            QString::number(e.baud), QString::number(e.timeoutMs)}
                     .join(QLatin1Char(',')) +
                 QLatin1String("\r\n");
     }
@@ -105,7 +60,7 @@ bool ScaleListCsv::read(const QByteArray &bytes, QVector<ScaleEntry> *entries, Q
     QStringList fields;
     while (pos < text.size()) {
         ++line;
-        if (!nextRecord(text, &pos, &fields)) {
+        if (!TextLines::nextCsvRecord(text, &pos, &fields)) {
             *error = tr("line %1: a quote is not closed").arg(line);
             return false;
         }

@@ -151,36 +151,11 @@ void parseTabSeparated(const QStringList &lines, PluFile::Parsed *p)
 // A line without quotes splits at every comma, as it always did.
 QStringList splitCommaLine(const QString &line)
 {
-    const QChar quote = QLatin1Char('"');
-    const QChar comma = QLatin1Char(',');
-    if (!line.contains(quote))
-        return line.split(comma);
+    if (!line.contains(QLatin1Char('"')))
+        return line.split(QLatin1Char(','));
     QStringList fields;
-    QString field;
-    bool inQuotes = false;
-    bool atFieldStart = true;
-    for (int i = 0; i < line.size(); ++i) {
-        const QChar c = line.at(i);
-        if (inQuotes) {
-            if (c != quote)
-                field += c;
-            else if (i + 1 < line.size() && line.at(i + 1) == quote)
-                field += line.at(++i);
-            else
-                inQuotes = false;
-        } else if (c == comma) {
-            fields << field;
-            field.clear();
-            atFieldStart = true;
-            continue;
-        } else if (c == quote && atFieldStart) {
-            inQuotes = true;
-        } else {
-            field += c;
-        }
-        atFieldStart = false;
-    }
-    fields << field;
+    int pos = 0;
+    TextLines::nextCsvRecord(line, &pos, &fields); // lines hold no LF; an open quote runs to the end
     return fields;
 }
 
