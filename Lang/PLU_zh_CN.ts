@@ -2171,6 +2171,10 @@ Do you want to replace it?</source>
             <numerusform>全部发送：自上次发送以来已删除 %n 个PLU</numerusform>
         </translation>
     </message>
+    <message>
+        <source>the send history of %1 is damaged</source>
+        <translation>%1 的发送记录已损坏</translation>
+    </message>
 </context>
 <context>
     <name>SendProblemsDlg</name>

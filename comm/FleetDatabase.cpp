@@ -13,8 +13,8 @@ const char *const kConnection = "plu-fleet";
 const char *const kSchema[] = {
     "CREATE TABLE IF NOT EXISTS ScaleList(Name TEXT PRIMARY KEY, GroupName TEXT NOT NULL DEFAULT '', "
     "Address TEXT NOT NULL, Baud INTEGER NOT NULL, TimeoutMs INTEGER NOT NULL DEFAULT 0, Position INTEGER)",
-    "CREATE TABLE IF NOT EXISTS SendFingerprint(Scale TEXT NOT NULL, LFCode INTEGER NOT NULL, "
-    "Fingerprint INTEGER NOT NULL, PRIMARY KEY(Scale, LFCode))",
+    // One row per scale: a row per PLU would cost a send to many scales more than the sending.
+    "CREATE TABLE IF NOT EXISTS SendPrints(Scale TEXT PRIMARY KEY, Prints BLOB NOT NULL)",
     "CREATE TABLE IF NOT EXISTS SendState(Scale TEXT PRIMARY KEY, FullSent INTEGER NOT NULL, "
     "LastOk INTEGER NOT NULL)",
 };

@@ -11,6 +11,7 @@ struct FleetSend::Run
     int job = 0;
     bool full = false; // the send clears the scale first, so it holds the PLUs sent and nothing else
     TransferSnapshot snapshot;
+    QVector<qint64> prints; // of snapshot.plus, when the send history is kept
     std::unique_ptr<ScaleJobRunner> sender;
     std::unique_ptr<TransferTarget> target;
     std::unique_ptr<ScaleJobRunner> verifier;
@@ -77,6 +78,15 @@ QString FleetSend::summary() const
     if (!failed.isEmpty())
         text += QLatin1Char('\n') + tr("Not done:") + QLatin1Char('\n') + failed.join(QLatin1Char('\n'));
     return text;
+}
+
+const QVector<qint64> &FleetSend::prints()
+{
+    if (!m_printsReady) {
+        m_prints = SendFingerprints::fingerprints(m_snapshot.plus);
+        m_printsReady = true;
+    }
+    return m_prints;
 }
 
 void FleetSend::setState(int index, State state)
@@ -155,11 +165,11 @@ void FleetSend::startScale(int index)
     run->snapshot = m_snapshot;
     s.pluCount = -1;
     const bool named = m_options.keepFingerprints && !s.entry.name.isEmpty();
+    bool changesOnly = false; // run->prints already hold the changed PLUs' fingerprints
     if (m_options.changesOnly && named) {
-        SendFingerprints prints;
         SendFingerprints::Plan plan;
         QString error;
-        if (!prints.plan(s.entry.name, m_snapshot.plus, &plan, &error)) {
+        if (!SendFingerprints().plan(s.entry.name, m_snapshot.plus, prints(), &plan, &error)) {
             plan = SendFingerprints::Plan();
             plan.reason = tr("sending everything: the send history cannot be read (%1)").arg(error);
         }
@@ -171,21 +181,31 @@ void FleetSend::startScale(int index)
         } else {
             run->job = JobUpdatePlu;
             TPLUList subset;
+            QVector<qint64> subsetPrints;
             subset.reserve(plan.rows.size());
-            for (int r : qAsConst(plan.rows))
+            subsetPrints.reserve(plan.rows.size());
+            for (int r : qAsConst(plan.rows)) {
                 subset.append(m_snapshot.plus.at(r));
+                subsetPrints.append(prints().at(r));
+            }
             run->snapshot.plus = subset;
+            run->prints = subsetPrints;
+            changesOnly = true;
             run->snapshot.pluPackets.clear();
             run->snapshot.pluPacketsReady = false;
             s.note = tr("%n changed PLU(s)", nullptr, subset.size());
         }
     }
     run->full = run->job == JobDownloadPlu && run->snapshot.selection.plu;
-    if (sendsPlus(run->job, run->snapshot))
+    if (sendsPlus(run->job, run->snapshot)) {
         s.pluCount = run->snapshot.plus.size();
+        if (named && !changesOnly)
+            run->prints = prints();
+    }
     run->sender = std::make_unique<ScaleJobRunner>(s.address, run->job, run->snapshot, nullptr);
     ScaleJobRunner *sender = run->sender.get();
     sender->setLinkTimeoutMs(s.entry.timeoutMs);
+    sender->setSendAhead(SendAheadFrames);
     connect(sender, &ScaleJobRunner::statusChanged, this, [this, index](const QString &text, bool) {
         m_scales[index].status = text;
         emit progressChanged(index);
@@ -283,8 +303,8 @@ void FleetSend::finishScale(int index, bool ok, const QString &result)
         SendFingerprints prints;
         QString error;
         const bool stored = !ok        ? prints.recordFailure(s.entry.name, &error)
-                            : run.full ? prints.recordFull(s.entry.name, run.snapshot.plus, &error)
-                                       : prints.recordUpdate(s.entry.name, run.snapshot.plus, &error);
+                            : run.full ? prints.recordFull(s.entry.name, run.snapshot.plus, run.prints, &error)
+                                       : prints.recordUpdate(s.entry.name, run.snapshot.plus, run.prints, &error);
         if (!stored) {
             qCWarning(lcComm) << "send history of" << s.entry.name << "not kept:" << error;
             s.note = tr("the send history could not be kept: %1").arg(error);

@@ -72,6 +72,9 @@ public:
     QString summary() const;
     // At most this many workers run at once; the rest wait their turn.
     static constexpr int MaxParallel = 64;
+    // PLU frames of about 4 KiB each that may go ahead of a TCP scale's answers: a round trip per
+    // packet would cost each scale more than the whole list's coding.
+    static constexpr int SendAheadFrames = 16;
 
 signals:
     void scaleChanged(int index);
@@ -92,6 +95,10 @@ private:
     QVector<QElapsedTimer> m_clocks;
     TransferSnapshot m_snapshot;
     Options m_options;
+    // Fingerprints of m_snapshot.plus, worked out at the first need and shared by every scale.
+    QVector<qint64> m_prints;
+    bool m_printsReady = false;
+    const QVector<qint64> &prints();
     std::vector<std::unique_ptr<Run>> m_runs;     // one per scale, the current attempt
     std::vector<std::unique_ptr<Run>> m_finished; // ended attempts, kept until the end
     QVector<int> m_queue;

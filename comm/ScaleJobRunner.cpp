@@ -42,6 +42,11 @@ void ScaleJobRunner::setLinkTimeoutMs(int ms)
     m_worker->setLinkTimeoutMs(ms);
 }
 
+void ScaleJobRunner::setSendAhead(int frames)
+{
+    m_worker->setSendAhead(frames);
+}
+
 ScaleJobRunner::~ScaleJobRunner()
 {
     // The worker may be waiting for this thread to take a record: keep delivering until it ends.

@@ -27,6 +27,8 @@ public:
 
     // This scale's own time-out for its exchanges; 0 keeps the settings file's. Before start().
     void setLinkTimeoutMs(int ms);
+    // PLU frames that may go ahead of the scale's answers on TCP; 0 for one at a time.
+    void setSendAhead(int frames);
     void start();
     bool isRunning() const { return m_running; }
     bool hasEnded() const { return m_ended; }

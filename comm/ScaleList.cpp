@@ -147,14 +147,14 @@ bool ScaleList::store(const QVector<ScaleEntry> &entries, const QString &renamed
                 return false;
         }
         if (!renamedFrom.isEmpty()) {
-            for (const char *table : {"SendFingerprint", "SendState"}) {
+            for (const char *table : {"SendPrints", "SendState"}) {
                 if (!run(QStringLiteral("UPDATE %1 SET Scale = ? WHERE Scale = ?").arg(QLatin1String(table)),
                          {renamedTo, renamedFrom}))
                     return false;
             }
         }
         if (!removed.isEmpty()) {
-            for (const char *table : {"SendFingerprint", "SendState"}) {
+            for (const char *table : {"SendPrints", "SendState"}) {
                 if (!run(QStringLiteral("DELETE FROM %1 WHERE Scale = ?").arg(QLatin1String(table)), {removed}))
                     return false;
             }

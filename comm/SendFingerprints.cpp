@@ -19,6 +19,56 @@ qint64 SendFingerprints::fingerprint(const TPLU &plu)
     return value;
 }
 
+QVector<qint64> SendFingerprints::fingerprints(const TPLUList &plus)
+{
+    QVector<qint64> out;
+    out.reserve(plus.size());
+    for (const TPLU &plu : plus)
+        out.append(fingerprint(plu));
+    return out;
+}
+
+namespace {
+// A scale's fingerprints are kept as one value: pairs of LF code and fingerprint, 8 bytes each,
+// little-endian.
+constexpr int kPairSize = 16;
+
+void putLe(QByteArray &out, qint64 v)
+{
+    char b[8];
+    for (int i = 0; i < 8; ++i)
+        b[i] = char(quint64(v) >> (8 * i));
+    out.append(b, 8);
+}
+
+qint64 getLe(const char *p)
+{
+    quint64 v = 0;
+    for (int i = 7; i >= 0; --i)
+        v = (v << 8) | quint8(p[i]);
+    return qint64(v);
+}
+
+QByteArray encodePrints(const QHash<qint64, qint64> &prints)
+{
+    QByteArray out;
+    out.reserve(prints.size() * kPairSize);
+    for (auto it = prints.constBegin(); it != prints.constEnd(); ++it) {
+        putLe(out, it.key());
+        putLe(out, it.value());
+    }
+    return out;
+}
+
+bool exec(QSqlQuery &q, QString *error)
+{
+    if (q.exec())
+        return true;
+    *error = q.lastError().text();
+    return false;
+}
+} // namespace
+
 bool SendFingerprints::read(const QString &scale, QHash<qint64, qint64> *prints, bool *fullSent, bool *lastOk,
                             QString *error) const
 {
@@ -29,10 +79,8 @@ bool SendFingerprints::read(const QString &scale, QHash<qint64, qint64> *prints,
     q.setForwardOnly(true);
     q.prepare(QStringLiteral("SELECT FullSent, LastOk FROM SendState WHERE Scale = ?"));
     q.addBindValue(scale);
-    if (!q.exec()) {
-        *error = q.lastError().text();
+    if (!exec(q, error))
         return false;
-    }
     *fullSent = false;
     *lastOk = false;
     if (q.next()) {
@@ -40,22 +88,29 @@ bool SendFingerprints::read(const QString &scale, QHash<qint64, qint64> *prints,
         *lastOk = q.value(1).toBool();
     }
     prints->clear();
-    q.prepare(QStringLiteral("SELECT LFCode, Fingerprint FROM SendFingerprint WHERE Scale = ?"));
+    q.prepare(QStringLiteral("SELECT Prints FROM SendPrints WHERE Scale = ?"));
     q.addBindValue(scale);
-    if (!q.exec()) {
-        *error = q.lastError().text();
+    if (!exec(q, error))
+        return false;
+    if (!q.next())
+        return true;
+    const QByteArray blob = q.value(0).toByteArray();
+    if (blob.size() % kPairSize != 0) {
+        *error = tr("the send history of %1 is damaged").arg(scale);
         return false;
     }
-    while (q.next())
-        prints->insert(q.value(0).toLongLong(), q.value(1).toLongLong());
+    prints->reserve(blob.size() / kPairSize);
+    for (int at = 0; at < blob.size(); at += kPairSize)
+        prints->insert(getLe(blob.constData() + at), getLe(blob.constData() + at + 8));
     return true;
 }
 
-bool SendFingerprints::plan(const QString &scale, const TPLUList &plus, Plan *out, QString *error) const
+bool SendFingerprints::plan(const QString &scale, const TPLUList &plus, const QVector<qint64> &prints, Plan *out,
+                            QString *error) const
 {
-    QHash<qint64, qint64> prints;
+    QHash<qint64, qint64> kept;
     bool fullSent = false, lastOk = false;
-    if (!read(scale, &prints, &fullSent, &lastOk, error))
+    if (!read(scale, &kept, &fullSent, &lastOk, error))
         return false;
     Plan p;
     p.rows.reserve(plus.size());
@@ -76,12 +131,12 @@ bool SendFingerprints::plan(const QString &scale, const TPLUList &plus, Plan *ou
     for (int i = 0; i < plus.size(); ++i) {
         const TPLU &plu = plus.at(i);
         present.insert(plu.LFCode);
-        const auto it = prints.constFind(plu.LFCode);
-        if (it == prints.constEnd() || it.value() != fingerprint(plu))
+        const auto it = kept.constFind(plu.LFCode);
+        if (it == kept.constEnd() || it.value() != prints.at(i))
             p.rows.append(i);
     }
     int removed = 0;
-    for (auto it = prints.constBegin(); it != prints.constEnd(); ++it) {
+    for (auto it = kept.constBegin(); it != kept.constEnd(); ++it) {
         if (!present.contains(it.key()))
             ++removed;
     }
@@ -93,14 +148,6 @@ bool SendFingerprints::plan(const QString &scale, const TPLUList &plus, Plan *ou
 }
 
 namespace {
-bool exec(QSqlQuery &q, QString *error)
-{
-    if (q.exec())
-        return true;
-    *error = q.lastError().text();
-    return false;
-}
-
 bool writeState(QSqlDatabase &db, const QString &scale, const char *sql, QString *error)
 {
     QSqlQuery q(db);
@@ -111,41 +158,51 @@ bool writeState(QSqlDatabase &db, const QString &scale, const char *sql, QString
     return exec(q, error);
 }
 
-bool upsertPrints(QSqlDatabase &db, const QString &scale, const TPLUList &plus, QString *error)
+bool writePrints(QSqlDatabase &db, const QString &scale, const QHash<qint64, qint64> &prints, QString *error)
 {
     QSqlQuery q(db);
-    q.prepare(QStringLiteral("INSERT OR REPLACE INTO SendFingerprint(Scale, LFCode, Fingerprint) VALUES(?, ?, ?)"));
-    for (const TPLU &plu : plus) {
-        q.bindValue(0, scale);
-        q.bindValue(1, qint64(plu.LFCode));
-        q.bindValue(2, SendFingerprints::fingerprint(plu));
-        if (!exec(q, error))
-            return false;
-    }
-    return true;
+    q.prepare(QStringLiteral("INSERT OR REPLACE INTO SendPrints(Scale, Prints) VALUES(?, ?)"));
+    q.addBindValue(scale);
+    q.addBindValue(encodePrints(prints));
+    return exec(q, error);
+}
+
+void addPrints(QHash<qint64, qint64> &to, const TPLUList &plus, const QVector<qint64> &prints)
+{
+    for (int i = 0; i < plus.size(); ++i)
+        to.insert(plus.at(i).LFCode, prints.at(i));
 }
 } // namespace
 
-bool SendFingerprints::recordFull(const QString &scale, const TPLUList &plus, QString *error)
+bool SendFingerprints::recordFull(const QString &scale, const TPLUList &plus, const QVector<qint64> &prints,
+                                  QString *error)
 {
     QSqlDatabase db;
     if (!FleetDatabase::open(&db, error))
         return false;
+    QHash<qint64, qint64> all;
+    all.reserve(plus.size());
+    addPrints(all, plus, prints);
     return FleetDatabase::transaction(db, error, [&] {
-        return writeState(db, scale, "DELETE FROM SendFingerprint WHERE Scale = ?", error) &&
-               upsertPrints(db, scale, plus, error) &&
+        return writePrints(db, scale, all, error) &&
                writeState(db, scale, "INSERT OR REPLACE INTO SendState(Scale, FullSent, LastOk) VALUES(?, 1, 1)",
                           error);
     });
 }
 
-bool SendFingerprints::recordUpdate(const QString &scale, const TPLUList &sent, QString *error)
+bool SendFingerprints::recordUpdate(const QString &scale, const TPLUList &sent, const QVector<qint64> &prints,
+                                    QString *error)
 {
     QSqlDatabase db;
     if (!FleetDatabase::open(&db, error))
         return false;
+    QHash<qint64, qint64> all;
+    bool fullSent = false, lastOk = false;
+    if (!read(scale, &all, &fullSent, &lastOk, error))
+        return false;
+    addPrints(all, sent, prints);
     return FleetDatabase::transaction(db, error, [&] {
-        return upsertPrints(db, scale, sent, error) &&
+        return writePrints(db, scale, all, error) &&
                writeState(db, scale,
                           "INSERT OR REPLACE INTO SendState(Scale, FullSent, LastOk) VALUES(?, COALESCE((SELECT "
                           "FullSent FROM SendState WHERE Scale = ?), 0), 1)",

@@ -16,6 +16,8 @@ class SendFingerprints
 public:
     // A PLU's fingerprint covers exactly what the scale receives of it.
     static qint64 fingerprint(const TPLU &plu);
+    // One per PLU, in list order: worked out once for every scale the list goes to.
+    static QVector<qint64> fingerprints(const TPLUList &plus);
 
     struct Plan
     {
@@ -23,13 +25,14 @@ public:
         QString reason;    // why everything goes, when it does
         QVector<int> rows; // indices of the PLUs to send (all of them for a full send)
     };
-    // What "Send changes" sends to the scale for this PLU list.
-    bool plan(const QString &scale, const TPLUList &plus, Plan *out, QString *error) const;
+    // What "Send changes" sends to the scale for this PLU list; prints are its fingerprints.
+    bool plan(const QString &scale, const TPLUList &plus, const QVector<qint64> &prints, Plan *out,
+              QString *error) const;
 
     // After a send that cleared the scale and ended well: the scale holds exactly plus.
-    bool recordFull(const QString &scale, const TPLUList &plus, QString *error);
+    bool recordFull(const QString &scale, const TPLUList &plus, const QVector<qint64> &prints, QString *error);
     // After an update that ended well: these PLUs are on the scale now.
-    bool recordUpdate(const QString &scale, const TPLUList &sent, QString *error);
+    bool recordUpdate(const QString &scale, const TPLUList &sent, const QVector<qint64> &prints, QString *error);
     // After a send that failed: the next "Send changes" sends everything.
     bool recordFailure(const QString &scale, QString *error);
 

@@ -102,7 +102,7 @@ void ZQCommucationProcess::run()
         fail(tr("Connect Fail: port busy"));
     else if (!ok)
         fail(tr("Connect Fail"));
-    else if (m_linkTimeoutMs > 0 && !applyLinkTimeout())
+    else if ((m_linkTimeoutMs > 0 || m_sendAhead > 0) && !applyLinkSettings())
         ok = fail(tr("Connect Fail"));
     else
         ok = runSequence();
@@ -120,9 +120,14 @@ void ZQCommucationProcess::run()
     t_worker = nullptr;
 }
 
-bool ZQCommucationProcess::applyLinkTimeout()
+bool ZQCommucationProcess::applyLinkSettings()
 {
-    const QByteArray json = "{\"TimeoutMs\": " + QByteArray::number(m_linkTimeoutMs) + '}';
+    QByteArrayList members;
+    if (m_linkTimeoutMs > 0)
+        members << "\"TimeoutMs\": " + QByteArray::number(m_linkTimeoutMs);
+    if (m_sendAhead > 0)
+        members << "\"Window\": " + QByteArray::number(m_sendAhead);
+    const QByteArray json = '{' + members.join(", ") + '}';
     if (m_lib->zqscaleDownLoadData && m_lib->zqscaleDownLoadData(m_handle, 100, json.constData()) == 0)
         return true;
     // Nothing was exchanged, so the link is whole: close it, whatever its kind.
@@ -195,7 +200,15 @@ bool ZQCommucationProcess::sendPlus(bool clearFirst)
             return fail(tr("Download Plu Error"));
         emit updateCurPackage(p + 1);
     }
+    if (!confirmSentAhead())
+        return fail(tr("Download Plu Error"));
     return true;
+}
+
+bool ZQCommucationProcess::confirmSentAhead()
+{
+    // Link settings that change nothing: the library answers once everything sent is answered.
+    return m_sendAhead <= 0 || (m_lib->zqscaleDownLoadData && m_lib->zqscaleDownLoadData(m_handle, 100, "{}") == 0);
 }
 
 bool ZQCommucationProcess::sendHotkeys(const TPLUList &plus, bool strict)

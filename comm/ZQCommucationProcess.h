@@ -32,6 +32,10 @@ public:
     // A time-out of this link's own for every exchange after the connection; 0 keeps the
     // settings file's.
     void setLinkTimeoutMs(int ms) { m_linkTimeoutMs = ms; }
+    // Lets PLU packets go ahead of the scale's answers on a TCP link, up to this many frames (see
+    // docs/link-protocol.md); the PLU step waits for the last answers before it reports success.
+    // 0 sends one packet at a time.
+    void setSendAhead(int frames) { m_sendAhead = frames; }
     // Asks the library to break off the running call. Safe from the operator's thread.
     void requestBreak();
     bool isFinished() const { return m_finished; }
@@ -51,8 +55,10 @@ protected:
 
 private:
     bool runSequence();
-    // Hands the library this link's own time-out; false (and the link closed) when it refuses.
-    bool applyLinkTimeout();
+    // Hands the library this link's own settings; false (and the link closed) when it refuses.
+    bool applyLinkSettings();
+    // Waits until the scale has answered every packet sent ahead; false on a failure among them.
+    bool confirmSentAhead();
     bool sendPlus(bool clearFirst);
     // Job 4 fails only on a negative result, the sheet editor's job 8 on any non-zero one.
     bool sendHotkeys(const TPLUList &plus, bool strict);
@@ -89,6 +95,7 @@ private:
     QString m_baud;
     int m_linkType = LinkTcp;
     int m_linkTimeoutMs = 0;
+    int m_sendAhead = 0;
     int m_job = 0;
     int m_handle = 0;
     TransferSnapshot m_snapshot;

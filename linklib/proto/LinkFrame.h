@@ -45,8 +45,13 @@ enum Status : quint8
     StatusBadRequest = 3, // the payload does not decode
     StatusUnknownCommand = 4,
     StatusNotFound = 5,
-    StatusMore = 6, // this is a piece of the answer; MORE fetches the next one
+    StatusMore = 6,    // this is a piece of the answer; MORE fetches the next one
+    StatusSkipped = 7, // a chained request after one that failed on this link: not carried out
 };
+
+// Added to a PUT's mode: carry it out only if every earlier request on this link succeeded. Sent
+// ahead without waiting, a request must not land after one that failed before it.
+constexpr quint8 kPutChained = 0x80;
 
 // First byte of a MORE request.
 enum MoreKind : quint8

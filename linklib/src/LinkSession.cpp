@@ -184,19 +184,13 @@ int LinkSession::exchangeFrame(quint8 command, const QByteArray &payload, Frame 
     return broken.load() ? ErrBroken : ErrTimeout;
 }
 
-int LinkSession::request(quint8 command, const QByteArray &payload, Frame &answer, int maxAnswerPayload)
+int LinkSession::statusResult(quint8 status) const
 {
-    const int r = exchange(command, payload, answer, maxAnswerPayload);
-    if (r != ResultOk || answer.status != StatusOk) {
-        if (m_transport && !m_transport->isSerial())
-            m_transport.reset();
-    }
-    if (r != ResultOk)
-        return r;
-    switch (answer.status) {
+    switch (status) {
     case StatusOk:
         return ResultOk;
     case StatusRefused:
+    case StatusSkipped:
         return ErrRefused;
     case StatusFull:
         return ErrFull;
@@ -209,6 +203,84 @@ int LinkSession::request(quint8 command, const QByteArray &payload, Frame &answe
     default:
         return ErrProtocol;
     }
+}
+
+int LinkSession::dropLink(int result)
+{
+    m_posted.clear();
+    if (m_transport && !m_transport->isSerial())
+        m_transport.reset();
+    return result;
+}
+
+int LinkSession::request(quint8 command, const QByteArray &payload, Frame &answer, int maxAnswerPayload)
+{
+    if (!m_posted.empty()) {
+        const int r = settle();
+        if (r != ResultOk)
+            return r;
+    }
+    const int r = exchange(command, payload, answer, maxAnswerPayload);
+    if (r != ResultOk)
+        return dropLink(r);
+    if (answer.status != StatusOk)
+        return dropLink(statusResult(answer.status));
+    return ResultOk;
+}
+
+int LinkSession::post(quint8 command, const QByteArray &payload)
+{
+    if (!m_transport)
+        return ErrNotConnected;
+    if (broken.load())
+        return ErrBroken;
+    if (payload.size() > kMaxPayload)
+        return ErrBadArgument;
+    if (m_posted.size() >= size_t(std::max(1, m_window))) {
+        const int r = collect(m_posted.size() - 1);
+        if (r != ResultOk)
+            return r;
+    }
+    Frame req;
+    req.command = command;
+    req.sequence = ++m_sequence;
+    req.payload = payload;
+    const IoResult w =
+        m_transport->writeAll(encodeFrame(req), Clock::now() + std::chrono::milliseconds(m_settings.timeoutMs));
+    if (w != IoResult::Ok)
+        return dropLink(mapIo(w));
+    m_posted.push_back({req.sequence, command});
+    return ResultOk;
+}
+
+int LinkSession::collect(size_t keep)
+{
+    while (m_posted.size() > keep) {
+        if (!m_transport)
+            return dropLink(ErrNotConnected);
+        // Each answer may take the whole time-out from the moment it is waited for.
+        const auto deadline = Clock::now() + std::chrono::milliseconds(m_settings.timeoutMs);
+        Frame f;
+        for (;;) {
+            const FrameParser::Result p = m_parser.next(f);
+            if (p == FrameParser::Result::Frame)
+                break;
+            if (p == FrameParser::Result::Damaged)
+                return dropLink(ErrProtocol);
+            m_readBuffer.clear();
+            const IoResult r = m_transport->readSome(m_readBuffer, deadline);
+            if (r != IoResult::Ok)
+                return dropLink(mapIo(r));
+            m_parser.feed(m_readBuffer);
+        }
+        const Posted &front = m_posted.front();
+        if (f.sequence != front.sequence || f.command != (front.command | kAnswerBit))
+            continue; // an answer to an earlier exchange
+        m_posted.pop_front();
+        if (f.status != StatusOk)
+            return dropLink(statusResult(f.status));
+    }
+    return ResultOk;
 }
 
 void LinkSession::sayGoodbye(int *result)

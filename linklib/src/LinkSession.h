@@ -5,6 +5,7 @@
 #include "Transport.h"
 
 #include <atomic>
+#include <deque>
 #include <memory>
 #include <mutex>
 
@@ -46,11 +47,35 @@ public:
     // This link's own time-out, instead of the settings file's (a slow line, a far scale).
     void setTimeoutMs(int ms) { m_settings.timeoutMs = ms; }
 
+    // Requests sent ahead: on TCP, post() sends a one-frame request and returns; its answer is
+    // read later, so thousands of small requests do not cost a round trip each. At most
+    // `frames` answers are outstanding; 0 (and any serial line, which resends) keeps to one
+    // request at a time.
+    void setWindow(int frames) { m_window = frames; }
+    int window() const { return isSerial() ? 0 : m_window; }
+    // Fails with the failure of an earlier answer instead, once; the link is then closed.
+    int post(quint8 command, const QByteArray &payload);
+    // Waits for every answer still out; the first failure among them. request() settles first.
+    int settle() { return collect(0); }
+
+    // PLU records gathered for the next windowed PUT (the caller frames them).
+    struct Batch
+    {
+        quint16 packetNo = 0;
+        quint16 count = 0;
+        QByteArray records;
+    } batch;
+
     std::atomic<bool> broken{false};
     std::mutex callMutex;
 
 private:
     int mapIo(IoResult r) const;
+    int statusResult(quint8 status) const;
+    // Reads answers to posted requests until at most `keep` are outstanding.
+    int collect(size_t keep);
+    // Closes a TCP link after a failure, so the scale is free at once (see request()).
+    int dropLink(int result);
 
     // Sends one request and waits for its answer, longer ones in pieces. Returns ResultOk with the
     // answer (whatever its status) or an error.
@@ -64,6 +89,13 @@ private:
     linkproto::FrameParser m_parser;
     QByteArray m_readBuffer;
     quint16 m_sequence = 0;
+    int m_window = 0;
+    struct Posted
+    {
+        quint16 sequence;
+        quint8 command;
+    };
+    std::deque<Posted> m_posted;
 };
 
 } // namespace zqlink

@@ -2,6 +2,7 @@
 // exchanges of docs/link-protocol.md and converts records between JSON texts and wire records.
 #include "zqslabelscale.h"
 
+#include "CodedTexts.h"
 #include "LinkRecords.h"
 #include "LinkSession.h"
 
@@ -22,6 +23,9 @@ constexpr int kLinkCountersKind = 100;
 constexpr int kLinkSettingsKind = 100;
 // Records per frame are bounded by this payload size, well under the frame limit.
 constexpr int kPutBudget = 4096;
+// Most frames a link may send ahead of their answers: enough to keep a fast link busy, little
+// enough that the scale's receive buffer holds them.
+constexpr int kMostAhead = 64;
 constexpr int kMaxUploadItems = 1000000;
 
 enum PutMode : quint8
@@ -41,7 +45,37 @@ std::shared_ptr<LinkSession> findSession(int handle)
     return it == g_sessions.end() ? nullptr : it->second;
 }
 
-template <typename F> int withSession(int handle, F &&body)
+// Sends the PLU records gathered for a windowed PUT.
+int flushBatch(LinkSession &s)
+{
+    if (s.batch.count == 0)
+        return ResultOk;
+    QByteArray payload;
+    ByteWriter w(payload);
+    w.u8(quint8(RecordKind::Plu));
+    w.u8(PutMerge | kPutChained);
+    w.u16(s.batch.packetNo);
+    w.u16(s.batch.count);
+    payload.append(s.batch.records);
+    s.batch = LinkSession::Batch();
+    return s.post(CmdPut, payload);
+}
+
+// Everything sent ahead is answered before anything else is asked, so a failure among it is
+// reported by the next call, whatever it is.
+int settle(LinkSession &s)
+{
+    const int r = flushBatch(s);
+    return r != ResultOk ? r : s.settle();
+}
+
+enum class Ahead
+{
+    Settle,
+    MaySendAhead
+};
+
+template <typename F> int withSession(int handle, F &&body, Ahead ahead = Ahead::Settle)
 {
     const std::shared_ptr<LinkSession> session = findSession(handle);
     if (!session)
@@ -49,22 +83,25 @@ template <typename F> int withSession(int handle, F &&body)
     std::lock_guard<std::mutex> lock(session->callMutex);
     if (session->broken.load())
         return ErrBroken;
+    if (ahead == Ahead::Settle) {
+        const int r = settle(*session);
+        if (r != ResultOk)
+            return r;
+    }
     return body(*session);
 }
 
-// Sends records in as few frames as fit; the first frame carries the mode, later ones merge so
-// that a long set still arrives whole.
-int putRecords(LinkSession &s, RecordKind kind, PutMode mode, int packetNo, const std::vector<Record> &records)
+// Sends coded records in as few frames as fit; the first frame carries the mode, later ones
+// merge so that a long set still arrives whole.
+int putCoded(LinkSession &s, RecordKind kind, PutMode mode, int packetNo, const std::vector<QByteArray> &coded)
 {
-    const RecordSchema &schema = *schemaFor(kind);
     size_t next = 0;
     bool first = true;
     do {
         QByteArray body;
         quint16 count = 0;
-        while (next < records.size()) {
-            QByteArray one;
-            encodeRecord(schema, records[next], one);
+        while (next < coded.size()) {
+            const QByteArray &one = coded[next];
             if (count > 0 && body.size() + one.size() > kPutBudget)
                 break;
             if (one.size() > kMaxAssembled - 16)
@@ -85,7 +122,44 @@ int putRecords(LinkSession &s, RecordKind kind, PutMode mode, int packetNo, cons
         if (r != ResultOk)
             return r;
         first = false;
-    } while (next < records.size());
+    } while (next < coded.size());
+    return ResultOk;
+}
+
+int putRecords(LinkSession &s, RecordKind kind, PutMode mode, int packetNo, const std::vector<Record> &records)
+{
+    const RecordSchema &schema = *schemaFor(kind);
+    std::vector<QByteArray> coded(records.size());
+    for (size_t k = 0; k < records.size(); ++k)
+        encodeRecord(schema, records[k], coded[k]);
+    return putCoded(s, kind, mode, packetNo, coded);
+}
+
+// PLU packets on a link with a window: records of consecutive calls share frames, which go ahead
+// without waiting for their answers.
+int putPlusAhead(LinkSession &s, int packetNo, const std::vector<QByteArray> &coded)
+{
+    for (const QByteArray &one : coded) {
+        if (one.size() > kPutBudget) {
+            // Too long for a frame of its own: it goes the slow way, in pieces.
+            const int r = settle(s);
+            if (r != ResultOk)
+                return r;
+            const int put = putCoded(s, RecordKind::Plu, PutMerge, packetNo, {one});
+            if (put != ResultOk)
+                return put;
+            continue;
+        }
+        if (s.batch.count > 0 && s.batch.records.size() + one.size() > kPutBudget) {
+            const int r = flushBatch(s);
+            if (r != ResultOk)
+                return r;
+        }
+        if (s.batch.count == 0)
+            s.batch.packetNo = quint16(packetNo);
+        s.batch.records.append(one);
+        ++s.batch.count;
+    }
     return ResultOk;
 }
 
@@ -127,36 +201,6 @@ template <typename F> int getRecords(LinkSession &s, RecordKind kind, quint8 mod
         if (count == 0)
             return ErrProtocol;
     }
-}
-
-bool recordsFromJsonText(RecordKind kind, const char *json, std::vector<Record> &records)
-{
-    if (!json)
-        return false;
-    QJsonValue value;
-    if (!parseJsonBytes(QByteArray(json), value))
-        return false;
-    const RecordSchema &schema = *schemaFor(kind);
-    QJsonArray items;
-    if (value.isObject())
-        items.append(value);
-    else
-        items = value.toArray();
-    records.clear();
-    records.reserve(size_t(items.size()));
-    for (const QJsonValue &item : qAsConst(items)) {
-        Record rec;
-        if (kind == RecordKind::HotkeyTable) {
-            rec = emptyRecord(schema);
-            if (!item.isDouble())
-                return false;
-            rec[0].i = qint64(item.toDouble());
-        } else if (!item.isObject() || !recordFromJson(schema, item.toObject(), rec)) {
-            return false;
-        }
-        records.push_back(std::move(rec));
-    }
-    return true;
 }
 
 QByteArray textOf(const char *text, int length)
@@ -250,6 +294,19 @@ int clearKind(int handle, RecordKind kind)
     });
 }
 
+// A whole number within a range, left as it is when the member is missing.
+bool settingInRange(const QJsonObject &settings, const char *name, int low, int high, int *out)
+{
+    const QJsonValue v = settings.value(QLatin1String(name));
+    if (v.isUndefined())
+        return true;
+    const double d = v.toDouble(-1);
+    if (!v.isDouble() || d != double(int(d)) || d < low || d > high)
+        return false;
+    *out = int(d);
+    return true;
+}
+
 } // namespace
 
 extern "C" {
@@ -290,9 +347,11 @@ int ZQSCALE_CALL zqscaleDisConnect(int linkHandle)
         g_sessions.erase(it);
     }
     std::lock_guard<std::mutex> lock(session->callMutex);
+    // What was sent ahead is answered first; a failure there is this call's result.
+    const int ahead = session->broken.load() ? int(ResultOk) : flushBatch(*session);
     int r = ResultOk;
     session->sayGoodbye(&r);
-    return r;
+    return ahead != ResultOk ? ahead : r;
 }
 
 int ZQSCALE_CALL zqscaleClearPLUData(int linkHandle)
@@ -302,11 +361,17 @@ int ZQSCALE_CALL zqscaleClearPLUData(int linkHandle)
 
 int ZQSCALE_CALL zqscaleDownLoadPLU(int linkHandle, const char *jsonArray, int packetNo)
 {
-    std::vector<Record> records;
-    if (!recordsFromJsonText(RecordKind::Plu, jsonArray, records) || packetNo < 0 || packetNo > 65535)
+    const std::shared_ptr<const CodedText> coded = codedJsonText(RecordKind::Plu, jsonArray);
+    if (!coded->ok || packetNo < 0 || packetNo > 65535)
         return findSession(linkHandle) ? ErrBadArgument : ErrNotConnected;
-    return withSession(linkHandle,
-                       [&](LinkSession &s) { return putRecords(s, RecordKind::Plu, PutMerge, packetNo, records); });
+    return withSession(
+        linkHandle,
+        [&](LinkSession &s) {
+            if (s.window() > 0)
+                return putPlusAhead(s, packetNo, coded->records);
+            return putCoded(s, RecordKind::Plu, PutMerge, packetNo, coded->records);
+        },
+        Ahead::MaySendAhead);
 }
 
 int ZQSCALE_CALL zqscaleDownLoadHotkey(int linkHandle, const int *lfCodes84, int packetNo)
@@ -446,13 +511,22 @@ int ZQSCALE_CALL zqscaleLoadIniFile(const char *settingsPath)
 int ZQSCALE_CALL zqscaleDownLoadData(int linkHandle, int kind, const char *json)
 {
     if (kind == kLinkSettingsKind) {
-        const QJsonValue timeout =
-            QJsonDocument::fromJson(QByteArray(json ? json : "")).object().value(QLatin1String("TimeoutMs"));
-        const double ms = timeout.toDouble(-1);
-        if (!timeout.isDouble() || ms != double(int(ms)) || ms < 100 || ms > 600000)
+        // Each member is optional; an empty object changes nothing and only waits for what was
+        // sent ahead to be answered.
+        QJsonParseError parsed{};
+        const QJsonDocument doc = QJsonDocument::fromJson(QByteArray(json ? json : ""), &parsed);
+        const QJsonObject settings = doc.object();
+        int timeoutMs = 0, window = -1;
+        const bool readable = parsed.error == QJsonParseError::NoError && doc.isObject() &&
+                              settingInRange(settings, "TimeoutMs", 100, 600000, &timeoutMs) &&
+                              settingInRange(settings, "Window", 0, kMostAhead, &window);
+        if (!readable)
             return findSession(linkHandle) ? ErrBadArgument : ErrNotConnected;
         return withSession(linkHandle, [&](LinkSession &s) {
-            s.setTimeoutMs(int(ms));
+            if (timeoutMs > 0)
+                s.setTimeoutMs(timeoutMs);
+            if (window >= 0)
+                s.setWindow(window);
             return int(ResultOk);
         });
     }

@@ -100,9 +100,9 @@ void TestFleet::fiveScalesMixedResultsThenRetry()
     ScaleSim sims[4];
     for (int i = 0; i < 3; ++i)
         QVERIFY(sims[i].startTcp({QStringLiteral("--data"), sims[i].dataFile()}));
-    // The link drops at the 20th request, in the middle of 50 packets.
+    // The link drops at the 4th request, the second of the frames the 200 PLUs take.
     QVERIFY(sims[3].startTcp(
-        {QStringLiteral("--data"), sims[3].dataFile(), QStringLiteral("--drop-after"), QStringLiteral("20")}));
+        {QStringLiteral("--data"), sims[3].dataFile(), QStringLiteral("--drop-after"), QStringLiteral("3")}));
     const QVector<ScaleEntry> scales{entry(QStringLiteral("a"), tcp(sims[0])), entry(QStringLiteral("b"), tcp(sims[1])),
                                      entry(QStringLiteral("missing"), QStringLiteral("127.0.0.1:1")),
                                      entry(QStringLiteral("c"), tcp(sims[2])),
@@ -253,7 +253,9 @@ void TestFleet::scaleListKeepsItsChanges()
     QVERIFY(list.add(entry(QStringLiteral("front"), QStringLiteral("10.0.0.1")), &why));
     QVERIFY(list.add(entry(QStringLiteral("scale 2"), QStringLiteral("10.0.0.2")), &why));
     QVERIFY(!list.add(entry(QStringLiteral("front"), QStringLiteral("10.0.0.3")), &why));
-    QVERIFY(SendFingerprints().recordFull(QStringLiteral("scale 2"), plusSnapshot(3).plus, &why));
+    const TPLUList three = plusSnapshot(3).plus;
+    QVERIFY(
+        SendFingerprints().recordFull(QStringLiteral("scale 2"), three, SendFingerprints::fingerprints(three), &why));
 
     QCOMPARE(list.importCsv(csv, &why), error.isEmpty());
     QVERIFY2(why.contains(error), qPrintable(why));
@@ -271,7 +273,8 @@ void TestFleet::scaleListKeepsItsChanges()
     // Removing a scale forgets what was sent to it.
     QVERIFY(again.remove(QStringLiteral("scale 2"), &why));
     SendFingerprints::Plan plan;
-    QVERIFY(SendFingerprints().plan(QStringLiteral("scale 2"), plusSnapshot(3).plus, &plan, &why));
+    QVERIFY(
+        SendFingerprints().plan(QStringLiteral("scale 2"), three, SendFingerprints::fingerprints(three), &plan, &why));
     QVERIFY(plan.full);
 }
 

@@ -77,7 +77,7 @@ void TestFleetWindows::groupSendShowsEveryScaleAndRetries()
         } else {
             sims.push_back(std::make_unique<ScaleSim>());
             // The third scale drops the link half-way.
-            QVERIFY(sims.back()->startTcp(i == 2 ? QStringList{QStringLiteral("--drop-after"), QStringLiteral("40")}
+            QVERIFY(sims.back()->startTcp(i == 2 ? QStringList{QStringLiteral("--drop-after"), QStringLiteral("3")}
                                                  : QStringList()));
             e.address = QString::fromLatin1(sims.back()->link());
         }

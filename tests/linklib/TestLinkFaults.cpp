@@ -35,6 +35,8 @@ private slots:
     void initTestCase();
     void faultEndsTheCall_data();
     void faultEndsTheCall();
+    void sentAheadFailureIsReported_data();
+    void sentAheadFailureIsReported();
     void serialRoundTripOfEveryKind();
     void serialPortHasOneUserAtATime();
     void nobodyListening_data();
@@ -134,6 +136,54 @@ void TestLinkFaults::faultEndsTheCall()
             QVERIFY2(sim.waitForLog("closed "), sim.log().constData());
     }
     QCOMPARE(m_lib->zqscaleDisConnect(handle) <= 0, true);
+}
+
+void TestLinkFaults::sentAheadFailureIsReported_data()
+{
+    QTest::addColumn<QStringList>("fault");
+    QTest::addColumn<bool>("confirm"); // the program asks for the answers before it disconnects
+    // Requests: 1 HELLO, 2 CLEAR, 3 to 8 the PUT frames of 400 PLUs (about 4 KiB each), 9 BYE.
+    const QStringList refuseSecond{QStringLiteral("--refuse-frame"), QStringLiteral("4")};
+    const QStringList refuseLast{QStringLiteral("--refuse-frame"), QStringLiteral("8")};
+    QTest::newRow("second frame refused") << refuseSecond << true;
+    QTest::newRow("last frame refused, told when asked") << refuseLast << true;
+    QTest::newRow("last frame refused, told by the disconnect") << refuseLast << false;
+    QTest::newRow("link dropped") << QStringList{QStringLiteral("--drop-after"), QStringLiteral("4")} << true;
+    QTest::newRow("scale stops answering")
+        << QStringList{QStringLiteral("--silent-after"), QStringLiteral("4")} << true;
+}
+
+void TestLinkFaults::sentAheadFailureIsReported()
+{
+    QFETCH(QStringList, fault);
+    QFETCH(bool, confirm);
+    ScaleSim sim;
+    QVERIFY(sim.startTcp(QStringList{QStringLiteral("--data"), sim.dataFile()} + fault));
+    int handle = 0;
+    QCOMPARE(m_lib->zqscaleConnect(sim.link().constData(), 0, &handle), 0);
+    QCOMPARE(m_lib->zqscaleDownLoadData(handle, 100, "{\"Window\": 4}"), 0);
+    QCOMPARE(m_lib->zqscaleClearPLUData(handle), 0);
+    QElapsedTimer t;
+    t.start();
+    int failed = 0;
+    for (int p = 0; p < 100 && failed == 0; ++p)
+        failed = m_lib->zqscaleDownLoadPLU(handle, packetOf(p * 4 + 1, 4).constData(), p);
+    if (failed == 0 && confirm)
+        failed = m_lib->zqscaleDownLoadData(handle, 100, "{}");
+    const int disconnected = m_lib->zqscaleDisConnect(handle);
+    // Reported before the disconnect when asked for, else by the disconnect.
+    QVERIFY(confirm ? failed < 0 : disconnected < 0);
+    QVERIFY2(t.elapsed() < 2 * kFailBoundMs, qPrintable(QString::number(t.elapsed())));
+    if (fault.first() != QLatin1String("--refuse-frame"))
+        return;
+    // Nothing sent after the refused frame was stored: the scale holds a leading part of the list.
+    QVERIFY(sim.waitForLog("closed "));
+    QCOMPARE(sim.log().contains("skipped"), fault.last() == QLatin1String("4"));
+    const QJsonArray plus =
+        sim.dump().value(QStringLiteral("memory")).toObject().value(QStringLiteral("PLU")).toArray();
+    QVERIFY(!plus.isEmpty() && plus.size() < 400);
+    for (int i = 0; i < plus.size(); ++i)
+        QCOMPARE(plus.at(i).toObject().value(QStringLiteral("LFCode")).toInt(), i + 1);
 }
 
 void TestLinkFaults::serialRoundTripOfEveryKind()

@@ -2,6 +2,8 @@
 // checks refuse bad records, clearing clears, and the rarely used entry points behave.
 #include "LinkTestSupport.h"
 
+#include <cstring>
+
 using namespace linktest;
 
 class TestLinkLibrary : public QObject
@@ -107,19 +109,21 @@ void TestLinkLibrary::loadsEveryEntryPoint()
 void TestLinkLibrary::pluRoundTrip_data()
 {
     QTest::addColumn<QList<QJsonObject>>("plus");
+    QTest::addColumn<int>("window"); // frames sent ahead of their answers
     QList<QJsonObject> plain;
     for (int i = 1; i <= 9; ++i)
         plain.append(makePlu(i));
-    QTest::newRow("nine ordinary PLUs in three packets") << plain;
+    QTest::newRow("nine ordinary PLUs in three packets") << plain << 0;
+    QTest::newRow("nine PLUs sent ahead") << plain << 4;
 
     QJsonObject latin = makePlu(7);
     latin.insert(QStringLiteral("PluName"), QStringLiteral("Caf\u00e9 cr\u00e8me \"quoted\" back\\slash"));
-    QTest::newRow("bytes that are not UTF-8 and escaped characters") << QList<QJsonObject>{latin};
+    QTest::newRow("bytes that are not UTF-8 and escaped characters") << QList<QJsonObject>{latin} << 0;
 
     QJsonObject longest = makePlu(8);
     longest.insert(QStringLiteral("PluName"), QString(72, QLatin1Char('N')));
     longest.insert(QStringLiteral("Code"), QStringLiteral("0000000001"));
-    QTest::newRow("longest name and code") << QList<QJsonObject>{longest};
+    QTest::newRow("longest name and code") << QList<QJsonObject>{longest} << 0;
 
     QJsonObject reals = makePlu(9);
     reals.insert(QStringLiteral("Tare"), 0.1234567);
@@ -128,23 +132,30 @@ void TestLinkLibrary::pluRoundTrip_data()
     reals.insert(QStringLiteral("ShlefTime"), -9999);
     reals.insert(QStringLiteral("UnitPrice"), 99999999);
     reals.insert(QStringLiteral("LFCode"), 9999999);
-    QTest::newRow("fractions and extremes") << QList<QJsonObject>{reals};
+    QTest::newRow("fractions and extremes") << QList<QJsonObject>{reals} << 0;
 
     QJsonObject locked = makePlu(10);
     locked.insert(QStringLiteral("IsLock"), 1);
     locked.insert(QStringLiteral("Recomdays"), 12);
-    QTest::newRow("lock and recommended days") << QList<QJsonObject>{locked};
+    QTest::newRow("lock and recommended days") << QList<QJsonObject>{locked} << 0;
 }
 
 void TestLinkLibrary::pluRoundTrip()
 {
     QFETCH(QList<QJsonObject>, plus);
+    QFETCH(int, window);
+    const QByteArray settings = "{\"Window\": " + QByteArray::number(window) + '}';
+    QCOMPARE(m_lib->zqscaleDownLoadData(m_handle, 100, settings.constData()), 0);
     QCOMPARE(m_lib->zqscaleClearPLUData(m_handle), 0);
+    // One buffer filled anew for each packet, as a program may do: each text is read afresh.
+    QByteArray buffer(4096, '\0');
     for (int p = 0; p * 4 < plus.size(); ++p) {
         QJsonArray packet;
         for (int i = p * 4; i < plus.size() && i < p * 4 + 4; ++i)
             packet.append(plus[i]);
-        QCOMPARE(m_lib->zqscaleDownLoadPLU(m_handle, jsonBytes(packet).constData(), p), 0);
+        const QByteArray text = jsonBytes(packet);
+        std::memcpy(buffer.data(), text.constData(), size_t(text.size()) + 1);
+        QCOMPARE(m_lib->zqscaleDownLoadPLU(m_handle, buffer.constData(), p), 0);
     }
     int result = -100;
     const QList<QJsonObject> back = uploadPlus(m_handle, &result);
@@ -420,6 +431,9 @@ void TestLinkLibrary::otherEntryPoints()
     QVERIFY(m_lib->zqscaleDownLoadPLU(m_handle, "[{\"LFCode\": 1", 0) < 0);
     QVERIFY(m_lib->zqscaleDownLoadPLU(m_handle, "[{\"LFCode\": 1.5}]", 0) < 0);
     QVERIFY(m_lib->zqscaleDownLoadData(m_handle, 42, "[]") < 0);
+    // Link settings out of range, or not an object, change nothing.
+    for (const char *settings : {"{\"Window\": 65}", "{\"Window\": -1}", "{\"TimeoutMs\": 99}", "[]", "{"})
+        QVERIFY2(m_lib->zqscaleDownLoadData(m_handle, 100, settings) < 0, settings);
     // Refusals by the library itself leave the link open.
     QCOMPARE(m_lib->zqscaleUploadData(m_handle, 1, &collect), 1);
 }

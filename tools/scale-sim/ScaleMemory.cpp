@@ -199,8 +199,10 @@ ScaleMemory::Outcome ScaleMemory::put(const QByteArray &payload)
     ByteReader in(payload);
     quint8 kindByte = 0, mode = 0;
     quint16 packet = 0, n = 0;
-    if (!in.u8(kindByte) || !in.u8(mode) || !in.u16(packet) || !in.u16(n) || !schemaFor(kindByte) || mode > 1)
+    if (!in.u8(kindByte) || !in.u8(mode) || !in.u16(packet) || !in.u16(n) || !schemaFor(kindByte) ||
+        (mode & ~kPutChained) > 1)
         return failure(StatusBadRequest, "PUT bad header");
+    mode &= quint8(~kPutChained); // the link has seen to it
     const auto kind = RecordKind(kindByte);
     const RecordSchema &schema = *schemaFor(kind);
     const QByteArray what = "PUT " + kindName(kind) + " packet " + QByteArray::number(packet) + " count " +

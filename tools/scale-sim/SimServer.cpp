@@ -200,6 +200,11 @@ bool SimServer::handle(SimLink &link, const Frame &request, int wireSize)
         answer.status = StatusRefused;
         encodeFrame(answer, bytes);
         logLine(tag + commandName(request.command) + " -> refused (fault)");
+    } else if (link.failed && request.command == CmdPut && request.payload.size() > 1 &&
+               (quint8(request.payload.at(1)) & kPutChained)) {
+        answer.status = StatusSkipped;
+        encodeFrame(answer, bytes);
+        logLine(tag + "PUT -> skipped, an earlier request on this link failed");
     } else if (request.command == CmdStats) {
         ByteWriter w(answer.payload);
         w.u64(m_counters.bytesIn);
@@ -245,6 +250,8 @@ bool SimServer::handle(SimLink &link, const Frame &request, int wireSize)
         logLine(tag + outcome.summary +
                 (outcome.status == StatusOk || outcome.status == StatusMore ? " -> ok" : " -> failed"));
     }
+    if (answer.status != StatusOk && answer.status != StatusMore)
+        link.failed = true;
     if (request.command != CmdStats) {
         link.hasCache = true;
         link.cachedSequence = request.sequence;

@@ -83,6 +83,8 @@ public:
     quint16 cachedPayloadCrc = 0;
     QByteArray cachedAnswer;
     bool hasCache = false;
+    // A request on this link has failed: chained requests after it are not carried out.
+    bool failed = false;
 
     // A request longer than one frame, gathered from MORE pieces, and the rest of an answer
     // longer than the request allowed.
