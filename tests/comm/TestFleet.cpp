@@ -1,6 +1,7 @@
 #include "TestSupport.h"
 #include "linklib/LinkTestSupport.h"
 
+#include "comm/FleetDatabase.h"
 #include "comm/FleetSend.h"
 #include "comm/ScaleList.h"
 #include "comm/SendFingerprints.h"
@@ -8,6 +9,7 @@
 #include "comm/ZQCommucationProcess.h"
 
 #include <QEventLoop>
+#include <QSqlQuery>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -134,6 +136,7 @@ void TestFleet::sendChanges_data()
     QTest::newRow("three rows edited") << QStringLiteral("edit") << false << QString() << 3;
     QTest::newRow("a row removed") << QStringLiteral("remove") << true << QStringLiteral("removed") << 99;
     QTest::newRow("last send failed") << QStringLiteral("fail") << true << QStringLiteral("failed") << 100;
+    QTest::newRow("history damaged") << QStringLiteral("damage") << true << QStringLiteral("damaged") << 100;
 }
 
 void TestFleet::sendChanges()
@@ -160,6 +163,12 @@ void TestFleet::sendChanges()
         s.plus.removeAt(50);
     for (int r : {3, 40, 77})
         s.plus[r].UnitPrice += 1;
+    if (change == QLatin1String("damage")) {
+        QSqlDatabase db;
+        QVERIFY(FleetDatabase::open(&db, &error));
+        QSqlQuery q(db);
+        QVERIFY(q.exec(QStringLiteral("UPDATE SendPrints SET Prints = x'0102'")));
+    }
     if (change == QLatin1String("fail")) {
         // The link drops before the update is through: the history must stay as it was.
         QVERIFY(restart(sim, {QStringLiteral("--drop-after"), QStringLiteral("2")}));
