@@ -67,7 +67,12 @@ FleetProgressDlg::FleetProgressDlg(FleetSend *fleet, const QString &title, QWidg
         bar->setValue(0);
         m_table->setCellWidget(r, BarColumn, bar);
     }
-    m_table->setColumnWidth(NameColumn, 220);
+    // Names and addresses in full where the screen allows: "Scale 01 ..." says little.
+    int nameWidth = 0;
+    for (const FleetSend::Scale &s : m_fleet->scales())
+        nameWidth = qMax(nameWidth, m_table->fontMetrics().horizontalAdvance(s.label()));
+    nameWidth = qBound(160, nameWidth + 24, 360);
+    m_table->setColumnWidth(NameColumn, nameWidth);
     m_table->setColumnWidth(StateColumn, 80);
     m_table->setColumnWidth(PacketsColumn, 100);
     m_table->setColumnWidth(BarColumn, 140);
@@ -90,7 +95,7 @@ FleetProgressDlg::FleetProgressDlg(FleetSend *fleet, const QString &title, QWidg
     layout->addWidget(m_table);
     layout->addWidget(m_summary);
     layout->addLayout(buttons);
-    resize(820, qMin(700, 160 + 30 * m_table->rowCount()));
+    resize(600 + nameWidth, qMin(700, 160 + 30 * m_table->rowCount()));
 
     connect(m_retry, &QPushButton::clicked, this, [this] {
         m_summary->clear();
@@ -143,6 +148,7 @@ void FleetProgressDlg::refresh()
     for (int r = 0; r < scales.size(); ++r) {
         const FleetSend::Scale &s = scales.at(r);
         m_table->item(r, NameColumn)->setText(s.label());
+        m_table->item(r, NameColumn)->setToolTip(s.label());
         m_table->item(r, StateColumn)->setText(stateText(s.state));
         m_table->item(r, PacketsColumn)
             ->setText(s.total > 0 ? QStringLiteral("%1 / %2").arg(s.current).arg(s.total) : QString());

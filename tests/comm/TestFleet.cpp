@@ -9,10 +9,10 @@
 #include "comm/ZQCommucationProcess.h"
 
 #include <QEventLoop>
-#include <QSqlQuery>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QSqlQuery>
 
 using linktest::ScaleSim;
 using State = FleetSend::State;
