@@ -430,6 +430,8 @@ void TestLinkLibrary::otherEntryPoints()
     // A bad JSON text is refused before anything is sent.
     QVERIFY(m_lib->zqscaleDownLoadPLU(m_handle, "[{\"LFCode\": 1", 0) < 0);
     QVERIFY(m_lib->zqscaleDownLoadPLU(m_handle, "[{\"LFCode\": 1.5}]", 0) < 0);
+    QVERIFY(m_lib->zqscaleDownLoadPLU(m_handle, nullptr, 0) < 0);
+    QVERIFY(m_lib->zqscaleDownLoadDisCountSchedule(m_handle, nullptr) < 0);
     QVERIFY(m_lib->zqscaleDownLoadData(m_handle, 42, "[]") < 0);
     // Link settings out of range, or not an object, change nothing.
     for (const char *settings : {"{\"Window\": 65}", "{\"Window\": -1}", "{\"TimeoutMs\": 99}", "[]", "{"})
