@@ -120,20 +120,23 @@ void ZQCommucationProcess::run()
     t_worker = nullptr;
 }
 
+bool ZQCommucationProcess::setLinkSettings(const QByteArray &json)
+{
+    return m_lib->zqscaleDownLoadData && m_lib->zqscaleDownLoadData(m_handle, 100, json.constData()) == 0;
+}
+
 bool ZQCommucationProcess::applyLinkSettings()
 {
-    QByteArrayList members;
-    if (m_linkTimeoutMs > 0)
-        members << "\"TimeoutMs\": " + QByteArray::number(m_linkTimeoutMs);
-    if (m_sendAhead > 0)
-        members << "\"Window\": " + QByteArray::number(m_sendAhead);
-    const QByteArray json = '{' + members.join(", ") + '}';
-    if (m_lib->zqscaleDownLoadData && m_lib->zqscaleDownLoadData(m_handle, 100, json.constData()) == 0)
-        return true;
-    // Nothing was exchanged, so the link is whole: close it, whatever its kind.
-    if (m_lib->zqscaleDisConnect)
-        m_lib->zqscaleDisConnect(m_handle);
-    return false;
+    m_sendingAhead = false;
+    if (m_linkTimeoutMs > 0 && !setLinkSettings("{\"TimeoutMs\": " + QByteArray::number(m_linkTimeoutMs) + '}')) {
+        // Nothing was exchanged, so the link is whole: close it, whatever its kind.
+        if (m_lib->zqscaleDisConnect)
+            m_lib->zqscaleDisConnect(m_handle);
+        return false;
+    }
+    // Sending ahead only saves time: a library without it sends one packet at a time.
+    m_sendingAhead = m_sendAhead > 0 && setLinkSettings("{\"Window\": " + QByteArray::number(m_sendAhead) + '}');
+    return true;
 }
 
 bool ZQCommucationProcess::runSequence()
@@ -208,7 +211,7 @@ bool ZQCommucationProcess::sendPlus(bool clearFirst)
 bool ZQCommucationProcess::confirmSentAhead()
 {
     // Link settings that change nothing: the library answers once everything sent is answered.
-    return m_sendAhead <= 0 || (m_lib->zqscaleDownLoadData && m_lib->zqscaleDownLoadData(m_handle, 100, "{}") == 0);
+    return !m_sendingAhead || setLinkSettings("{}");
 }
 
 bool ZQCommucationProcess::sendHotkeys(const TPLUList &plus, bool strict)

@@ -57,6 +57,7 @@ private:
     bool runSequence();
     // Hands the library this link's own settings; false (and the link closed) when it refuses.
     bool applyLinkSettings();
+    bool setLinkSettings(const QByteArray &json);
     // Waits until the scale has answered every packet sent ahead; false on a failure among them.
     bool confirmSentAhead();
     bool sendPlus(bool clearFirst);
@@ -96,6 +97,7 @@ private:
     int m_linkType = LinkTcp;
     int m_linkTimeoutMs = 0;
     int m_sendAhead = 0;
+    bool m_sendingAhead = false; // the library took the window
     int m_job = 0;
     int m_handle = 0;
     TransferSnapshot m_snapshot;
