@@ -6,6 +6,8 @@
 #include "comm/ZQCommucationProcess.h"
 #include "core/LogCategories.h"
 
+#include <QEventLoop>
+
 struct FleetSend::Run
 {
     int job = 0;
@@ -129,6 +131,15 @@ void FleetSend::retryFailed()
         emit finished();
 }
 
+void FleetSend::wait()
+{
+    if (!isRunning())
+        return;
+    QEventLoop loop;
+    connect(this, &FleetSend::finished, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
 void FleetSend::cancelAll()
 {
     m_cancelled = true;
@@ -204,23 +215,28 @@ void FleetSend::startScale(int index)
     }
     run->sender = std::make_unique<ScaleJobRunner>(s.address, run->job, run->snapshot, nullptr);
     ScaleJobRunner *sender = run->sender.get();
-    sender->setLinkTimeoutMs(s.entry.timeoutMs);
     sender->setSendAhead(SendAheadFrames);
-    connect(sender, &ScaleJobRunner::statusChanged, this, [this, index](const QString &text, bool) {
-        m_scales[index].status = text;
-        emit progressChanged(index);
-    });
-    connect(sender, &ScaleJobRunner::progressChanged, this, [this, index](int current, int total) {
-        m_scales[index].current = current;
-        m_scales[index].total = total;
-        emit progressChanged(index);
-    });
+    follow(sender, index);
     connect(sender, &ScaleJobRunner::ended, this, [this, index](bool ok) { onSent(index, ok); });
     m_runs[size_t(index)] = std::move(run);
     ++m_running;
     m_clocks[index].start();
     setState(index, State::Sending);
     sender->start();
+}
+
+void FleetSend::follow(ScaleJobRunner *runner, int index)
+{
+    runner->setLinkTimeoutMs(m_scales.at(index).entry.timeoutMs);
+    connect(runner, &ScaleJobRunner::statusChanged, this, [this, index](const QString &text, bool) {
+        m_scales[index].status = text;
+        emit progressChanged(index);
+    });
+    connect(runner, &ScaleJobRunner::progressChanged, this, [this, index](int current, int total) {
+        m_scales[index].current = current;
+        m_scales[index].total = total;
+        emit progressChanged(index);
+    });
 }
 
 void FleetSend::onSent(int index, bool ok)
@@ -246,16 +262,7 @@ void FleetSend::onSent(int index, bool ok)
     run.target = std::make_unique<TransferTarget>(nullptr);
     run.verifier = std::make_unique<ScaleJobRunner>(s.address, JobUploadPluForHotkeys, readBack, run.target.get());
     ScaleJobRunner *verifier = run.verifier.get();
-    verifier->setLinkTimeoutMs(s.entry.timeoutMs);
-    connect(verifier, &ScaleJobRunner::statusChanged, this, [this, index](const QString &text, bool) {
-        m_scales[index].status = text;
-        emit progressChanged(index);
-    });
-    connect(verifier, &ScaleJobRunner::progressChanged, this, [this, index](int current, int total) {
-        m_scales[index].current = current;
-        m_scales[index].total = total;
-        emit progressChanged(index);
-    });
+    follow(verifier, index);
     connect(verifier, &ScaleJobRunner::ended, this, [this, index](bool done) { onVerified(index, done); });
     setState(index, State::Verifying);
     verifier->start();

@@ -64,6 +64,9 @@ public:
     // Sends again to every scale that failed or was cancelled.
     void retryFailed();
     void cancelAll();
+    // Returns once every scale is through, delivering events meanwhile (for the command line,
+    // tests and benchmarks, which have no window to wait in).
+    void wait();
     bool isRunning() const { return m_running > 0 || !m_queue.isEmpty(); }
     const QVector<Scale> &scales() const { return m_scales; }
     int succeededCount() const;
@@ -85,6 +88,8 @@ private:
     struct Run;
     void launchQueued();
     void startScale(int index);
+    // Shows a runner's status and progress in the scale's row, with the scale's own time-out.
+    void follow(ScaleJobRunner *runner, int index);
     void onSent(int index, bool ok);
     void onVerified(int index, bool ok);
     void finishScale(int index, bool ok, const QString &result);

@@ -8,6 +8,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
+#include <QtEndian>
 #include <cstring>
 
 qint64 SendFingerprints::fingerprint(const TPLU &plu)
@@ -33,29 +34,13 @@ namespace {
 // little-endian.
 constexpr int kPairSize = 16;
 
-void putLe(QByteArray &out, qint64 v)
-{
-    char b[8];
-    for (int i = 0; i < 8; ++i)
-        b[i] = char(quint64(v) >> (8 * i));
-    out.append(b, 8);
-}
-
-qint64 getLe(const char *p)
-{
-    quint64 v = 0;
-    for (int i = 7; i >= 0; --i)
-        v = (v << 8) | quint8(p[i]);
-    return qint64(v);
-}
-
 QByteArray encodePrints(const QHash<qint64, qint64> &prints)
 {
-    QByteArray out;
-    out.reserve(prints.size() * kPairSize);
-    for (auto it = prints.constBegin(); it != prints.constEnd(); ++it) {
-        putLe(out, it.key());
-        putLe(out, it.value());
+    QByteArray out(prints.size() * kPairSize, Qt::Uninitialized);
+    char *at = out.data();
+    for (auto it = prints.constBegin(); it != prints.constEnd(); ++it, at += kPairSize) {
+        qToLittleEndian(it.key(), at);
+        qToLittleEndian(it.value(), at + 8);
     }
     return out;
 }
@@ -101,7 +86,8 @@ bool SendFingerprints::read(const QString &scale, QHash<qint64, qint64> *prints,
     }
     prints->reserve(blob.size() / kPairSize);
     for (int at = 0; at < blob.size(); at += kPairSize)
-        prints->insert(getLe(blob.constData() + at), getLe(blob.constData() + at + 8));
+        prints->insert(qFromLittleEndian<qint64>(blob.constData() + at),
+                       qFromLittleEndian<qint64>(blob.constData() + at + 8));
     return true;
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/AppPaths.h"
 #include "core/Prompt.h"
+#include "core/TPLU.h"
 #include "core/TextCodec.h"
 #include "core/WeightUnits.h"
 #include "core/ZQConfig.h"
@@ -67,3 +68,15 @@ private:
     QTemporaryDir m_dir;
     std::unique_ptr<ZQConfig> m_config;
 };
+
+// Article n of a plain test list: LF code n, code 999 + n, price 99 + n, by the kilogram.
+inline TPLU testArticle(int n)
+{
+    TPLU p;
+    p.setPluNameBytes("Article " + QByteArray::number(n));
+    p.LFCode = n;
+    p.setCodeBytes(QByteArray::number(999 + n));
+    p.UnitPrice = 99 + n;
+    p.WeightUnit = 4;
+    return p;
+}

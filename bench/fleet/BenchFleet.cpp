@@ -16,7 +16,6 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QEventLoop>
 #include <QSettings>
 #include <cstdio>
 #include <sys/resource.h>
@@ -62,14 +61,11 @@ struct Figures
 Figures run(const QVector<ScaleEntry> &scales, const TransferSnapshot &s, const FleetSend::Options &o)
 {
     FleetSend fleet(scales, s, o);
-    QEventLoop loop;
-    QObject::connect(&fleet, &FleetSend::finished, &loop, &QEventLoop::quit);
     const double cpu0 = cpuSeconds();
     QElapsedTimer wall;
     wall.start();
     fleet.start();
-    if (fleet.isRunning())
-        loop.exec();
+    fleet.wait();
     Figures f;
     f.wall = wall.elapsed() / 1000.0;
     f.cpu = cpuSeconds() - cpu0;

@@ -61,10 +61,12 @@ std::shared_ptr<Entry> entryFor(RecordKind kind, const char *json)
 {
     const size_t size = std::strlen(json);
     std::lock_guard<std::mutex> lock(g_mutex);
-    std::shared_ptr<Entry> &slot = g_entries[json];
-    if (slot && slot->kind == kind && size_t(slot->text.size()) == size &&
-        std::memcmp(slot->text.constData(), json, size) == 0)
-        return slot;
+    const auto found = g_entries.find(json);
+    if (found != g_entries.end()) {
+        const Entry &e = *found->second;
+        if (e.kind == kind && size_t(e.text.size()) == size && std::memcmp(e.text.constData(), json, size) == 0)
+            return found->second;
+    }
     if (g_bytes + size > kMostBytes) {
         g_entries.clear();
         g_bytes = 0;

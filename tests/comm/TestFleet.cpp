@@ -8,7 +8,6 @@
 #include "comm/TransferTarget.h"
 #include "comm/ZQCommucationProcess.h"
 
-#include <QEventLoop>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -23,15 +22,8 @@ TransferSnapshot plusSnapshot(int count)
     TransferSnapshot s;
     s.hasDocument = true;
     s.selection.plu = true;
-    for (int i = 0; i < count; ++i) {
-        TPLU p;
-        p.setPluNameBytes("Article " + QByteArray::number(i + 1));
-        p.LFCode = i + 1;
-        p.setCodeBytes(QByteArray::number(1000 + i));
-        p.UnitPrice = 100 + i;
-        p.WeightUnit = 4;
-        s.plus.append(p);
-    }
+    for (int i = 1; i <= count; ++i)
+        s.plus.append(testArticle(i));
     return s;
 }
 
@@ -51,11 +43,8 @@ QString tcp(const ScaleSim &sim)
 // Runs (or retries) a send to the end.
 void runToEnd(FleetSend &fleet, bool retry = false)
 {
-    QEventLoop loop;
-    QObject::connect(&fleet, &FleetSend::finished, &loop, &QEventLoop::quit);
     retry ? fleet.retryFailed() : fleet.start();
-    if (fleet.isRunning())
-        loop.exec();
+    fleet.wait();
 }
 
 FleetSend::Scale sendOne(const ScaleEntry &e, const TransferSnapshot &s, bool changes, bool verify)

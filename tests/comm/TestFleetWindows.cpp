@@ -37,15 +37,8 @@ void shoot(QWidget *w, const char *name)
 QString writeList(const QString &path, int rows)
 {
     PluDocument doc;
-    for (int r = 0; r < rows; ++r) {
-        TPLU p;
-        p.setPluNameBytes("Article " + QByteArray::number(r + 1));
-        p.LFCode = r + 1;
-        p.setCodeBytes(QByteArray::number(1000 + r));
-        p.UnitPrice = 100 + r;
-        p.WeightUnit = 4;
-        doc.model()->pluToRow(p, r);
-    }
+    for (int r = 0; r < rows; ++r)
+        doc.model()->pluToRow(testArticle(r + 1), r);
     QString error;
     PluFileSet::save(&doc, path, PluFileSet::sidePathsForSaveAs(path), &error);
     return path;

@@ -5,8 +5,6 @@
 #include "comm/ScaleList.h"
 #include "comm/TransferSnapshot.h"
 
-#include <QEventLoop>
-
 bool PluCli::checkScalesCommand(const Options &options, QString *error)
 {
     const QStringList &args = options.positional;
@@ -65,11 +63,8 @@ int PluCli::runScalesCommand(const Options &options)
     FleetSend::Options fleetOptions;
     fleetOptions.job = JobNone0;
     FleetSend fleet(chosen, TransferSnapshot(), fleetOptions);
-    QEventLoop loop;
-    QObject::connect(&fleet, &FleetSend::finished, &loop, &QEventLoop::quit);
     fleet.start();
-    if (fleet.isRunning())
-        loop.exec();
+    fleet.wait();
     for (const FleetSend::Scale &s : fleet.scales()) {
         printOut(s.state == FleetSend::State::Succeeded ? tr("%1: ok (%2 ms)").arg(s.label()).arg(s.elapsedMs)
                                                         : tr("%1: failed: %2").arg(s.label(), s.result));
@@ -127,11 +122,8 @@ int PluCli::sendToMany(const Options &options, const TransferSnapshot &snapshot,
                 printErr(s.label() + QLatin1String(": ") + s.note);
         });
     }
-    QEventLoop loop;
-    QObject::connect(&fleet, &FleetSend::finished, &loop, &QEventLoop::quit);
     fleet.start();
-    if (fleet.isRunning())
-        loop.exec();
+    fleet.wait();
     for (const FleetSend::Scale &s : fleet.scales()) {
         if (s.state == FleetSend::State::Succeeded) {
             printOut(tr("%1: ok").arg(s.label()));
