@@ -108,6 +108,7 @@ void TestFleet::fiveScalesMixedResultsThenRetry()
     QCOMPARE(fleet.scales().at(4).result, QStringLiteral("Download Plu Error"));
     QVERIFY(fleet.summary().contains(QStringLiteral("missing: Connect Fail")));
     QVERIFY(fleet.summary().contains(QStringLiteral("dropped: ") + fleet.scales().at(4).result));
+    QCOMPARE(fleet.summary().count(QLatin1Char('\n')), 3); // the count, "Not done:" and the two failures
 
     QVERIFY(restart(sims[3]));
     runToEnd(fleet, true);
