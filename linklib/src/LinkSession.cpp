@@ -223,6 +223,9 @@ int LinkSession::request(quint8 command, const QByteArray &payload, Frame &answe
     const int r = exchange(command, payload, answer, maxAnswerPayload);
     if (r != ResultOk)
         return dropLink(r);
+    // A command the scale does not know changed nothing: the link stays as good as it was.
+    if (answer.status == StatusUnknownCommand)
+        return ErrUnsupported;
     if (answer.status != StatusOk)
         return dropLink(statusResult(answer.status));
     return ResultOk;
