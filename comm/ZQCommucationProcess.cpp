@@ -20,8 +20,14 @@ QString g_libraryFolder;
 constexpr int kPluBatch = 256;
 constexpr qint64 kPluBatchMs = 50;
 thread_local ZQCommucationProcess *t_worker = nullptr;
-// The link library's result for a serial device that another program holds.
-constexpr int kPortBusy = -11;
+// Results of the link library the worker tells apart.
+constexpr int kBadArgument = -2;
+constexpr int kUnsupported = -8;
+constexpr int kMemoryFull = -9;
+constexpr int kPortBusy = -11; // a serial device that another program holds
+// zqscaleUploadData kind that tells what the scale's PLU memory holds.
+constexpr int kMemoryStateKind = 101;
+void ZQSCALE_CALL ignoreRecord(const char *, int, int) {}
 } // namespace
 
 ZQCommucationProcess::ZQCommucationProcess(QObject *parent)
@@ -146,11 +152,17 @@ bool ZQCommucationProcess::runSequence()
     case JobUploadPluForHotkeys:
         return uploadPlus();
     case JobUpdatePlu:
+        if (m_plan.changesOnly)
+            return sendChanges();
         status(QT_TRANSLATE_NOOP("ZQCommucationProcess", "update plu"));
         return sendPlus(false);
     case JobDownloadPlu:
+        if (m_plan.changesOnly)
+            return sendChanges();
         status(QT_TRANSLATE_NOOP("ZQCommucationProcess", "Download plu"));
         if (!m_snapshot.hasDocument)
+            return false;
+        if (sel.nutrition && !nutritionReadable())
             return false;
         if (sel.plu && !sendPlus(true))
             return false;
@@ -193,25 +205,121 @@ bool ZQCommucationProcess::runSequence()
 
 bool ZQCommucationProcess::sendPlus(bool clearFirst)
 {
+    return sendPluList(m_snapshot.plus, m_snapshot.pluPacketsReady ? m_snapshot.pluPackets : QList<QByteArray>(),
+                       clearFirst, false);
+}
+
+QString ZQCommucationProcess::memoryFullText() const
+{
+    return m_stateBefore.capacity >= 0 ? tr("The scale's memory is full (%1 PLUs)").arg(m_stateBefore.capacity)
+                                       : tr("The scale's memory is full");
+}
+
+bool ZQCommucationProcess::sendPluList(const TPLUList &plus, const QList<QByteArray> &ready, bool clearFirst,
+                                       bool stateKnown)
+{
+    if (!stateKnown && !readState(&m_stateBefore))
+        return fail(clearFirst ? tr("Clear PLU data Error") : tr("Download Plu Error"));
+    // A list the scale cannot hold is refused before the clear, so the scale keeps its old one.
+    if (clearFirst && m_stateBefore.capacity >= 0 && plus.size() > m_stateBefore.capacity)
+        return fail(memoryFullText());
     if (clearFirst && (!m_lib->zqscaleClearPLUData || m_lib->zqscaleClearPLUData(m_handle) != 0))
         return fail(tr("Clear PLU data Error"));
-    const QList<QByteArray> packets =
-        m_snapshot.pluPacketsReady ? m_snapshot.pluPackets : ScaleRecords::pluPackets(m_snapshot.plus);
+    const QList<QByteArray> packets = ready.isEmpty() && !plus.isEmpty() ? ScaleRecords::pluPackets(plus) : ready;
     emit updateTotalPackage(packets.size());
+    auto failed = [this](int result) {
+        return fail(result == kMemoryFull ? memoryFullText() : tr("Download Plu Error"));
+    };
     for (int p = 0; p < packets.size(); ++p) {
-        if (!m_lib->zqscaleDownLoadPLU || m_lib->zqscaleDownLoadPLU(m_handle, packets.at(p).constData(), p) != 0)
-            return fail(tr("Download Plu Error"));
+        const int r =
+            m_lib->zqscaleDownLoadPLU ? m_lib->zqscaleDownLoadPLU(m_handle, packets.at(p).constData(), p) : -1;
+        if (r != 0)
+            return failed(r);
         emit updateCurPackage(p + 1);
     }
-    if (!confirmSentAhead())
+    const int settled = settleSentAhead();
+    if (settled != 0)
+        return failed(settled);
+    // What the scale holds now is what a later "Send changes" checks against.
+    if (!readState(&m_stateAfter))
         return fail(tr("Download Plu Error"));
     return true;
 }
 
-bool ZQCommucationProcess::confirmSentAhead()
+bool ZQCommucationProcess::sendChanges()
+{
+    QString why = m_plan.fullReason;
+    if (why.isEmpty()) {
+        if (!readState(&m_stateBefore))
+            return fail(tr("Download Plu Error"));
+        why = untrustedReason(m_stateBefore);
+    }
+    const bool stateKnown = m_plan.fullReason.isEmpty();
+    m_sentEverything = !why.isEmpty();
+    if (!m_sentEverything) {
+        emit planChosen(false, tr("%n changed PLU(s)", nullptr, m_plan.changed.size()));
+        status(QT_TRANSLATE_NOOP("ZQCommucationProcess", "update plu"));
+        return sendPluList(m_plan.changed, {}, false, stateKnown);
+    }
+    emit planChosen(true, why);
+    status(QT_TRANSLATE_NOOP("ZQCommucationProcess", "Download plu"));
+    // Clearing the PLUs takes the messages with it: they go again with the list.
+    return sendPluList(m_snapshot.plus, m_snapshot.pluPacketsReady ? m_snapshot.pluPackets : QList<QByteArray>(), true,
+                       stateKnown) &&
+           sendMessages();
+}
+
+QString ZQCommucationProcess::untrustedReason(const ScaleMemoryState &now)
+{
+    const ScaleMemoryState &recorded = m_plan.recorded;
+    const QString reset = tr("sending everything: the scale was reset");
+    const QString other = tr("sending everything: the scale was changed by another sender");
+    if (!now.known()) {
+        // A scale that keeps no token: its count is the best there is.
+        const int counted = countPlus();
+        if (counted < 0)
+            return tr("sending everything: the scale cannot say what it holds");
+        if (counted == recorded.plus)
+            return QString();
+        return counted == 0 ? reset : other;
+    }
+    if (recorded.token.isEmpty())
+        return tr("sending everything: what the scale held after the last send is not known");
+    if (now.token == recorded.token && now.plus == recorded.plus)
+        return QString();
+    return now.plus == 0 ? reset : other;
+}
+
+bool ZQCommucationProcess::readState(ScaleMemoryState *state)
+{
+    *state = ScaleMemoryState();
+    if (!m_lib->zqscaleUploadData)
+        return true;
+    m_stateRead = ScaleMemoryState();
+    const int r = m_lib->zqscaleUploadData(m_handle, kMemoryStateKind, &ZQCommucationProcess::onState);
+    // An older library refuses the kind, an older scale the command: neither says what it holds.
+    if (r == kBadArgument || r == kUnsupported)
+        return true;
+    if (r < 0)
+        return false;
+    *state = m_stateRead;
+    return true;
+}
+
+int ZQCommucationProcess::countPlus()
+{
+    if (!m_lib->zqscaleUploadPluData)
+        return -1;
+    const int r = m_lib->zqscaleUploadPluData(m_handle, &ignoreRecord);
+    return r < 0 ? -1 : r;
+}
+
+int ZQCommucationProcess::settleSentAhead()
 {
     // Link settings that change nothing: the library answers once everything sent is answered.
-    return !m_sendingAhead || setLinkSettings("{}");
+    if (!m_sendingAhead)
+        return 0;
+    return m_lib->zqscaleDownLoadData ? m_lib->zqscaleDownLoadData(m_handle, 100, "{}") : -1;
 }
 
 bool ZQCommucationProcess::sendHotkeys(const TPLUList &plus, bool strict)
@@ -284,14 +392,25 @@ bool ZQCommucationProcess::sendNutritionTable()
     return true;
 }
 
+bool ZQCommucationProcess::nutritionReadable()
+{
+    // Read before the first clear: a store that cannot be read must not cost the scale its values.
+    m_snapshot.readNutritionValues();
+    if (!m_snapshot.hasNutritionFile)
+        return true;
+    if (!m_snapshot.nutritionError.isEmpty())
+        return fail(tr("Download Nutrition Table fail") + QLatin1String(": ") + m_snapshot.nutritionError);
+    if (!m_snapshot.nutritionValuesError.isEmpty())
+        return fail(tr("Download plu Nutrition fail") + QLatin1String(": ") + m_snapshot.nutritionValuesError);
+    return true;
+}
+
 bool ZQCommucationProcess::sendPluNutrition()
 {
     status(QT_TRANSLATE_NOOP("ZQCommucationProcess", "Download Nutrition Info"));
     // A PLU file without a name or without elements has no nutrition to send.
     if (!m_snapshot.hasDocument || !m_snapshot.hasNutritionFile)
         return true;
-    if (!m_snapshot.nutritionError.isEmpty())
-        return fail(tr("Download Nutrition Table fail") + QLatin1String(": ") + m_snapshot.nutritionError);
     const QVector<NutritionElement> elements = NutritionRecords::transferElements(m_snapshot.nutritionFileRows);
     if (!elements.isEmpty()) {
         const QByteArray table = ScaleRecords::toLocalText(NutritionRecords::elementTable(elements));
@@ -301,15 +420,9 @@ bool ZQCommucationProcess::sendPluNutrition()
     }
     if (!m_lib->zqscaleClearPluNutritionData || m_lib->zqscaleClearPluNutritionData(m_handle) < 0)
         return fail(tr("Clear plu Nutrition fail"));
-    const QString path = m_snapshot.nutritionValuesPath;
-    if (path.isEmpty() || !QFile::exists(path))
+    if (m_snapshot.nutritionValuesMissing)
         return true;
-    // The scale's values were just cleared: a store that cannot be read must not pass for an empty one.
-    QHash<QString, QVector<NutritionValue>> values;
-    QString error;
-    NutritionValueStore store(path);
-    if (!store.open(&error) || !store.loadAll(&values, &error))
-        return fail(tr("Download plu Nutrition fail") + QLatin1String(": ") + error);
+    const QHash<QString, QVector<NutritionValue>> &values = m_snapshot.nutritionValues;
 
     const int rows = m_snapshot.plus.size();
     const int packets = (rows + NutritionRecords::ObjectsPerPacket - 1) / NutritionRecords::ObjectsPerPacket;
@@ -521,6 +634,14 @@ void ZQCommucationProcess::onDepartments(const char *json, int itemNo, int)
         if (target)
             target->receiveDepartments(itemNo, records);
     });
+}
+
+void ZQCommucationProcess::onState(const char *json, int, int)
+{
+    if (ZQCommucationProcess *self = t_worker) {
+        if (!ScaleMemoryState::fromJson(json, &self->m_stateRead))
+            self->m_stateRead = ScaleMemoryState();
+    }
 }
 
 void ZQCommucationProcess::onPackTypes(const char *json, int itemNo, int)

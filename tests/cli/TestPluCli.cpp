@@ -218,12 +218,12 @@ void TestPluCli::failingScaleIsNamedOthersSucceed_data()
 {
     QTest::addColumn<QStringList>("faultySimArgs"); // empty: nothing listens at the address
     QTest::addColumn<QString>("reason");
-    // Requests: HELLO, CLEAR, then the first PUT of PLUs.
+    // Requests: HELLO, STATE, CLEAR, then the first PUT of PLUs.
     QTest::newRow("refuses the first packet")
-        << QStringList{QStringLiteral("--refuse-frame"), QStringLiteral("3")} << "Download Plu Error";
-    QTest::newRow("holds one PLU of three")
-        << QStringList{QStringLiteral("--capacity"), QStringLiteral("1")} << "Download Plu Error";
-    QTest::newRow("refuses the clear") << QStringList{QStringLiteral("--refuse-frame"), QStringLiteral("2")}
+        << QStringList{QStringLiteral("--refuse-frame"), QStringLiteral("4")} << "Download Plu Error";
+    QTest::newRow("holds two PLUs of three")
+        << QStringList{QStringLiteral("--capacity"), QStringLiteral("2")} << "The scale's memory is full (2 PLUs)";
+    QTest::newRow("refuses the clear") << QStringList{QStringLiteral("--refuse-frame"), QStringLiteral("3")}
                                        << "Clear PLU data Error";
     QTest::newRow("nothing listens") << QStringList() << "Connect Fail";
 }

@@ -145,10 +145,9 @@ void TestFleet::sendChanges()
     const FleetSend::Scale first = sendOne(scale, s, true, false);
     QCOMPARE(first.state, State::Succeeded);
     QVERIFY(first.note.contains(QStringLiteral("never had a full send")));
-    QHash<qint64, qint64> kept;
-    bool fullSent = false, lastOk = false;
+    SendFingerprints::History kept;
     QString error;
-    QVERIFY(SendFingerprints().read(scale.name, &kept, &fullSent, &lastOk, &error));
+    QVERIFY(SendFingerprints().read(scale.name, &kept, &error));
 
     if (change == QLatin1String("remove"))
         s.plus.removeAt(50);
@@ -164,10 +163,10 @@ void TestFleet::sendChanges()
         // The link drops before the update is through: the history must stay as it was.
         QVERIFY(restart(sim, {QStringLiteral("--drop-after"), QStringLiteral("2")}));
         QCOMPARE(sendOne(scale, s, true, false).state, State::Failed);
-        QHash<qint64, qint64> after;
-        QVERIFY(SendFingerprints().read(scale.name, &after, &fullSent, &lastOk, &error));
-        QCOMPARE(after, kept);
-        QVERIFY(!lastOk);
+        SendFingerprints::History after;
+        QVERIFY(SendFingerprints().read(scale.name, &after, &error));
+        QCOMPARE(after.prints, kept.prints);
+        QVERIFY(!after.lastOk);
         QVERIFY(restart(sim));
     }
     const quint64 before = plusStored(sim);
@@ -254,8 +253,8 @@ void TestFleet::scaleListKeepsItsChanges()
     QVERIFY(list.add(entry(QStringLiteral("scale 2"), QStringLiteral("10.0.0.2")), &why));
     QVERIFY(!list.add(entry(QStringLiteral("front"), QStringLiteral("10.0.0.3")), &why));
     const TPLUList three = plusSnapshot(3).plus;
-    QVERIFY(
-        SendFingerprints().recordFull(QStringLiteral("scale 2"), three, SendFingerprints::fingerprints(three), &why));
+    QVERIFY(SendFingerprints().recordFull(QStringLiteral("scale 2"), three, SendFingerprints::fingerprints(three), {},
+                                          &why));
 
     QCOMPARE(list.importCsv(csv, &why), error.isEmpty());
     QVERIFY2(why.contains(error), qPrintable(why));

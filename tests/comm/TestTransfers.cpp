@@ -636,7 +636,7 @@ void TestTransfers::refusedTcpLinkIsReleasedAtOnce()
 {
     // Requests: HELLO, CLEAR, then the first packet, which the scale refuses.
     ScaleSim sim;
-    QVERIFY(sim.startTcp({QStringLiteral("--refuse-frame"), QStringLiteral("3")}));
+    QVERIFY(sim.startTcp({QStringLiteral("--refuse-frame"), QStringLiteral("4")}));
     TestEnvironment env(settingsFor(sim));
     MainWindow w;
     w.loadFile(fixture());

@@ -431,7 +431,7 @@ int PluCli::run(const QStringList &arguments)
     return convert(options);
 }
 
-bool PluCli::runAll(const QVector<ScaleJobRunner *> &runners, bool quiet)
+bool PluCli::runAll(const QVector<ScaleJobRunner *> &runners, bool quiet, bool sayOk)
 {
     QEventLoop loop;
     int running = runners.size();
@@ -458,7 +458,8 @@ bool PluCli::runAll(const QVector<ScaleJobRunner *> &runners, bool quiet)
     for (ScaleJobRunner *runner : runners) {
         const QString name = runner->address().text();
         if (runner->succeeded()) {
-            printOut(tr("%1: ok").arg(name));
+            if (sayOk)
+                printOut(tr("%1: ok").arg(name));
         } else {
             allOk = false;
             const QString reason = runner->lastStatus().isEmpty() ? tr("no answer") : runner->lastStatus();
@@ -486,29 +487,47 @@ int PluCli::send(const Options &options)
 
     TransferSnapshot snapshot = TransferSnapshot::take(&doc);
     snapshot.selection = options.parts;
-    if (!options.parts.any() && !options.update)
-        return sendRefData(options) ? Success : Failed;
+    const bool sendsFile = options.parts.any() || options.update;
     const int job = options.update ? JobUpdatePlu : JobDownloadPlu;
-    // Nothing goes to any scale while a row would be cut, changed or refused on the way.
-    const QVector<SendProblem> problems = SendCheck::check(snapshot, job);
+    // Nothing goes to any scale while a record of any part would be cut, changed or refused on
+    // the way: the file set's, the department table's and the package types'.
+    QVector<SendProblem> problems;
+    if (sendsFile)
+        problems = SendCheck::check(snapshot, job, options.changed);
+    if (options.departments)
+        problems += SendCheck::check(snapshot, JobDownloadDepartments);
+    if (options.packTypes) {
+        QString error;
+        if (!readPackTypes(&snapshot, &error)) {
+            printErr(tr("plu-cli: %1").arg(error));
+            return Failed;
+        }
+        problems += SendCheck::check(snapshot, JobDownloadPackageTypes);
+    }
     if (!problems.isEmpty()) {
         for (const SendProblem &p : problems)
             printErr(p.line());
         printErr(tr("plu-cli: \"%1\": nothing was sent (problems: %2)").arg(file).arg(problems.size()));
         return Failed;
     }
+    if (!sendsFile)
+        return sendRefData(options, snapshot) ? Success : Failed;
+    if (!options.changed && SendCheck::dropsMessages(snapshot, job))
+        printErr(tr("plu-cli: warning: %1").arg(SendCheck::dropsMessagesText()));
     const int sent = sendToMany(options, snapshot, job);
     if (sent != Success)
         return sent;
-    return sendRefData(options) ? Success : Failed;
+    return sendRefData(options, snapshot) ? Success : Failed;
 }
 
 int PluCli::fetch(const Options &options)
 {
     PluDocument doc;
     TransferTarget target(&doc);
+    const QString name = options.scales.first().text();
     ScaleJobRunner runner(options.scales.first(), JobUploadPlu, TransferSnapshot::take(&doc), &target);
-    if (!runAll({&runner}, options.quiet))
+    // "ok" only once every file is written: the reads alone do not make a fetch.
+    if (!runAll({&runner}, options.quiet, false))
         return Failed;
     target.commit();
     if (!fetchNutrition(options.scales.first(), &doc, options.output))
@@ -516,9 +535,13 @@ int PluCli::fetch(const Options &options)
     QString error;
     if (!PluFileSet::save(&doc, options.output, PluFileSet::sidePathsForSaveAs(options.output), &error)) {
         printFileError(options.output, error);
+        printOut(tr("%1: failed: %2").arg(name, error));
         return Failed;
     }
-    return fetchRefData(options) ? Success : Failed;
+    if (!fetchRefData(options))
+        return Failed;
+    printOut(tr("%1: ok").arg(name));
+    return Success;
 }
 
 int PluCli::convert(const Options &options)

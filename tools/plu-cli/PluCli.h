@@ -86,13 +86,16 @@ private:
     int runScalesCommand(const Options &options);
     int sendToMany(const Options &options, const TransferSnapshot &snapshot, int job);
     // Runs every runner at once and prints one result line each, in the order given.
-    bool runAll(const QVector<ScaleJobRunner *> &runners, bool quiet);
+    // sayOk false: only failures are printed, the caller says "ok" when its work is done.
+    bool runAll(const QVector<ScaleJobRunner *> &runners, bool quiet, bool sayOk = true);
 
     static bool parseParts(const QString &text, DownloadSelection *parts, QString *error);
     // department and packtype of a --parts list (PluCliRefData.cpp): taken out of *list into
     // *options; the rest stays for parseParts.
     static void takeRefDataParts(QString *list, Options *options);
-    bool sendRefData(const Options &options);
+    // snapshot: the department table and package types as checked before the send.
+    bool sendRefData(const Options &options, const TransferSnapshot &snapshot);
+    static bool readPackTypes(TransferSnapshot *snapshot, QString *error);
     bool fetchRefData(const Options &options);
     static void printOut(const QString &line);
     static void printErr(const QString &line);

@@ -101,27 +101,35 @@ int PluCli::sendToMany(const Options &options, const TransferSnapshot &snapshot,
     fleetOptions.verify = options.verify;
     fleetOptions.changesOnly = options.changed;
     FleetSend fleet(chosen, snapshot, fleetOptions);
-    QVector<QString> said(chosen.size());
+    QVector<QString> said(chosen.size()), noted(chosen.size()), warned(chosen.size());
     QVector<int> counted(chosen.size(), 0);
-    if (!options.quiet) {
-        auto report = [&fleet, &said, &counted](int i) {
-            const FleetSend::Scale &s = fleet.scales().at(i);
-            if (s.status != said.at(i)) {
-                said[i] = s.status;
-                printErr(s.label() + QLatin1String(": ") + s.status);
-            }
-            if (s.current != counted.at(i)) {
-                counted[i] = s.current;
-                printErr(QStringLiteral("%1: %2/%3").arg(s.label()).arg(s.current).arg(s.total));
-            }
-        };
-        QObject::connect(&fleet, &FleetSend::progressChanged, &fleet, report);
-        QObject::connect(&fleet, &FleetSend::scaleChanged, &fleet, [&fleet](int i) {
-            const FleetSend::Scale &s = fleet.scales().at(i);
-            if (s.state == FleetSend::State::Sending && !s.note.isEmpty())
+    // Notes (why everything goes) and warnings (a history that cannot be kept) are said even
+    // with --quiet: they change what the operator may rely on.
+    auto report = [&fleet, &said, &noted, &warned, &counted, quiet = options.quiet](int i) {
+        const FleetSend::Scale &s = fleet.scales().at(i);
+        if (s.note != noted.at(i)) {
+            noted[i] = s.note;
+            if (!s.note.isEmpty())
                 printErr(s.label() + QLatin1String(": ") + s.note);
-        });
-    }
+        }
+        if (s.warning != warned.at(i)) {
+            warned[i] = s.warning;
+            if (!s.warning.isEmpty())
+                printErr(tr("%1: warning: %2").arg(s.label(), s.warning));
+        }
+        if (quiet)
+            return;
+        if (s.status != said.at(i)) {
+            said[i] = s.status;
+            printErr(s.label() + QLatin1String(": ") + s.status);
+        }
+        if (s.current != counted.at(i)) {
+            counted[i] = s.current;
+            printErr(QStringLiteral("%1: %2/%3").arg(s.label()).arg(s.current).arg(s.total));
+        }
+    };
+    QObject::connect(&fleet, &FleetSend::progressChanged, &fleet, report);
+    QObject::connect(&fleet, &FleetSend::scaleChanged, &fleet, report);
     fleet.start();
     fleet.wait();
     for (const FleetSend::Scale &s : fleet.scales()) {
