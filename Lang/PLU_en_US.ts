@@ -230,6 +230,53 @@
         <source>Upload PLU</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send anyway?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send changes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download PLU</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update PLU</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download AD</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Test connection</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DepartmentTable</name>
+    <message>
+        <source>&quot;%1&quot; is missing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be read: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is cut or damaged: %2 bytes are not whole records of %3</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DiscountScheduleDlg</name>
@@ -282,6 +329,147 @@
     </message>
     <message>
         <source>Row %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Package types are unavailable: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please save the PLU file first</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FleetDatabase</name>
+    <message>
+        <source>cannot open &quot;%1&quot;: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot lay out &quot;%1&quot;: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FleetProgressDlg</name>
+    <message>
+        <source>waiting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sending</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>verifying</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>done</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scale</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Packets</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Retry failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel all</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>warning: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FleetSend</name>
+    <message>
+        <source>%1 of %2 scales succeeded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not done:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warnings:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sending everything: the send history cannot be read (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the send history could not be kept: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>connected in %1 ms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sent, but reading back failed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>verified</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>differs: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -627,6 +815,45 @@ The table is unchanged.</source>
     </message>
     <message>
         <source>Export Excel Success</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LocalDatabase</name>
+    <message>
+        <source>%1 (%2): %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The local database is not open.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot open the local database</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the folder cannot be created</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot read the package types</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot replace the rows of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot read the hotkey functions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot store a hotkey function</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot clear the hotkey functions</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1102,6 +1329,10 @@ Do you want to replace it?</source>
         <source>Download AD Infomation</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Scales</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MessageEditingDlg</name>
@@ -1244,6 +1475,99 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Exit</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>NutritionElementDlg</name>
+    <message>
+        <source>Nutrition Element Set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select Invert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nutrition name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add produce Nutrition Element</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>NutritionElementFile</name>
+    <message>
+        <source>&quot;%1&quot; cannot be read: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is damaged: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is not a nutrition element table</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it holds no list of elements</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the PLU file has no name</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>NutritionValueStore</name>
+    <message>
+        <source>&quot;%1&quot;: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the PLU file has no name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>disk full</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1392,6 +1716,21 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>PluVerify</name>
+    <message>
+        <source>LF code %1 is on the scale but was not sent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>row %1, %2: sent &quot;%3&quot;, read &quot;%4&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Printpreview</name>
     <message>
         <source>Print preview</source>
@@ -1442,9 +1781,237 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>ScaleEntry</name>
+    <message>
+        <source>a scale needs a name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the time-out %1 ms is not between 0 and 600000</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ScaleJobRunner</name>
     <message>
         <source>The scale link library could not be loaded</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ScaleList</name>
+    <message>
+        <source>a scale called &quot;%1&quot; is already in the list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no scale called &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ScaleListCsv</name>
+    <message>
+        <source>line %1: a quote is not closed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1: expected name, group, address, baud and time-out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1: baud and time-out are numbers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1: the name &quot;%2&quot; is already used</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ScaleListDlg</name>
+    <message>
+        <source>Scales</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address or port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>BaudRate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time-out (s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add the current link</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Test connection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import CSV...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download PLU</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update PLU</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send changes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download AD</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verify after send</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose a group:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send to the chosen scales:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The scale list cannot be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>default</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(choose rows)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All scales</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose one or more scales, or a group.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IP address, IP:port, or serial port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Group:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address or port:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>BaudRate:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time-out:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add a scale</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose one scale to edit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit a scale</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scale %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scale %1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import scales</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file is too large for a scale list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export scales</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1612,6 +2179,127 @@ Do you want to replace it?</source>
     <message>
         <source>Advertising tail</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Discount schedule %1: Hour</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Discount schedule %1: Minute</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Discount schedule %1: Discount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Departments</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 departments are more than the %2 a scale keeps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Department %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is in the table twice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the name has bytes that %2 cannot read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: CGST</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: SGST</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Package types</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 package types are more than the %2 a scale keeps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Package type %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nutrition element %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the unit &quot;%2&quot; is none of %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nutrition</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LF code %1, element %2 (%3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 is outside %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 is sent as %3, outside %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: NRV %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) are marked with nutrition, but the file&apos;s nutrition values are missing</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Sending the PLUs clears the scale&apos;s messages, and the file&apos;s messages are not among the parts chosen: the scale will hold no messages.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SendFingerprints</name>
+    <message>
+        <source>the send history of %1 is damaged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sending everything: the last send did not finish</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sending everything: the scale never had a full send from this installation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sending everything: the last send to the scale failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>sending everything: %n PLU(s) were removed since the last send</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2050,6 +2738,69 @@ Do you want to replace it?</source>
         <source>Upload DisCountSchedule fail</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The scale&apos;s memory is full (%1 PLUs)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The scale&apos;s memory is full</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n changed PLU(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>sending everything: the scale was reset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sending everything: the scale was changed by another sender</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sending everything: the scale cannot say what it holds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sending everything: what the scale held after the last send is not known</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download Nutrition Table fail</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download plu Nutrition fail</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download Nutrition Info</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear plu Nutrition fail</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download Department fail</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Upload Department fail</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to download package type number fail</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Upload package type fail</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ZQCommunicationConfig</name>
@@ -2111,6 +2862,10 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>How long the program waits for each answer of the scale</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send anyway?</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2297,6 +3052,85 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>ZQDepartmentConfigDialog</name>
+    <message>
+        <source>Print Department No</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Department No</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print Name of department</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name of department</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CGST(%)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SGST(%)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Upload</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select All &quot;Print Department No&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select All &quot;Print Name of Departments&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit Deparment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select Deparment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ZQDownloadSelectDlg</name>
     <message>
         <source>Select Download Options</source>
@@ -2342,6 +3176,10 @@ Do you want to replace it?</source>
         <source>Cancel</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Verify after send</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ZQMessageInputDialog</name>
@@ -2359,6 +3197,124 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Line %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ZQNutritionSetDlg</name>
+    <message>
+        <source>Nutrition facts set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Element No.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Element Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uint</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Content</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NVR%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Database open failt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please save the PLU file first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&apos;t Create File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The nutrition values were not saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ZQPackagesettingDialog</name>
+    <message>
+        <source>Package Type function setting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CODE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Upload</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The package types could not be saved: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot add more than %1 records</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Data cannot be recovered after deletion. Are you sure you want to delete?</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

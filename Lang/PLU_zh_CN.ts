@@ -250,6 +250,33 @@
         <source>Test connection</source>
         <translation>测试连接</translation>
     </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Send anyway?</source>
+        <translation>仍要发送吗？</translation>
+    </message>
+</context>
+<context>
+    <name>DepartmentTable</name>
+    <message>
+        <source>&quot;%1&quot; is missing</source>
+        <translation>“%1”不存在</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be read: %2</source>
+        <translation>无法读取“%1”：%2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is empty</source>
+        <translation>“%1”是空的</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is cut or damaged: %2 bytes are not whole records of %3</source>
+        <translation>“%1”不完整或已损坏：%2 字节不是整条 %3 字节的记录</translation>
+    </message>
 </context>
 <context>
     <name>DiscountScheduleDlg</name>
@@ -386,6 +413,10 @@
         <source>Close</source>
         <translation>关闭</translation>
     </message>
+    <message>
+        <source>warning: %1</source>
+        <translation>警告：%1</translation>
+    </message>
 </context>
 <context>
     <name>FleetSend</name>
@@ -408,12 +439,6 @@
     <message>
         <source>sending everything: the send history cannot be read (%1)</source>
         <translation>全部发送：无法读取发送记录（%1）</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n changed PLU(s)</source>
-        <translation>
-            <numerusform>%n 个已更改的PLU</numerusform>
-        </translation>
     </message>
     <message>
         <source>no answer</source>
@@ -442,6 +467,10 @@
     <message>
         <source>the send history could not be kept: %1</source>
         <translation>无法保存发送记录：%1</translation>
+    </message>
+    <message>
+        <source>Warnings:</source>
+        <translation>警告：</translation>
     </message>
 </context>
 <context>
@@ -2154,6 +2183,100 @@ Do you want to replace it?</source>
         <source>Advertising tail</source>
         <translation>广告尾</translation>
     </message>
+    <message>
+        <source>Message %1</source>
+        <translation>信息 %1</translation>
+    </message>
+    <message>
+        <source>Discount schedule %1: Hour</source>
+        <translation>折扣时间表 %1：小时</translation>
+    </message>
+    <message>
+        <source>Discount schedule %1: Minute</source>
+        <translation>折扣时间表 %1：分钟</translation>
+    </message>
+    <message>
+        <source>Discount schedule %1: Discount</source>
+        <translation>折扣时间表 %1：折扣</translation>
+    </message>
+    <message>
+        <source>Departments</source>
+        <translation>部门</translation>
+    </message>
+    <message>
+        <source>%1 departments are more than the %2 a scale keeps</source>
+        <translation>%1 个部门超过了秤能保存的 %2 个</translation>
+    </message>
+    <message>
+        <source>Department %1</source>
+        <translation>部门 %1</translation>
+    </message>
+    <message>
+        <source>%1 is in the table twice</source>
+        <translation>%1 在表中出现了两次</translation>
+    </message>
+    <message>
+        <source>%1: the name has bytes that %2 cannot read</source>
+        <translation>%1：名称中有 %2 无法读取的字节</translation>
+    </message>
+    <message>
+        <source>%1: CGST</source>
+        <translation>%1：CGST</translation>
+    </message>
+    <message>
+        <source>%1: SGST</source>
+        <translation>%1：SGST</translation>
+    </message>
+    <message>
+        <source>Package types</source>
+        <translation>包装类型</translation>
+    </message>
+    <message>
+        <source>%1 package types are more than the %2 a scale keeps</source>
+        <translation>%1 个包装类型超过了秤能保存的 %2 个</translation>
+    </message>
+    <message>
+        <source>Package type %1</source>
+        <translation>包装类型 %1</translation>
+    </message>
+    <message>
+        <source>Nutrition element %1</source>
+        <translation>营养元素 %1</translation>
+    </message>
+    <message>
+        <source>%1: the unit &quot;%2&quot; is none of %3</source>
+        <translation>%1：单位“%2”不是 %3 之一</translation>
+    </message>
+    <message>
+        <source>Nutrition</source>
+        <translation>营养</translation>
+    </message>
+    <message>
+        <source>LF code %1, element %2 (%3)</source>
+        <translation>LF码 %1，元素 %2（%3）</translation>
+    </message>
+    <message>
+        <source>%1: %2 is outside %3</source>
+        <translation>%1：%2 超出 %3</translation>
+    </message>
+    <message>
+        <source>%1: %2 is sent as %3, outside %4</source>
+        <translation>%1：%2 发送时为 %3，超出 %4</translation>
+    </message>
+    <message>
+        <source>%1: NRV %</source>
+        <translation>%1：NRV %</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) are marked with nutrition, but the file&apos;s nutrition values are missing</source>
+        <translation>
+            <numerusform>%n 行标记了营养，但文件的营养值不存在</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Sending the PLUs clears the scale&apos;s messages, and the file&apos;s messages are not among the parts chosen: the scale will hold no messages.</source>
+        <translation>发送PLU会清除秤上的信息，而所选内容不包括文件的信息：秤上将没有信息。</translation>
+    </message>
 </context>
 <context>
     <name>SendFingerprints</name>
@@ -2174,6 +2297,10 @@ Do you want to replace it?</source>
     <message>
         <source>the send history of %1 is damaged</source>
         <translation>%1 的发送记录已损坏</translation>
+    </message>
+    <message>
+        <source>sending everything: the last send did not finish</source>
+        <translation>全部发送：上次发送没有完成</translation>
     </message>
 </context>
 <context>
@@ -2644,6 +2771,36 @@ Do you want to replace it?</source>
         <source>Upload package type fail</source>
         <translation>上传包装类型失败</translation>
     </message>
+    <message>
+        <source>The scale&apos;s memory is full (%1 PLUs)</source>
+        <translation>秤的存储已满（%1 个PLU）</translation>
+    </message>
+    <message>
+        <source>The scale&apos;s memory is full</source>
+        <translation>秤的存储已满</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n changed PLU(s)</source>
+        <translation>
+            <numerusform>%n 个已更改的PLU</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>sending everything: the scale was reset</source>
+        <translation>全部发送：秤已被重置</translation>
+    </message>
+    <message>
+        <source>sending everything: the scale was changed by another sender</source>
+        <translation>全部发送：秤已被其他发送方更改</translation>
+    </message>
+    <message>
+        <source>sending everything: the scale cannot say what it holds</source>
+        <translation>全部发送：秤无法说明它保存的内容</translation>
+    </message>
+    <message>
+        <source>sending everything: what the scale held after the last send is not known</source>
+        <translation>全部发送：上次发送后秤上保存的内容未知</translation>
+    </message>
 </context>
 <context>
     <name>ZQCommunicationConfig</name>
@@ -2706,6 +2863,10 @@ Do you want to replace it?</source>
     <message>
         <source>Serial port not recognized</source>
         <translation>无法识别串口</translation>
+    </message>
+    <message>
+        <source>Send anyway?</source>
+        <translation>仍要发送吗？</translation>
     </message>
 </context>
 <context>
