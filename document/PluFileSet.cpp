@@ -70,6 +70,17 @@ PluFileSet::LoadResult PluFileSet::load(PluDocument *doc, const QString &path, Q
 {
     if (path.isEmpty())
         return LoadResult::Failed;
+    // A save that a crash stopped between its renames is finished first, so that what is read is
+    // one whole set.
+    {
+        const SidePaths sides = sidePathsForLoad(path);
+        QString reason;
+        if (!AtomicFile::recoverSet({path, sides.info, sides.msg, sides.rsc}, &reason)) {
+            if (error)
+                *error = reason;
+            return LoadResult::Failed;
+        }
+    }
     if (!QFileInfo::exists(path)) {
         doc->clear();
         const SidePaths sides = sidePathsForLoad(path);
@@ -150,7 +161,10 @@ bool PluFileSet::save(PluDocument *doc, const QString &mainPath, const SidePaths
         members.append({sides.msg, doc->messages().toMsgBytes()});
     if (!sides.rsc.isEmpty())
         members.append({sides.rsc, doc->schedules().toRscBytes()});
-    if (!AtomicFile::writeSet(members, error))
+    QStringList paths;
+    for (const AtomicFile::Member &m : members)
+        paths << m.path;
+    if (!AtomicFile::recoverSet(paths, error) || !AtomicFile::writeSet(members, error))
         return false;
     doc->setSidePaths(sides.info, sides.msg, sides.rsc);
     doc->setCurrentFile(mainPath);
