@@ -30,6 +30,14 @@
         <source>The device took no more bytes</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>A folder has this name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1; the file set is finished when it is opened next</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>BarcodeLayout</name>
@@ -134,6 +142,29 @@
     </message>
     <message>
         <source>The barcode library refused %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CancelOutcome</name>
+    <message>
+        <source>cancelled: the scale is unchanged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cancelled: the scale&apos;s old list was cleared; what it holds now is not known</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cancelled: the scale holds %1 of %2 PLUs (its old list was cleared)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cancelled: the scale took %1 of %2 PLUs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cancelled: the scale took part of the send</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -437,10 +468,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>cancelled</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>sending everything: the send history cannot be read (%1)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -470,6 +497,14 @@
     </message>
     <message>
         <source>differs: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the scale did not answer the goodbye</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cancelled while reading back: the list was sent</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2487,6 +2522,10 @@ Do you want to replace it?</source>
         <source>upload Packet type info</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Asking the scale what it holds...</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>XlsReader</name>
@@ -2799,6 +2838,10 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Upload package type fail</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Finish (the scale did not answer the goodbye)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

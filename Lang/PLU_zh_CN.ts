@@ -30,6 +30,14 @@
         <source>The device took no more bytes</source>
         <translation>设备不再接受更多字节</translation>
     </message>
+    <message>
+        <source>A folder has this name</source>
+        <translation>已有同名文件夹</translation>
+    </message>
+    <message>
+        <source>%1; the file set is finished when it is opened next</source>
+        <translation>%1；下次打开时会完成该文件组</translation>
+    </message>
 </context>
 <context>
     <name>BarcodeLayout</name>
@@ -135,6 +143,29 @@
     <message>
         <source>The barcode library refused %1: %2</source>
         <translation>条码库拒绝了 %1：%2</translation>
+    </message>
+</context>
+<context>
+    <name>CancelOutcome</name>
+    <message>
+        <source>cancelled: the scale is unchanged</source>
+        <translation>已取消：秤未改变</translation>
+    </message>
+    <message>
+        <source>cancelled: the scale&apos;s old list was cleared; what it holds now is not known</source>
+        <translation>已取消：秤上原有的列表已清除；现在保存的内容未知</translation>
+    </message>
+    <message>
+        <source>cancelled: the scale holds %1 of %2 PLUs (its old list was cleared)</source>
+        <translation>已取消：秤上保存了 %2 个PLU中的 %1 个（原有列表已清除）</translation>
+    </message>
+    <message>
+        <source>cancelled: the scale took %1 of %2 PLUs</source>
+        <translation>已取消：秤接收了 %2 个PLU中的 %1 个</translation>
+    </message>
+    <message>
+        <source>cancelled: the scale took part of the send</source>
+        <translation>已取消：秤接收了部分发送内容</translation>
     </message>
 </context>
 <context>
@@ -433,10 +464,6 @@
         <translation>未完成：</translation>
     </message>
     <message>
-        <source>cancelled</source>
-        <translation>已取消</translation>
-    </message>
-    <message>
         <source>sending everything: the send history cannot be read (%1)</source>
         <translation>全部发送：无法读取发送记录（%1）</translation>
     </message>
@@ -471,6 +498,14 @@
     <message>
         <source>Warnings:</source>
         <translation>警告：</translation>
+    </message>
+    <message>
+        <source>the scale did not answer the goodbye</source>
+        <translation>秤没有回应结束请求</translation>
+    </message>
+    <message>
+        <source>cancelled while reading back: the list was sent</source>
+        <translation>读回时已取消：列表已发送</translation>
     </message>
 </context>
 <context>
@@ -2488,6 +2523,10 @@ Do you want to replace it?</source>
         <source>upload Packet type info</source>
         <translation>上传包装类型信息</translation>
     </message>
+    <message>
+        <source>Asking the scale what it holds...</source>
+        <translation>正在询问秤保存的内容...</translation>
+    </message>
 </context>
 <context>
     <name>XlsReader</name>
@@ -2800,6 +2839,10 @@ Do you want to replace it?</source>
     <message>
         <source>sending everything: what the scale held after the last send is not known</source>
         <translation>全部发送：上次发送后秤上保存的内容未知</translation>
+    </message>
+    <message>
+        <source>Finish (the scale did not answer the goodbye)</source>
+        <translation>完成（秤没有回应结束请求）</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,6 @@
 #include "comm/FleetSend.h"
 
+#include "comm/CancelOutcome.h"
 #include "comm/ScaleJobRunner.h"
 #include "comm/SendFingerprints.h"
 #include "comm/TransferTarget.h"
@@ -22,6 +23,7 @@ struct FleetSend::Run
     std::unique_ptr<TransferTarget> target;
     std::unique_ptr<PluVerify::Stream> verify;
     std::unique_ptr<ScaleJobRunner> verifier;
+    std::unique_ptr<ScaleJobRunner> probe; // asks a cancelled scale what it holds
 };
 
 QString FleetSend::Scale::label() const
@@ -166,7 +168,7 @@ void FleetSend::cancelAll()
 {
     m_cancelled = true;
     for (int i : qAsConst(m_queue)) {
-        m_scales[i].result = tr("cancelled");
+        m_scales[i].result = CancelOutcome::unchanged();
         setState(i, State::Cancelled);
     }
     m_queue.clear();
@@ -280,10 +282,16 @@ void FleetSend::onSent(int index, bool ok)
 {
     Scale &s = m_scales[index];
     Run &run = *m_runs[size_t(index)];
-    if (!ok) {
-        finishScale(index, false, m_cancelled ? tr("cancelled") : s.status.isEmpty() ? tr("no answer") : s.status);
+    if (!ok && m_cancelled) {
+        onCancelled(index);
         return;
     }
+    if (!ok) {
+        finishScale(index, false, s.status.isEmpty() ? tr("no answer") : s.status);
+        return;
+    }
+    if (run.sender->worker()->goodbyeMissed())
+        s.warning = tr("the scale did not answer the goodbye");
     if (run.job == JobNone0) {
         finishScale(index, true, tr("connected in %1 ms").arg(m_clocks[index].elapsed()));
         return;
@@ -314,6 +322,26 @@ void FleetSend::onSent(int index, bool ok)
     verifier->start();
 }
 
+void FleetSend::onCancelled(int index)
+{
+    Run &run = *m_runs[size_t(index)];
+    const ZQCommucationProcess &worker = *run.sender->worker();
+    if (!CancelOutcome::needsScale(worker)) {
+        finishScale(index, false, CancelOutcome::text(worker));
+        return;
+    }
+    // The scale lost its old list: only it can say how much of the new one arrived.
+    run.probe = std::make_unique<ScaleJobRunner>(m_scales.at(index).address, JobNone0, TransferSnapshot(), nullptr);
+    run.probe->worker()->setReadsState(true);
+    follow(run.probe.get(), index);
+    connect(run.probe.get(), &ScaleJobRunner::ended, this, [this, index](bool answered) {
+        Run &r = *m_runs[size_t(index)];
+        const int held = answered ? r.probe->worker()->stateAfter().plus : -1;
+        finishScale(index, false, CancelOutcome::text(*r.sender->worker(), held));
+    });
+    run.probe->start();
+}
+
 void FleetSend::onVerified(int index, bool ok)
 {
     Scale &s = m_scales[index];
@@ -321,7 +349,7 @@ void FleetSend::onVerified(int index, bool ok)
     if (!ok) {
         finishScale(index, false,
                     m_cancelled
-                        ? tr("cancelled")
+                        ? tr("cancelled while reading back: the list was sent")
                         : tr("sent, but reading back failed: %1").arg(s.status.isEmpty() ? tr("no answer") : s.status));
         return;
     }
@@ -365,7 +393,8 @@ void FleetSend::finishScale(int index, bool ok, const QString &result)
     Run &run = *m_runs[size_t(index)];
     s.result = result;
     s.elapsedMs = m_clocks[index].elapsed();
-    if (run.keepsHistory)
+    // A cancelled send stays "in progress": the next send of changes sends everything.
+    if (run.keepsHistory && (ok || !m_cancelled))
         keepHistory(index, run, ok);
     --m_running;
     setState(index, ok ? State::Succeeded : m_cancelled ? State::Cancelled : State::Failed);

@@ -95,6 +95,7 @@ private:
     // Shows a runner's status and progress in the scale's row, with the scale's own time-out.
     void follow(ScaleJobRunner *runner, int index);
     void onSent(int index, bool ok);
+    void onCancelled(int index);
     void onVerified(int index, bool ok);
     void finishScale(int index, bool ok, const QString &result);
     bool sendsPlus(int job, const TransferSnapshot &s) const;

@@ -107,8 +107,6 @@ bool SendFingerprints::plan(const QString &scale, const TPLUList &plus, const QV
         p.full = true;
         p.reason = reason;
         p.rows.clear();
-        for (int i = 0; i < plus.size(); ++i)
-            p.rows.append(i);
         *out = p;
         return true;
     };

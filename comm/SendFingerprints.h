@@ -36,7 +36,7 @@ public:
     {
         bool full = true;
         QString reason;    // why everything goes, when it does
-        QVector<int> rows; // indices of the PLUs to send (all of them for a full send)
+        QVector<int> rows; // indices of the changed PLUs (none listed for a full send)
         ScaleMemoryState recorded;
     };
     // What "Send changes" sends to the scale for this PLU list, as far as the history knows;

@@ -88,7 +88,7 @@ TransferSnapshot TransferSnapshot::take(PluDocument *doc)
 
 void TransferSnapshot::preparePluPackets()
 {
-    pluPackets = ScaleRecords::pluPackets(plus);
+    pluPackets = ScaleRecords::pluPackets(plus, &pluPacketEnds);
     pluPacketsReady = true;
 }
 

@@ -62,6 +62,7 @@ struct TransferSnapshot
     // The PLUs as packets for the link library, when built beforehand: a snapshot sent to several
     // scales is then coded once instead of once per worker.
     QList<QByteArray> pluPackets;
+    QVector<int> pluPacketEnds; // PLUs up to the end of each packet
     bool pluPacketsReady = false;
 
     // Reads the document (recounting its used rows) and the current settings and selection.

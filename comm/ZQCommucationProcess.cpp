@@ -11,6 +11,8 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QJsonDocument>
+#include <algorithm>
+#include <cstdlib>
 #include <cstring>
 
 namespace {
@@ -27,6 +29,8 @@ constexpr int kMemoryFull = -9;
 constexpr int kPortBusy = -11; // a serial device that another program holds
 // zqscaleUploadData kind that tells what the scale's PLU memory holds.
 constexpr int kMemoryStateKind = 101;
+// zqscaleUploadData kind that tells how many PLUs of the link the scale has answered so far.
+constexpr int kAnsweredKind = 102;
 void ZQSCALE_CALL ignoreRecord(const char *, int, int) {}
 } // namespace
 
@@ -112,14 +116,15 @@ void ZQCommucationProcess::run()
         ok = fail(tr("Connect Fail"));
     else
         ok = runSequence();
+    // Everything sent ahead must be answered before the job counts as done; after that only the
+    // goodbye is left, and a scale that took everything but missed it still holds the job's work.
+    if (ok && settleSentAhead() != 0)
+        ok = fail(tr("Data Send Fail"));
     if (ok) {
-        if (!m_lib->zqscaleDisConnect || m_lib->zqscaleDisConnect(m_handle) != 0) {
-            fail(tr("Data Send Fail"));
-        } else {
-            status(QT_TRANSLATE_NOOP("ZQCommucationProcess", "Finish"));
-            m_finished = true;
-            emit updateFinish();
-        }
+        m_goodbyeMissed = !m_lib->zqscaleDisConnect || m_lib->zqscaleDisConnect(m_handle) != 0;
+        emit updateStatus(false, m_goodbyeMissed ? tr("Finish (the scale did not answer the goodbye)") : tr("Finish"));
+        m_finished = true;
+        emit updateFinish();
     } else if (m_linkType == LinkSerial && m_lib->zqscaleDisConnect) {
         m_lib->zqscaleDisConnect(m_handle);
     }
@@ -199,14 +204,20 @@ bool ZQCommucationProcess::runSequence()
     case JobUploadPackageTypes:
         return uploadPackTypes();
     default:
-        return true; // connect and disconnect only
+        // Connect and disconnect only; asked to, it also reads what the scale holds.
+        if (m_readsState) {
+            if (!readState(&m_stateAfter))
+                return fail(tr("Connect Fail"));
+            if (!m_stateAfter.known())
+                m_stateAfter.plus = countPlus();
+        }
+        return true;
     }
 }
 
 bool ZQCommucationProcess::sendPlus(bool clearFirst)
 {
-    return sendPluList(m_snapshot.plus, m_snapshot.pluPacketsReady ? m_snapshot.pluPackets : QList<QByteArray>(),
-                       clearFirst, false);
+    return sendPluList(m_snapshot.plus, true, clearFirst, false);
 }
 
 QString ZQCommucationProcess::memoryFullText() const
@@ -215,18 +226,36 @@ QString ZQCommucationProcess::memoryFullText() const
                                        : tr("The scale's memory is full");
 }
 
-bool ZQCommucationProcess::sendPluList(const TPLUList &plus, const QList<QByteArray> &ready, bool clearFirst,
-                                       bool stateKnown)
+bool ZQCommucationProcess::sendPluList(const TPLUList &plus, bool snapshotList, bool clearFirst, bool stateKnown)
 {
     if (!stateKnown && !readState(&m_stateBefore))
         return fail(clearFirst ? tr("Clear PLU data Error") : tr("Download Plu Error"));
     // A list the scale cannot hold is refused before the clear, so the scale keeps its old one.
     if (clearFirst && m_stateBefore.capacity >= 0 && plus.size() > m_stateBefore.capacity)
         return fail(memoryFullText());
+    m_plusToSend = plus.size();
+    m_changeSent = true;
+    m_clearSent = m_clearSent || clearFirst;
     if (clearFirst && (!m_lib->zqscaleClearPLUData || m_lib->zqscaleClearPLUData(m_handle) != 0))
         return fail(tr("Clear PLU data Error"));
-    const QList<QByteArray> packets = ready.isEmpty() && !plus.isEmpty() ? ScaleRecords::pluPackets(plus) : ready;
+    QList<QByteArray> packets;
+    QVector<int> ends;
+    if (snapshotList && m_snapshot.pluPacketsReady) {
+        packets = m_snapshot.pluPackets;
+        ends = m_snapshot.pluPacketEnds;
+    } else {
+        packets = ScaleRecords::pluPackets(plus, &ends);
+    }
     emit updateTotalPackage(packets.size());
+    // The count shows what the scale took: packets sent ahead count once they are answered.
+    const qint64 answeredBefore = m_sendingAhead ? answeredPlus() : 0;
+    auto answered = [&](int sent) {
+        if (!m_sendingAhead)
+            return sent;
+        const qint64 took = answeredPlus() - answeredBefore;
+        m_plusAnswered = int(took);
+        return int(std::upper_bound(ends.cbegin(), ends.cend(), took) - ends.cbegin());
+    };
     auto failed = [this](int result) {
         return fail(result == kMemoryFull ? memoryFullText() : tr("Download Plu Error"));
     };
@@ -235,11 +264,15 @@ bool ZQCommucationProcess::sendPluList(const TPLUList &plus, const QList<QByteAr
             m_lib->zqscaleDownLoadPLU ? m_lib->zqscaleDownLoadPLU(m_handle, packets.at(p).constData(), p) : -1;
         if (r != 0)
             return failed(r);
-        emit updateCurPackage(p + 1);
+        if (!m_sendingAhead)
+            m_plusAnswered = ends.value(p);
+        emit updateCurPackage(answered(p + 1));
     }
     const int settled = settleSentAhead();
     if (settled != 0)
         return failed(settled);
+    m_plusAnswered = plus.size();
+    emit updateCurPackage(packets.size());
     // What the scale holds now is what a later "Send changes" checks against.
     if (!readState(&m_stateAfter))
         return fail(tr("Download Plu Error"));
@@ -259,14 +292,12 @@ bool ZQCommucationProcess::sendChanges()
     if (!m_sentEverything) {
         emit planChosen(false, tr("%n changed PLU(s)", nullptr, m_plan.changed.size()));
         status(QT_TRANSLATE_NOOP("ZQCommucationProcess", "update plu"));
-        return sendPluList(m_plan.changed, {}, false, stateKnown);
+        return sendPluList(m_plan.changed, false, false, stateKnown);
     }
     emit planChosen(true, why);
     status(QT_TRANSLATE_NOOP("ZQCommucationProcess", "Download plu"));
     // Clearing the PLUs takes the messages with it: they go again with the list.
-    return sendPluList(m_snapshot.plus, m_snapshot.pluPacketsReady ? m_snapshot.pluPackets : QList<QByteArray>(), true,
-                       stateKnown) &&
-           sendMessages();
+    return sendPluList(m_snapshot.plus, true, true, stateKnown) && sendMessages();
 }
 
 QString ZQCommucationProcess::untrustedReason(const ScaleMemoryState &now)
@@ -306,6 +337,22 @@ bool ZQCommucationProcess::readState(ScaleMemoryState *state)
     return true;
 }
 
+qint64 ZQCommucationProcess::answeredPlus()
+{
+    m_answeredRead = -1;
+    if (m_lib->zqscaleUploadData)
+        m_lib->zqscaleUploadData(m_handle, kAnsweredKind, &ZQCommucationProcess::onAnswered);
+    return m_answeredRead;
+}
+
+void ZQCommucationProcess::onAnswered(const char *json, int, int)
+{
+    // {"PlusAnswered":N}: read by hand, it is asked after every packet.
+    const char *colon = json ? std::strchr(json, ':') : nullptr;
+    if (ZQCommucationProcess *self = t_worker)
+        self->m_answeredRead = colon ? std::strtoll(colon + 1, nullptr, 10) : -1;
+}
+
 int ZQCommucationProcess::countPlus()
 {
     if (!m_lib->zqscaleUploadPluData)
@@ -324,6 +371,7 @@ int ZQCommucationProcess::settleSentAhead()
 
 bool ZQCommucationProcess::sendHotkeys(const TPLUList &plus, bool strict)
 {
+    m_changeSent = true;
     status(QT_TRANSLATE_NOOP("ZQCommucationProcess", "Download Hotkey"));
     QVector<int> table = ScaleRecords::hotkeyTable(plus);
     table.resize(3 * ScaleRecords::HotkeysPerPacket); // the last packet is padded with zeros
@@ -342,6 +390,7 @@ bool ZQCommucationProcess::sendHotkeys(const TPLUList &plus, bool strict)
 
 bool ZQCommucationProcess::sendAdvertising()
 {
+    m_changeSent = true;
     emit updateTotalPackage(1);
     emit updateCurPackage(0);
     const QByteArray head = TextCodec::toLocal8(m_snapshot.adHead);
@@ -356,6 +405,7 @@ bool ZQCommucationProcess::sendAdvertising()
 
 bool ZQCommucationProcess::sendMessages()
 {
+    m_changeSent = true;
     status(QT_TRANSLATE_NOOP("ZQCommucationProcess", "Download Message Info"));
     if (!m_snapshot.selection.plu && m_snapshot.clearMessagesFirst && m_lib->zqscaleClearMessage)
         m_lib->zqscaleClearMessage(m_handle);
@@ -373,6 +423,7 @@ bool ZQCommucationProcess::sendMessages()
 
 bool ZQCommucationProcess::sendSchedule()
 {
+    m_changeSent = true;
     status(QT_TRANSLATE_NOOP("ZQCommucationProcess", "Download Discount Info"));
     const QByteArray text = ScaleRecords::toLocalText(ScaleRecords::periodsToJson(m_snapshot.periods));
     emit updateTotalPackage(1);
@@ -386,6 +437,7 @@ bool ZQCommucationProcess::sendSchedule()
 
 bool ZQCommucationProcess::sendNutritionTable()
 {
+    m_changeSent = true;
     const QByteArray text = ScaleRecords::toLocalText(NutritionRecords::elementTable(m_snapshot.nutritionElements));
     if (!m_lib->zqscaleDownLoadNutritionTable || m_lib->zqscaleDownLoadNutritionTable(m_handle, text.constData()) != 0)
         return fail(tr("Download Nutrition Table fail"));
@@ -407,6 +459,7 @@ bool ZQCommucationProcess::nutritionReadable()
 
 bool ZQCommucationProcess::sendPluNutrition()
 {
+    m_changeSent = true;
     status(QT_TRANSLATE_NOOP("ZQCommucationProcess", "Download Nutrition Info"));
     // A PLU file without a name or without elements has no nutrition to send.
     if (!m_snapshot.hasDocument || !m_snapshot.hasNutritionFile)
@@ -527,6 +580,7 @@ bool ZQCommucationProcess::uploadSchedule()
 
 bool ZQCommucationProcess::sendDepartments()
 {
+    m_changeSent = true;
     const QByteArray text = ScaleRecords::toLocalText(ScaleRecords::departmentsToJson(m_snapshot.departments));
     // Mode 1: the scale's table becomes exactly this one.
     if (!m_lib->zqscaleDownLoadDepartment || m_lib->zqscaleDownLoadDepartment(m_handle, text.constData(), 1) != 0)
@@ -546,6 +600,7 @@ bool ZQCommucationProcess::uploadDepartments()
 
 bool ZQCommucationProcess::sendPackTypes()
 {
+    m_changeSent = true;
     if (!m_snapshot.hasPackTypes)
         return true;
     const QByteArray text = ScaleRecords::toLocalText(ScaleRecords::packTypesToJson(m_snapshot.packTypes));

@@ -43,6 +43,16 @@ public:
     // scale said of its memory once the PLUs were through (unknown when it does not say).
     bool sentEverything() const { return m_sentEverything; }
     ScaleMemoryState stateAfter() const { return m_stateAfter; }
+    // The job was done, but the scale did not answer the goodbye that ends the session.
+    bool goodbyeMissed() const { return m_goodbyeMissed; }
+    // What a job that ended early may have left on the scale: whether anything that changes the
+    // scale went out, whether its PLUs were cleared, and how many PLUs of how many it took.
+    bool changeSent() const { return m_changeSent; }
+    bool clearSent() const { return m_clearSent; }
+    int plusAnswered() const { return m_plusAnswered; }
+    int plusToSend() const { return m_plusToSend; }
+    // A connect-only job also reads what the scale's PLU memory holds (stateAfter()).
+    void setReadsState(bool reads) { m_readsState = reads; }
     // Asks the library to break off the running call. Safe from the operator's thread.
     void requestBreak();
     bool isFinished() const { return m_finished; }
@@ -71,7 +81,10 @@ private:
     int settleSentAhead();
     bool sendPlus(bool clearFirst);
     // ready: the list's packets when coded beforehand. stateKnown: m_stateBefore was just read.
-    bool sendPluList(const TPLUList &plus, const QList<QByteArray> &ready, bool clearFirst, bool stateKnown);
+    // snapshotList: plus is the snapshot's list, whose packets may be coded already.
+    bool sendPluList(const TPLUList &plus, bool snapshotList, bool clearFirst, bool stateKnown);
+    // PLUs of this link the scale answered so far (sending ahead), -1 when the library cannot say.
+    qint64 answeredPlus();
     bool sendChanges();
     // Why the history of "Send changes" cannot be trusted; empty when the scale confirms it.
     QString untrustedReason(const ScaleMemoryState &now);
@@ -109,6 +122,7 @@ private:
     static void onDepartments(const char *json, int itemNo, int reserved);
     static void onPackTypes(const char *json, int itemNo, int reserved);
     static void onState(const char *json, int itemNo, int reserved);
+    static void onAnswered(const char *json, int itemNo, int reserved);
     // Runs fn in the target's thread and waits for it.
     template <typename F> void handOver(F &&fn);
     // Hands the PLUs received since the last batch to the target, in order.
@@ -133,6 +147,13 @@ private:
     std::atomic<bool> m_finished{false};
     SendPlan m_plan;
     bool m_sentEverything = false;
+    bool m_goodbyeMissed = false;
+    bool m_readsState = false;
+    std::atomic<bool> m_changeSent{false};
+    std::atomic<bool> m_clearSent{false};
+    std::atomic<int> m_plusAnswered{0};
+    std::atomic<int> m_plusToSend{0};
+    qint64 m_answeredRead = -1;
     ScaleMemoryState m_stateBefore;
     ScaleMemoryState m_stateAfter;
     ScaleMemoryState m_stateRead; // filled by onState

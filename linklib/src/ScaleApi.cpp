@@ -22,6 +22,7 @@ namespace {
 constexpr int kLinkCountersKind = 100;
 constexpr int kLinkSettingsKind = 100;
 constexpr int kMemoryStateKind = 101;
+constexpr int kAnsweredKind = 102;
 // Records per frame are bounded by this payload size, well under the frame limit.
 constexpr int kPutBudget = 4096;
 // Most frames a link may send ahead of their answers: enough to keep a fast link busy, little
@@ -58,8 +59,9 @@ int flushBatch(LinkSession &s)
     w.u16(s.batch.packetNo);
     w.u16(s.batch.count);
     payload.append(s.batch.records);
+    const int count = s.batch.count;
     s.batch = LinkSession::Batch();
-    return s.post(CmdPut, payload);
+    return s.post(CmdPut, payload, count);
 }
 
 // Everything sent ahead is answered before anything else is asked, so a failure among it is
@@ -122,6 +124,8 @@ int putCoded(LinkSession &s, RecordKind kind, PutMode mode, int packetNo, const 
         const int r = s.request(CmdPut, payload, answer);
         if (r != ResultOk)
             return r;
+        if (kind == RecordKind::Plu)
+            s.plusAnswered += count;
         first = false;
     } while (next < coded.size());
     return ResultOk;
@@ -560,6 +564,18 @@ int ZQSCALE_CALL zqscaleUploadData(int linkHandle, int kind, ScaleRecordCallback
                 callback(json.constData(), 1, 0);
             return 1;
         });
+    }
+    if (kind == kAnsweredKind) {
+        // Asks nothing of the scale: what it answered so far, while packets may still be ahead.
+        return withSession(
+            linkHandle,
+            [&](LinkSession &s) {
+                const QByteArray json = "{\"PlusAnswered\":" + QByteArray::number(s.plusAnswered) + '}';
+                if (callback)
+                    callback(json.constData(), 1, 0);
+                return 1;
+            },
+            Ahead::MaySendAhead);
     }
     if (kind == kMemoryStateKind) {
         return withSession(linkHandle, [&](LinkSession &s) {
