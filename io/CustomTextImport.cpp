@@ -9,6 +9,7 @@
 #include "io/ImportCheck.h"
 #include "table/PluCellChecker.h"
 
+#include <QRegularExpression>
 #include <cmath>
 #include <limits>
 
@@ -194,8 +195,12 @@ TPLUList CustomTextImport::records(const QByteArray &bytes, const Layout &layout
                 continue;
             }
             if (check) {
+                // Fixed positions pad numbers with zeros ("0101"): padding, not digits of a code.
+                QString checked = text;
+                if (fixed && p != PluName && p != UnitPrice)
+                    checked.remove(QRegularExpression(QStringLiteral("^0+(?=\\d)")));
                 const bool ok = p == UnitPrice ? checkPrice(number, text, layout, check)
-                                               : check->cell(number, kColumnOf[p], text, unit);
+                                               : check->cell(number, kColumnOf[p], checked, unit);
                 if (ok && (p == LFCode || p == HotKey))
                     good = check->unique(number, kColumnOf[p], integer(text)) && good;
                 good = ok && good;
