@@ -1,6 +1,7 @@
 #include "io/ImportCheck.h"
 
 #include "core/PluColumns.h"
+#include "core/PluLimits.h"
 #include "table/PluCellChecker.h"
 
 QString ImportProblem::line() const
@@ -8,9 +9,15 @@ QString ImportProblem::line() const
     return ImportCheck::tr("row %1, %2: %3: %4").arg(sourceRow).arg(PluColumns::caption(column), value, reason);
 }
 
+ImportCheck::ImportCheck()
+{
+    for (int c = 0; c < PluColumns::Count; ++c)
+        m_rules.append(PluLimits::columnRule(c));
+}
+
 bool ImportCheck::cell(int sourceRow, int column, const QString &text, int unitCode)
 {
-    const QString reason = PluCellChecker::valueProblem(column, text, unitCode);
+    const QString reason = PluCellChecker::valueProblem(column, text, unitCode, m_rules.at(column));
     return reason.isEmpty() || problem(sourceRow, column, text, reason);
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/CellRule.h"
+
 #include <QCoreApplication>
 #include <QHash>
 #include <QString>
@@ -23,6 +25,7 @@ class ImportCheck
 {
     Q_DECLARE_TR_FUNCTIONS(ImportCheck)
 public:
+    ImportCheck();
     // True when the text may stand in the column; else the problem is kept.
     bool cell(int sourceRow, int column, const QString &text, int unitCode);
     // Always false: the problem is kept.
@@ -38,4 +41,5 @@ private:
     QVector<ImportProblem> m_problems;
     QHash<int, bool> m_badRows;
     QHash<qint64, int> m_seen[2]; // LF codes, hotkeys
+    QVector<CellRule> m_rules;    // read once: the settings they follow do not change meanwhile
 };

@@ -90,6 +90,10 @@ bool checkText(const QVariant &cell, int column, QString *text, QString *reason)
     switch (static_cast<QMetaType::Type>(cell.userType())) {
     case QMetaType::Double: {
         const double d = cell.toDouble();
+        if (d == std::trunc(d) && std::fabs(d) < 1e15) {
+            *text = QString::number(static_cast<qint64>(d));
+            return true;
+        }
         *text = QString::number(d, 'g', 15);
         if (text->contains(QLatin1Char('e')) && std::isfinite(d) && d != 0) {
             const int digits = 14 - int(std::floor(std::log10(std::fabs(d))));

@@ -8,7 +8,6 @@
 #include "document/PluTableModel.h"
 
 #include <QHash>
-#include <QRegularExpression>
 #include <QTextCodec>
 #include <algorithm>
 
@@ -83,14 +82,28 @@ bool weightLimit(int code, double weight, QString *message)
 // that carry a value (trailing zeros lose nothing).
 bool plainNumber(const QString &text, double *value, int *decimals)
 {
-    static const QRegularExpression pattern(QStringLiteral("^[+-]?(\\d+)(?:\\.(\\d*))?$"));
-    const QRegularExpressionMatch m = pattern.match(text);
-    if (!m.hasMatch())
+    const int n = text.size();
+    int i = n > 0 && (text.at(0) == QLatin1Char('+') || text.at(0) == QLatin1Char('-')) ? 1 : 0;
+    const int digitsFrom = i;
+    while (i < n && text.at(i) >= QLatin1Char('0') && text.at(i) <= QLatin1Char('9'))
+        ++i;
+    if (i == digitsFrom)
         return false;
-    QString fraction = m.captured(2);
-    while (fraction.endsWith(QLatin1Char('0')))
-        fraction.chop(1);
-    *decimals = fraction.size();
+    int lastValue = i; // one past the last decimal that is not a trailing zero
+    if (i < n && text.at(i) == QLatin1Char('.')) {
+        const int point = i++;
+        lastValue = point;
+        while (i < n && text.at(i) >= QLatin1Char('0') && text.at(i) <= QLatin1Char('9')) {
+            if (text.at(i) != QLatin1Char('0'))
+                lastValue = i + 1;
+            ++i;
+        }
+        *decimals = lastValue > point ? lastValue - point - 1 : 0;
+    } else {
+        *decimals = 0;
+    }
+    if (i != n)
+        return false;
     *value = text.toDouble();
     return true;
 }
@@ -200,8 +213,12 @@ QVector<PluCellChecker::Finding> PluCellChecker::check(const PluTableModel &mode
 
 QString PluCellChecker::valueProblem(int column, const QString &value, int unitCode)
 {
+    return valueProblem(column, value, unitCode, PluLimits::columnRule(column));
+}
+
+QString PluCellChecker::valueProblem(int column, const QString &value, int unitCode, const CellRule &rule)
+{
     using C = PluColumns;
-    const CellRule rule = PluLimits::columnRule(column);
     if (column == C::PluName)
         return nameProblem(value, rule);
     const QString text = value.trimmed();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/CellRule.h"
+
 #include <QCoreApplication>
 #include <QModelIndexList>
 #include <QString>
@@ -35,4 +37,6 @@ public:
     // package type may be given by its code or its name. unitCode is the row's weight unit,
     // whose decimals a tare and a package weight keep.
     static QString valueProblem(int column, const QString &text, int unitCode);
+    // The same with the column's rule read once by the caller (an import checks many cells).
+    static QString valueProblem(int column, const QString &text, int unitCode, const CellRule &rule);
 };
