@@ -700,6 +700,29 @@
     </message>
 </context>
 <context>
+    <name>ImportCheck</name>
+    <message>
+        <source>not a number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>more decimals than the price scaling takes (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no weight unit has this import value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>row %1, %2: %3: %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>also in row %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ImportExcelDialog</name>
     <message>
         <source>Import rules</source>
@@ -759,6 +782,22 @@
     </message>
     <message>
         <source>The PLU Manager row counts from 1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update from sheet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Articles whose LF code a row has take the ticked properties of that row; everything else stays.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add the rows that match no article at the end</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tick &quot;PLU name&quot;: a row without a name is not kept. To change some properties of the articles of the table, choose &quot;Update from sheet&quot;.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -850,6 +889,39 @@ The table is unchanged.</source>
     </message>
     <message>
         <source>Export Excel Success</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These cells of &quot;%1&quot; cannot be taken as they are (rows as the file counts them). Import the good rows and leave these rows out, or cancel and keep the table as it is.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import the good rows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update from sheet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Articles updated: %1, unchanged: %2.
+Rows added: %3, without a matching article: %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>... and %1 more</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no row can be imported</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the stored layout takes no PLU name, and a row without a name is not kept</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1368,6 +1440,10 @@ Do you want to replace it?</source>
         <source>Scales</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Nothing was saved: no row of the table has a PLU name, and a row without a name is not written. Give the rows their names first.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MessageEditingDlg</name>
@@ -1661,6 +1737,46 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>The error range is 0~20</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no PLU name (a row without a name is not kept)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>longer than %1 characters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>has characters that %1 cannot encode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>takes %1 bytes, more than %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a code of at most %1 digits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a whole number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a leading zero that the code cannot keep</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>more than %1 decimals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>outside %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2367,6 +2483,14 @@ Do you want to replace it?</source>
         <source>Nothing was sent. These cells would not reach the scale as they are; double-click a line to go to its cell.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Problem</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SetHotkeyStyle</name>
@@ -2419,6 +2543,29 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>the workbook cannot be created</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SheetImport</name>
+    <message>
+        <source>a date, not a number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a truth value, not a number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no LF code to match an article by</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no article has this LF code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the table holds %1 rows and is full</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2542,10 +2689,6 @@ Do you want to replace it?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>the workbook is damaged (code %1)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>the workbook is password-protected</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2587,6 +2730,34 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>the workbook is damaged (its reader stopped)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the workbook&apos;s container has a damaged header</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the workbook ends before its last part (a broken copy or download?)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the table of the workbook&apos;s container points outside the file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the workbook does not start as an Excel 97-2003 workbook does</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a cell refers to a shared text that does not exist</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the workbook&apos;s texts are in a character set that cannot be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a number of the workbook cannot be read</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -700,6 +700,29 @@
     </message>
 </context>
 <context>
+    <name>ImportCheck</name>
+    <message>
+        <source>not a number</source>
+        <translation>不是数字</translation>
+    </message>
+    <message>
+        <source>more decimals than the price scaling takes (%1)</source>
+        <translation>小数位多于价格倍数所能取的位数（%1）</translation>
+    </message>
+    <message>
+        <source>no weight unit has this import value</source>
+        <translation>没有重量单位使用这个导入值</translation>
+    </message>
+    <message>
+        <source>row %1, %2: %3: %4</source>
+        <translation>第 %1 行，%2：%3：%4</translation>
+    </message>
+    <message>
+        <source>also in row %1</source>
+        <translation>与第 %1 行重复</translation>
+    </message>
+</context>
+<context>
     <name>ImportExcelDialog</name>
     <message>
         <source>Import rules</source>
@@ -760,6 +783,22 @@
     <message>
         <source>The PLU Manager row counts from 1.</source>
         <translation>表格起始行从 1 开始计数。</translation>
+    </message>
+    <message>
+        <source>Update from sheet</source>
+        <translation>按表格更新</translation>
+    </message>
+    <message>
+        <source>Articles whose LF code a row has take the ticked properties of that row; everything else stays.</source>
+        <translation>LF码与表格某行相同的商品取该行勾选的属性，其余不变。</translation>
+    </message>
+    <message>
+        <source>Add the rows that match no article at the end</source>
+        <translation>把没有对应商品的行添加到末尾</translation>
+    </message>
+    <message>
+        <source>Tick &quot;PLU name&quot;: a row without a name is not kept. To change some properties of the articles of the table, choose &quot;Update from sheet&quot;.</source>
+        <translation>请勾选“PLU name”：没有名称的行不会保存。若只修改表中商品的部分属性，请选择“按表格更新”。</translation>
     </message>
 </context>
 <context>
@@ -852,6 +891,40 @@ The table is unchanged.</source>
     <message>
         <source>Export Excel Success</source>
         <translation>导出 Excel 成功</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>导入</translation>
+    </message>
+    <message>
+        <source>These cells of &quot;%1&quot; cannot be taken as they are (rows as the file counts them). Import the good rows and leave these rows out, or cancel and keep the table as it is.</source>
+        <translation>“%1”中的这些单元格不能照原样导入（行号按文件计）。可以只导入正确的行并略过这些行，或取消并保持表格不变。</translation>
+    </message>
+    <message>
+        <source>Import the good rows</source>
+        <translation>导入正确的行</translation>
+    </message>
+    <message>
+        <source>Update from sheet</source>
+        <translation>按表格更新</translation>
+    </message>
+    <message>
+        <source>Articles updated: %1, unchanged: %2.
+Rows added: %3, without a matching article: %4.</source>
+        <translation>已更新商品：%1，未变：%2。
+已添加行：%3，无对应商品：%4。</translation>
+    </message>
+    <message>
+        <source>... and %1 more</source>
+        <translation>……还有 %1 条</translation>
+    </message>
+    <message>
+        <source>no row can be imported</source>
+        <translation>没有可导入的行</translation>
+    </message>
+    <message>
+        <source>the stored layout takes no PLU name, and a row without a name is not kept</source>
+        <translation>保存的格式不含商品名称，而没有名称的行不会保存</translation>
     </message>
 </context>
 <context>
@@ -1371,6 +1444,10 @@ Do you want to replace it?</source>
         <source>Scales</source>
         <translation>秤列表</translation>
     </message>
+    <message>
+        <source>Nothing was saved: no row of the table has a PLU name, and a row without a name is not written. Give the rows their names first.</source>
+        <translation>未保存：表格中没有一行有商品名称，而没有名称的行不会写入。请先为各行填写名称。</translation>
+    </message>
 </context>
 <context>
     <name>MessageEditingDlg</name>
@@ -1665,6 +1742,46 @@ Do you want to replace it?</source>
     <message>
         <source>The error range is 0~20</source>
         <translation>误差范围为 0~20</translation>
+    </message>
+    <message>
+        <source>no PLU name (a row without a name is not kept)</source>
+        <translation>没有商品名称（没有名称的行不会保存）</translation>
+    </message>
+    <message>
+        <source>longer than %1 characters</source>
+        <translation>超过 %1 个字符</translation>
+    </message>
+    <message>
+        <source>has characters that %1 cannot encode</source>
+        <translation>含有 %1 无法编码的字符</translation>
+    </message>
+    <message>
+        <source>takes %1 bytes, more than %2</source>
+        <translation>占 %1 字节，超过 %2</translation>
+    </message>
+    <message>
+        <source>not a code of at most %1 digits</source>
+        <translation>不是最多 %1 位数字的货号</translation>
+    </message>
+    <message>
+        <source>not a number</source>
+        <translation>不是数字</translation>
+    </message>
+    <message>
+        <source>not a whole number</source>
+        <translation>不是整数</translation>
+    </message>
+    <message>
+        <source>a leading zero that the code cannot keep</source>
+        <translation>开头的 0 无法保留</translation>
+    </message>
+    <message>
+        <source>more than %1 decimals</source>
+        <translation>超过 %1 位小数</translation>
+    </message>
+    <message>
+        <source>outside %1</source>
+        <translation>超出 %1</translation>
     </message>
 </context>
 <context>
@@ -2368,6 +2485,14 @@ Do you want to replace it?</source>
         <source>Nothing was sent. These cells would not reach the scale as they are; double-click a line to go to its cell.</source>
         <translation>未发送任何数据。以下单元格按现状无法正确传到秤上；双击某一行可转到其单元格。</translation>
     </message>
+    <message>
+        <source>Problem</source>
+        <translation>问题</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
 </context>
 <context>
     <name>SetHotkeyStyle</name>
@@ -2421,6 +2546,29 @@ Do you want to replace it?</source>
     <message>
         <source>the workbook cannot be created</source>
         <translation>无法创建工作簿</translation>
+    </message>
+</context>
+<context>
+    <name>SheetImport</name>
+    <message>
+        <source>a date, not a number</source>
+        <translation>是日期，不是数字</translation>
+    </message>
+    <message>
+        <source>a truth value, not a number</source>
+        <translation>是逻辑值，不是数字</translation>
+    </message>
+    <message>
+        <source>no LF code to match an article by</source>
+        <translation>没有可用于匹配商品的LF码</translation>
+    </message>
+    <message>
+        <source>no article has this LF code</source>
+        <translation>没有商品使用这个LF码</translation>
+    </message>
+    <message>
+        <source>the table holds %1 rows and is full</source>
+        <translation>表格只有 %1 行，已满</translation>
     </message>
 </context>
 <context>
@@ -2543,10 +2691,6 @@ Do you want to replace it?</source>
         <translation>是 Office 文件，但不是工作簿</translation>
     </message>
     <message>
-        <source>the workbook is damaged (code %1)</source>
-        <translation>工作簿已损坏（代码 %1）</translation>
-    </message>
-    <message>
         <source>the workbook is password-protected</source>
         <translation>工作簿有密码保护</translation>
     </message>
@@ -2589,6 +2733,34 @@ Do you want to replace it?</source>
     <message>
         <source>the workbook is damaged (its reader stopped)</source>
         <translation>工作簿已损坏（读取程序中止）</translation>
+    </message>
+    <message>
+        <source>the workbook&apos;s container has a damaged header</source>
+        <translation>工作簿容器的文件头已损坏</translation>
+    </message>
+    <message>
+        <source>the workbook ends before its last part (a broken copy or download?)</source>
+        <translation>工作簿在最后一部分之前就结束了（复制或下载不完整？）</translation>
+    </message>
+    <message>
+        <source>the table of the workbook&apos;s container points outside the file</source>
+        <translation>工作簿容器的分配表指向文件之外</translation>
+    </message>
+    <message>
+        <source>the workbook does not start as an Excel 97-2003 workbook does</source>
+        <translation>工作簿的开头不是 Excel 97-2003 工作簿的格式</translation>
+    </message>
+    <message>
+        <source>a cell refers to a shared text that does not exist</source>
+        <translation>某个单元格引用了不存在的共享文本</translation>
+    </message>
+    <message>
+        <source>the workbook&apos;s texts are in a character set that cannot be read</source>
+        <translation>工作簿文本所用的字符集无法读取</translation>
+    </message>
+    <message>
+        <source>a number of the workbook cannot be read</source>
+        <translation>工作簿中的某个数字无法读取</translation>
     </message>
 </context>
 <context>
@@ -2979,7 +3151,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Unit Weight</source>
-        <translation>质量单位</translation>
+        <translation>重量单位</translation>
     </message>
     <message>
         <source>Unit value setting</source>

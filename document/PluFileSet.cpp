@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 
 namespace {
 const char *const kExtensions[3] = {".Info", ".Msg", ".RSC"};
@@ -154,6 +155,26 @@ bool PluFileSet::save(PluDocument *doc, const QString &mainPath, const SidePaths
     if (mainPath.isEmpty())
         return false;
     const int rows = doc->recomputeRowCount();
+    // Only named rows are written: a grid that shows rows without any name would become an
+    // empty file while the operator sees a list.
+    if (rows == 0) {
+        const PluTableModel::Row fresh = PluTableModel::newRow();
+        const QVector<PluTableModel::Row> &grid = doc->model()->rows();
+        const bool shown = std::any_of(grid.cbegin(), grid.cend(), [&fresh](const PluTableModel::Row &row) {
+            for (int c = 0; c < PluColumns::Count; ++c) {
+                if (row[c].toString() != fresh[c].toString())
+                    return true;
+            }
+            return false;
+        });
+        if (shown) {
+            if (error)
+                *error = QCoreApplication::translate(
+                    "MainWindow", "Nothing was saved: no row of the table has a PLU name, and a row without a "
+                                  "name is not written. Give the rows their names first.");
+            return false;
+        }
+    }
     QVector<AtomicFile::Member> members{{mainPath, PluFile::toBytes(*doc->model(), rows)}};
     if (!sides.info.isEmpty())
         members.append({sides.info, doc->advertising().toInfoBytes()});

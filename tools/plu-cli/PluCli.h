@@ -11,6 +11,7 @@
 #include <QVector>
 
 class PluDocument;
+struct ImportProblem;
 class ScaleJobRunner;
 struct TransferSnapshot;
 
@@ -52,6 +53,9 @@ private:
         QString rows;
         QString to;
         QString columns;
+        QString match; // import: the property that finds the article to update ("lfcode")
+        bool addNew = false;
+        bool skipBad = false;
         // The installation's reference data: the department table and the package types.
         bool departments = false;
         bool packTypes = false;
@@ -78,6 +82,7 @@ private:
     int importSheet(const Options &options);
     int exportSheet(const Options &options);
     int importText(const Options &options);
+    static void printProblems(const QVector<ImportProblem> &problems);
     // The scale's nutrition element table and per-PLU values into the stores of the file set
     // `output` (PluCliNutrition.cpp); rows whose LF code has values get Nutrition 1.
     bool fetchNutrition(const ScaleAddress &address, PluDocument *doc, const QString &output);
