@@ -376,17 +376,6 @@
     </message>
 </context>
 <context>
-    <name>FleetDatabase</name>
-    <message>
-        <source>cannot open &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>cannot lay out &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
     <name>FleetProgressDlg</name>
     <message>
         <source>waiting</source>
@@ -805,6 +794,17 @@
     <name>ImportInstructions</name>
     <message>
         <source>The instructions are missing from the program.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>InstallationDb</name>
+    <message>
+        <source>cannot open &quot;%1&quot;: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot lay out &quot;%1&quot;: %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

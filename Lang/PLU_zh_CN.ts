@@ -376,17 +376,6 @@
     </message>
 </context>
 <context>
-    <name>FleetDatabase</name>
-    <message>
-        <source>cannot open &quot;%1&quot;: %2</source>
-        <translation>无法打开“%1”：%2</translation>
-    </message>
-    <message>
-        <source>cannot lay out &quot;%1&quot;: %2</source>
-        <translation>无法建立“%1”的表结构：%2</translation>
-    </message>
-</context>
-<context>
     <name>FleetProgressDlg</name>
     <message>
         <source>waiting</source>
@@ -806,6 +795,17 @@
     <message>
         <source>The instructions are missing from the program.</source>
         <translation>程序中缺少操作说明。</translation>
+    </message>
+</context>
+<context>
+    <name>InstallationDb</name>
+    <message>
+        <source>cannot open &quot;%1&quot;: %2</source>
+        <translation>无法打开“%1”：%2</translation>
+    </message>
+    <message>
+        <source>cannot lay out &quot;%1&quot;: %2</source>
+        <translation>无法建立“%1”的表结构：%2</translation>
     </message>
 </context>
 <context>

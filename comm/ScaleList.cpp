@@ -1,6 +1,6 @@
 #include "comm/ScaleList.h"
 
-#include "comm/FleetDatabase.h"
+#include "core/InstallationDb.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -9,7 +9,7 @@
 bool ScaleList::load(QString *error)
 {
     QSqlDatabase db;
-    if (!FleetDatabase::open(&db, error))
+    if (!InstallationDb::open(&db, error))
         return false;
     QSqlQuery q(db);
     if (!q.exec(QStringLiteral("SELECT Name, GroupName, Address, Baud, TimeoutMs FROM ScaleList ORDER BY Position"))) {
@@ -131,9 +131,9 @@ bool ScaleList::store(const QVector<ScaleEntry> &entries, const QString &renamed
                       const QStringList &forget, QString *error)
 {
     QSqlDatabase db;
-    if (!FleetDatabase::open(&db, error))
+    if (!InstallationDb::open(&db, error))
         return false;
-    const bool ok = FleetDatabase::transaction(db, error, [&] {
+    const bool ok = InstallationDb::transaction(db, error, [&] {
         QSqlQuery q(db);
         auto run = [&](const QString &sql, const QVariantList &values) {
             q.prepare(sql);

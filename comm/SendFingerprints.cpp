@@ -1,7 +1,7 @@
 #include "comm/SendFingerprints.h"
 
-#include "comm/FleetDatabase.h"
 #include "comm/ScaleRecords.h"
+#include "core/InstallationDb.h"
 
 #include <QCryptographicHash>
 #include <QJsonDocument>
@@ -57,7 +57,7 @@ bool exec(QSqlQuery &q, QString *error)
 bool SendFingerprints::read(const QString &scale, History *out, QString *error) const
 {
     QSqlDatabase db;
-    if (!FleetDatabase::open(&db, error))
+    if (!InstallationDb::open(&db, error))
         return false;
     QSqlQuery q(db);
     q.setForwardOnly(true);
@@ -184,7 +184,7 @@ ScaleMemoryState afterSend(ScaleMemoryState after, const QHash<qint64, qint64> &
 bool SendFingerprints::markInProgress(const QString &scale, QString *error)
 {
     QSqlDatabase db;
-    if (!FleetDatabase::open(&db, error))
+    if (!InstallationDb::open(&db, error))
         return false;
     return writeState(db, scale, -1, false, true, ScaleMemoryState(), error);
 }
@@ -193,12 +193,12 @@ bool SendFingerprints::recordFull(const QString &scale, const TPLUList &plus, co
                                   const ScaleMemoryState &after, QString *error)
 {
     QSqlDatabase db;
-    if (!FleetDatabase::open(&db, error))
+    if (!InstallationDb::open(&db, error))
         return false;
     QHash<qint64, qint64> all;
     all.reserve(plus.size());
     addPrints(all, plus, prints);
-    return FleetDatabase::transaction(db, error, [&] {
+    return InstallationDb::transaction(db, error, [&] {
         return writePrints(db, scale, all, error) &&
                writeState(db, scale, 1, true, false, afterSend(after, all), error);
     });
@@ -208,13 +208,13 @@ bool SendFingerprints::recordUpdate(const QString &scale, const TPLUList &sent, 
                                     const ScaleMemoryState &after, QString *error)
 {
     QSqlDatabase db;
-    if (!FleetDatabase::open(&db, error))
+    if (!InstallationDb::open(&db, error))
         return false;
     History h;
     if (!read(scale, &h, error))
         return false;
     addPrints(h.prints, sent, prints);
-    return FleetDatabase::transaction(db, error, [&] {
+    return InstallationDb::transaction(db, error, [&] {
         return writePrints(db, scale, h.prints, error) &&
                writeState(db, scale, -1, true, false, afterSend(after, h.prints), error);
     });
@@ -223,7 +223,7 @@ bool SendFingerprints::recordUpdate(const QString &scale, const TPLUList &sent, 
 bool SendFingerprints::recordFailure(const QString &scale, QString *error)
 {
     QSqlDatabase db;
-    if (!FleetDatabase::open(&db, error))
+    if (!InstallationDb::open(&db, error))
         return false;
     return writeState(db, scale, -1, false, false, ScaleMemoryState(), error);
 }

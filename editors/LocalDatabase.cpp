@@ -1,6 +1,6 @@
 #include "editors/LocalDatabase.h"
 
-#include "core/SqliteOptions.h"
+#include "core/InstallationDb.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -9,8 +9,6 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QVariant>
-
-const QString LocalDatabase::ConnectionName = QStringLiteral("plu-local-database");
 
 LocalDatabase::~LocalDatabase()
 {
@@ -40,50 +38,17 @@ bool LocalDatabase::openLocalDatabase(const QString &path)
     const QString folder = QFileInfo(path).absolutePath();
     if (!QDir().mkpath(folder))
         return fail(tr("Cannot open the local database"), tr("the folder cannot be created"));
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), ConnectionName);
-        db.setDatabaseName(path);
-        db.setConnectOptions(QString::fromLatin1(kSqliteConnectOptions));
-        if (!db.open())
-            return fail(tr("Cannot open the local database"), db.lastError().text());
-        QString reason;
-        {
-            QSqlQuery query(db);
-            // One transaction for both: a new file is synced to disk once, not once per table.
-            db.transaction();
-            // SQLite opens a damaged or foreign file lazily: the first statement finds out.
-            for (const QString &statement :
-                 {QStringLiteral("CREATE TABLE if not exists PackTypeFun(ID INTEGER PRIMARY KEY,FunName varchar(30) "
-                                 "NULL,KeyValue varchar(30) NULL,remark varchar(60) NULL);"),
-                  QStringLiteral("CREATE TABLE if not exists HotkeyFunDetail(ID INTEGER PRIMARY KEY,iHotKey integer "
-                                 ",KeyValue integer);")}) {
-                if (reason.isEmpty() && !query.exec(statement))
-                    reason = query.lastError().text();
-            }
-        }
-        if (reason.isEmpty() && !db.commit())
-            reason = db.lastError().text();
-        if (!reason.isEmpty()) {
-            db.close();
-            db = QSqlDatabase();
-            QSqlDatabase::removeDatabase(ConnectionName);
-            return fail(tr("Cannot open the local database"), reason);
-        }
-    }
+    QSqlDatabase db;
+    QString reason;
+    if (!InstallationDb::open(&db, &reason, path))
+        return fail(tr("Cannot open the local database"), reason);
     m_open = true;
     return true;
 }
 
 void LocalDatabase::close()
 {
-    if (!QSqlDatabase::contains(ConnectionName))
-        return;
-    {
-        QSqlDatabase db = QSqlDatabase::database(ConnectionName, false);
-        if (db.isOpen())
-            db.close();
-    }
-    QSqlDatabase::removeDatabase(ConnectionName);
+    // The connection belongs to the installation database's owner; this store only stops using it.
     m_open = false;
 }
 
@@ -94,7 +59,9 @@ bool LocalDatabase::isOpen() const
 
 QSqlDatabase LocalDatabase::database() const
 {
-    return m_open ? QSqlDatabase::database(ConnectionName, false) : QSqlDatabase();
+    QSqlDatabase db;
+    QString reason;
+    return m_open && InstallationDb::open(&db, &reason, m_path) ? db : QSqlDatabase();
 }
 
 bool LocalDatabase::selectPackTypes(QSqlQuery &query)

@@ -10,16 +10,13 @@
 
 class QSqlQuery;
 
-// The installation's SQLite database "KVB2600.db": the package type codes (PackTypeFun) and the
-// function codes of hotkey layers (HotkeyFunDetail). Opened once on its own named connection,
-// which every operation here uses; other stores in the same file use connections of their own.
+// The package type codes (PackTypeFun) and the function codes of hotkey layers (HotkeyFunDetail)
+// in the installation's database "KVB2600.db", reached through its one owner (InstallationDb).
 // Replacements are one transaction each, so a failure keeps the previous rows.
 class LocalDatabase : public HotkeyFunctionStore
 {
     Q_DECLARE_TR_FUNCTIONS(LocalDatabase)
 public:
-    static const QString ConnectionName;
-
     LocalDatabase() = default;
     ~LocalDatabase() override;
     LocalDatabase(const LocalDatabase &) = delete;

@@ -1,12 +1,12 @@
 #include "TestSupport.h"
 #include "linklib/LinkTestSupport.h"
 
-#include "comm/FleetDatabase.h"
 #include "comm/FleetSend.h"
 #include "comm/ScaleList.h"
 #include "comm/SendFingerprints.h"
 #include "comm/TransferTarget.h"
 #include "comm/ZQCommucationProcess.h"
+#include "core/InstallationDb.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -158,7 +158,7 @@ void TestFleet::sendChanges()
         s.plus[r].UnitPrice += 1;
     if (change == QLatin1String("damage")) {
         QSqlDatabase db;
-        QVERIFY(FleetDatabase::open(&db, &error));
+        QVERIFY(InstallationDb::open(&db, &error));
         QSqlQuery q(db);
         QVERIFY(q.exec(QStringLiteral("UPDATE SendPrints SET Prints = x'0102'")));
     }

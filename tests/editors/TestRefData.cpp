@@ -164,7 +164,9 @@ void TestRefData::databaseCreatedWithBothTables()
     QStringList tables;
     while (q.next())
         tables << q.value(0).toString();
-    QCOMPARE(tables, QStringList({"HotkeyFunDetail", "PackTypeFun"}));
+    // The installation's other stores live in the same file, laid out by its one owner.
+    QVERIFY(tables.contains(QStringLiteral("HotkeyFunDetail")) && tables.contains(QStringLiteral("PackTypeFun")));
+    QVERIFY(tables.contains(QStringLiteral("ScaleList")));
     QVERIFY(db.packTypeKeyValues().isEmpty());
 
     QVERIFY(db.replacePackTypes(keyValues({"12", "7", "00345"})));

@@ -1,4 +1,4 @@
-#include "comm/FleetDatabase.h"
+#include "core/InstallationDb.h"
 
 #include "core/AppPaths.h"
 #include "core/SqliteOptions.h"
@@ -10,9 +10,14 @@
 #include <QVariant>
 
 namespace {
-const char *const kConnection = "plu-fleet";
+const char *const kConnection = "plu-installation";
 
 const char *const kSchema[] = {
+    // Package type codes and hotkey layer functions, as the scales know them.
+    "CREATE TABLE IF NOT EXISTS PackTypeFun(ID INTEGER PRIMARY KEY,FunName varchar(30) NULL,KeyValue varchar(30) "
+    "NULL,remark varchar(60) NULL)",
+    "CREATE TABLE IF NOT EXISTS HotkeyFunDetail(ID INTEGER PRIMARY KEY,iHotKey integer ,KeyValue integer)",
+    // The scale list and what was last sent to each scale.
     "CREATE TABLE IF NOT EXISTS ScaleList(Name TEXT PRIMARY KEY, GroupName TEXT NOT NULL DEFAULT '', "
     "Address TEXT NOT NULL, Baud INTEGER NOT NULL, TimeoutMs INTEGER NOT NULL DEFAULT 0, Position INTEGER)",
     // One row per scale: a row per PLU would cost a send to many scales more than the sending.
@@ -35,41 +40,59 @@ const AddedColumn kAddedColumns[] = {
     {"SendState", "Token", "TEXT NOT NULL DEFAULT ''"},
 };
 
-bool addMissingColumns(QSqlDatabase &db, QString *failed)
+bool layOut(QSqlDatabase &db, QString *failed)
 {
+    QSqlQuery q(db);
+    // One transaction: a new file is synced to disk once, not once per table. SQLite opens a damaged
+    // or foreign file lazily, so the first statement is where that shows.
+    if (!db.transaction()) {
+        *failed = db.lastError().text();
+        return false;
+    }
+    for (const char *statement : kSchema) {
+        if (!q.exec(QString::fromLatin1(statement))) {
+            *failed = q.lastError().text();
+            db.rollback();
+            return false;
+        }
+    }
     for (const AddedColumn &c : kAddedColumns) {
-        QSqlQuery q(db);
         if (!q.exec(QStringLiteral("PRAGMA table_info(%1)").arg(QLatin1String(c.table)))) {
             *failed = q.lastError().text();
+            db.rollback();
             return false;
         }
         bool present = false;
         while (q.next())
             present = present || q.value(1).toString() == QLatin1String(c.column);
-        if (present)
-            continue;
-        if (!q.exec(QStringLiteral("ALTER TABLE %1 ADD COLUMN %2 %3")
+        if (!present &&
+            !q.exec(QStringLiteral("ALTER TABLE %1 ADD COLUMN %2 %3")
                         .arg(QLatin1String(c.table), QLatin1String(c.column), QLatin1String(c.definition)))) {
             *failed = q.lastError().text();
+            db.rollback();
             return false;
         }
+    }
+    if (!db.commit()) {
+        *failed = db.lastError().text();
+        db.rollback();
+        return false;
     }
     return true;
 }
 } // namespace
 
-QString FleetDatabase::lastError(const QSqlDatabase &db)
+QString InstallationDb::lastError(const QSqlDatabase &db)
 {
     return db.lastError().text();
 }
 
-bool FleetDatabase::open(QSqlDatabase *db, QString *error)
+bool InstallationDb::open(QSqlDatabase *db, QString *error, const QString &path)
 {
     const QString name = QString::fromLatin1(kConnection);
-    const QString file = AppPaths::localDatabaseFile();
+    const QString file = path.isEmpty() ? AppPaths::localDatabaseFile() : path;
     QSqlDatabase found = QSqlDatabase::contains(name) ? QSqlDatabase::database(name, false)
                                                       : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-    // Tests and the command line move the data folder between runs: follow it.
     if (found.isOpen() && found.databaseName() == file) {
         *db = found;
         return true;
@@ -79,17 +102,12 @@ bool FleetDatabase::open(QSqlDatabase *db, QString *error)
     found.setConnectOptions(QString::fromLatin1(kSqliteConnectOptions));
     if (!found.open()) {
         *error =
-            QCoreApplication::translate("FleetDatabase", "cannot open \"%1\": %2").arg(file, found.lastError().text());
+            QCoreApplication::translate("InstallationDb", "cannot open \"%1\": %2").arg(file, found.lastError().text());
         return false;
     }
     QString failed;
-    for (const char *statement : kSchema) {
-        QSqlQuery q(found);
-        if (!q.exec(QString::fromLatin1(statement)))
-            failed = q.lastError().text();
-    }
-    if (!failed.isEmpty() || !addMissingColumns(found, &failed)) {
-        *error = QCoreApplication::translate("FleetDatabase", "cannot lay out \"%1\": %2").arg(file, failed);
+    if (!layOut(found, &failed)) {
+        *error = QCoreApplication::translate("InstallationDb", "cannot lay out \"%1\": %2").arg(file, failed);
         found.close();
         return false;
     }

@@ -3,15 +3,16 @@
 #include <QSqlDatabase>
 #include <QString>
 
-// The scale list and the send fingerprints in the installation's database, on a connection of
-// their own so that they do not depend on who else has the file open. Used from the operator's
-// thread only.
-class FleetDatabase
+// The installation's database "KVB2600.db" has one owner: one connection, laid out in one place,
+// through which every store in it goes (package types and hotkey functions, the scale list, the
+// send history and journal, the watcher's queue). Used from the operator's thread only.
+class InstallationDb
 {
 public:
-    // Opens (and on first use lays out) the database of the current data folder. False with
-    // *error when the file cannot be opened or its tables cannot be made.
-    static bool open(QSqlDatabase *db, QString *error);
+    // Opens (and on first use lays out) the database of the current data folder, or the file at
+    // `path`; follows the data folder when it moves (tests, plu-cli --data-dir). False with *error
+    // when the file cannot be opened or laid out.
+    static bool open(QSqlDatabase *db, QString *error, const QString &path = QString());
     // Runs fn inside one transaction: all of its writes or none. fn returns false with *error
     // set to roll back.
     template <typename F> static bool transaction(QSqlDatabase &db, QString *error, F &&fn)
