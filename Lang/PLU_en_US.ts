@@ -496,6 +496,10 @@
         <source>cancelled while reading back: the list was sent</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>the send journal could not be written: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>HotkeyCard</name>
@@ -794,6 +798,136 @@
     <name>ImportInstructions</name>
     <message>
         <source>The instructions are missing from the program.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>InboxDistributor</name>
+    <message>
+        <source>the inbox &quot;%1&quot; is not a folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be made</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>watching %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stopping: the send under way is broken off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be moved to %2/</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 was not sent to any scale:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the report cannot be written: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: refused, %n problem(s); moved to failed/ with %2</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: the scale list cannot be read: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the work cannot be kept: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: takes the place of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: taken, %2 PLU(s), for %n scale(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: the file left to send cannot be read any more; its scales are given up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: taken up again where the last run left it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the work cannot be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: every scale has it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the scale list cannot be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 is no longer in the scale list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: sending to %n scale(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>an earlier file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 -&gt; %2: ok%3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 -&gt; %2: %3; left to do</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 -&gt; %2: failed: %3; next try in %4 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>InboxFile</name>
+    <message>
+        <source>the file cannot be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file holds no PLU</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>InboxWatcher</name>
+    <message>
+        <source>&quot;%1&quot; is not a folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be watched</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1442,6 +1576,10 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Nothing was saved: no row of the table has a PLU name, and a row without a name is not written. Give the rows their names first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send history</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2451,6 +2589,108 @@ Do you want to replace it?</source>
             <numerusform></numerusform>
             <numerusform></numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>SendHistoryDlg</name>
+    <message>
+        <source>Failed and cancelled only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send history</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>every scale</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scale:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>From:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scale</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PLUs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Parts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export as CSV...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The send history cannot be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n send(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Export send history</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>refused</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

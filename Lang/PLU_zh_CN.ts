@@ -496,6 +496,10 @@
         <source>cancelled while reading back: the list was sent</source>
         <translation>读回时已取消：列表已发送</translation>
     </message>
+    <message>
+        <source>the send journal could not be written: %1</source>
+        <translation>无法写入发送日志：%1</translation>
+    </message>
 </context>
 <context>
     <name>HotkeyCard</name>
@@ -795,6 +799,133 @@
     <message>
         <source>The instructions are missing from the program.</source>
         <translation>程序中缺少操作说明。</translation>
+    </message>
+</context>
+<context>
+    <name>InboxDistributor</name>
+    <message>
+        <source>the inbox &quot;%1&quot; is not a folder</source>
+        <translation>收件夹“%1”不是文件夹</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be made</source>
+        <translation>无法创建“%1”</translation>
+    </message>
+    <message>
+        <source>watching %1</source>
+        <translation>正在监视 %1</translation>
+    </message>
+    <message>
+        <source>stopping: the send under way is broken off</source>
+        <translation>正在停止：中断进行中的发送</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be moved to %2/</source>
+        <translation>无法将“%1”移到 %2/</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>%1 was not sent to any scale:</source>
+        <translation>%1 没有发送到任何秤：</translation>
+    </message>
+    <message>
+        <source>%1: the report cannot be written: %2</source>
+        <translation>%1：无法写入报告：%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: refused, %n problem(s); moved to failed/ with %2</source>
+        <translation>
+            <numerusform>%1：已拒绝，%n 个问题；已移到 failed/，附 %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: the scale list cannot be read: %2</source>
+        <translation>%1：无法读取秤列表：%2</translation>
+    </message>
+    <message>
+        <source>%1: the work cannot be kept: %2</source>
+        <translation>%1：无法保存待办工作：%2</translation>
+    </message>
+    <message>
+        <source>%1: takes the place of %2</source>
+        <translation>%1：取代 %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: taken, %2 PLU(s), for %n scale(s)</source>
+        <translation>
+            <numerusform>%1：已接收，%2 个PLU，发往 %n 台秤</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: the file left to send cannot be read any more; its scales are given up</source>
+        <translation>%1：待发送的文件已无法读取；放弃其余的秤</translation>
+    </message>
+    <message>
+        <source>%1: taken up again where the last run left it</source>
+        <translation>%1：从上次运行中断处继续</translation>
+    </message>
+    <message>
+        <source>the work cannot be read: %1</source>
+        <translation>无法读取待办工作：%1</translation>
+    </message>
+    <message>
+        <source>%1: every scale has it</source>
+        <translation>%1：所有秤都已收到</translation>
+    </message>
+    <message>
+        <source>the scale list cannot be read: %1</source>
+        <translation>无法读取秤列表：%1</translation>
+    </message>
+    <message>
+        <source>%1: %2 is no longer in the scale list</source>
+        <translation>%1：%2 已不在秤列表中</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: sending to %n scale(s)</source>
+        <translation>
+            <numerusform>%1：正在发送到 %n 台秤</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>an earlier file</source>
+        <translation>较早的文件</translation>
+    </message>
+    <message>
+        <source>%1 -&gt; %2: ok%3</source>
+        <translation>%1 -&gt; %2：成功%3</translation>
+    </message>
+    <message>
+        <source>%1 -&gt; %2: %3; left to do</source>
+        <translation>%1 -&gt; %2：%3；留待以后</translation>
+    </message>
+    <message>
+        <source>%1 -&gt; %2: failed: %3; next try in %4 s</source>
+        <translation>%1 -&gt; %2：失败：%3；%4 秒后重试</translation>
+    </message>
+</context>
+<context>
+    <name>InboxFile</name>
+    <message>
+        <source>the file cannot be read</source>
+        <translation>无法读取该文件</translation>
+    </message>
+    <message>
+        <source>the file holds no PLU</source>
+        <translation>该文件中没有PLU</translation>
+    </message>
+</context>
+<context>
+    <name>InboxWatcher</name>
+    <message>
+        <source>&quot;%1&quot; is not a folder</source>
+        <translation>“%1”不是文件夹</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be watched</source>
+        <translation>无法监视“%1”</translation>
     </message>
 </context>
 <context>
@@ -1447,6 +1578,10 @@ Do you want to replace it?</source>
     <message>
         <source>Nothing was saved: no row of the table has a PLU name, and a row without a name is not written. Give the rows their names first.</source>
         <translation>未保存：表格中没有一行有商品名称，而没有名称的行不会写入。请先为各行填写名称。</translation>
+    </message>
+    <message>
+        <source>Send history</source>
+        <translation>发送记录</translation>
     </message>
 </context>
 <context>
@@ -2453,6 +2588,107 @@ Do you want to replace it?</source>
     <message>
         <source>sending everything: the last send did not finish</source>
         <translation>全部发送：上次发送没有完成</translation>
+    </message>
+</context>
+<context>
+    <name>SendHistoryDlg</name>
+    <message>
+        <source>Failed and cancelled only</source>
+        <translation>仅显示失败和取消的</translation>
+    </message>
+    <message>
+        <source>Send history</source>
+        <translation>发送记录</translation>
+    </message>
+    <message>
+        <source>every scale</source>
+        <translation>所有秤</translation>
+    </message>
+    <message>
+        <source>Scale:</source>
+        <translation>秤：</translation>
+    </message>
+    <message>
+        <source>From:</source>
+        <translation>从：</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation>到：</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>时间</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>程序</translation>
+    </message>
+    <message>
+        <source>Scale</source>
+        <translation>秤</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>结果</translation>
+    </message>
+    <message>
+        <source>PLUs</source>
+        <translation>PLU数</translation>
+    </message>
+    <message>
+        <source>Parts</source>
+        <translation>内容</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>文件</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>原因</translation>
+    </message>
+    <message>
+        <source>Export as CSV...</source>
+        <translation>导出为CSV...</translation>
+    </message>
+    <message>
+        <source>The send history cannot be read: %1</source>
+        <translation>无法读取发送记录：%1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n send(s)</source>
+        <translation>
+            <numerusform>%n 次发送</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Export send history</source>
+        <translation>导出发送记录</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <translation>成功</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>失败</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>已取消</translation>
+    </message>
+    <message>
+        <source>refused</source>
+        <translation>已拒绝</translation>
     </message>
 </context>
 <context>

@@ -85,7 +85,8 @@ const QVector<MenuDef> &menuTable()
           {"actionUpdate_PLU", QT_TRANSLATE_NOOP("MainWindow", "Update PLU"), ""},
           {"actionUpload_PLU", QT_TRANSLATE_NOOP("MainWindow", "Upload PLU"), ""},
           {"", "", ""},
-          {"actionScales", QT_TRANSLATE_NOOP("MainWindow", "Scales"), ""}}},
+          {"actionScales", QT_TRANSLATE_NOOP("MainWindow", "Scales"), ""},
+          {"actionSend_history", QT_TRANSLATE_NOOP("MainWindow", "Send history"), ""}}},
         {QT_TRANSLATE_NOOP("MainWindow", "Help"), {{"actionAbout", QT_TRANSLATE_NOOP("MainWindow", "About"), ""}}},
     };
     return menus;

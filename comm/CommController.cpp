@@ -4,6 +4,7 @@
 #include "comm/FleetSend.h"
 #include "comm/ScaleListDlg.h"
 #include "comm/SendCheck.h"
+#include "comm/SendHistoryDlg.h"
 #include "comm/SendProblemsDlg.h"
 #include "comm/TransferJob.h"
 #include "comm/TransferTarget.h"
@@ -21,6 +22,16 @@ CommController::CommController(EditorHost *host, TransferTarget *target, QObject
 {
     if (QAction *a = m_host->action(QStringLiteral("actionScales")))
         a->setEnabled(true);
+    if (QAction *a = m_host->action(QStringLiteral("actionSend_history"))) {
+        a->setEnabled(true);
+        connect(a, &QAction::triggered, this, &CommController::sendHistory);
+    }
+}
+
+void CommController::sendHistory()
+{
+    SendHistoryDlg history(m_host->hostWidget());
+    history.exec();
 }
 
 void CommController::startCommunication(int job)

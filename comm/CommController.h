@@ -23,6 +23,8 @@ public:
     void startCommunication(int job);
     // The "Scales" window: the scale list, and sends to many scales at once.
     void scales();
+    // Communication > Send history.
+    void sendHistory();
 
 signals:
     // A job ended well: what it brought for stores outside the document (departments, package

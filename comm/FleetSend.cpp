@@ -3,10 +3,13 @@
 #include "comm/CancelOutcome.h"
 #include "comm/ScaleJobRunner.h"
 #include "comm/SendFingerprints.h"
+#include "comm/SendJournal.h"
 #include "comm/TransferTarget.h"
 #include "comm/ZQCommucationProcess.h"
 #include "core/LogCategories.h"
 
+#include <QCryptographicHash>
+#include <QDateTime>
 #include <QEventLoop>
 
 struct FleetSend::Run
@@ -387,6 +390,48 @@ void FleetSend::keepHistory(int index, Run &run, bool ok)
     }
 }
 
+QString FleetSend::digest()
+{
+    if (m_digest.isEmpty() && !m_snapshot.plus.isEmpty()) {
+        QCryptographicHash hash(QCryptographicHash::Sha256);
+        for (const qint64 print : prints())
+            hash.addData(reinterpret_cast<const char *>(&print), sizeof print);
+        m_digest = QString::fromLatin1(hash.result().toHex().left(16));
+    }
+    return m_digest;
+}
+
+void FleetSend::journal(int index, const Run &run)
+{
+    Scale &s = m_scales[index];
+    SendJournal::Entry e;
+    e.at = QDateTime::currentDateTimeUtc();
+    e.program = SendJournal::program();
+    e.file = m_snapshot.sourceFile;
+    e.scale = s.label();
+    e.parts = run.changesOnly ? QStringLiteral("plu (changes)") : run.snapshot.partsText(run.job);
+    e.plus = s.pluCount;
+    if (sendsPlus(run.job, run.snapshot))
+        e.digest = digest();
+    e.result = s.state == State::Succeeded   ? QStringLiteral("ok")
+               : s.state == State::Cancelled ? QStringLiteral("cancelled")
+                                             : QStringLiteral("failed");
+    QStringList reason;
+    for (const QString &part : {s.state == State::Succeeded ? QString() : s.result, s.note, s.warning}) {
+        if (!part.isEmpty())
+            reason << part;
+    }
+    e.reason = reason.join(QLatin1String("; "));
+    e.durationMs = s.elapsedMs;
+    QString error;
+    // The send is over either way; a journal that cannot be written is said, not fatal.
+    if (!SendJournal::record(e, &error)) {
+        qCWarning(lcComm) << "send journal not written:" << error;
+        s.warning = tr("the send journal could not be written: %1").arg(error);
+        emit scaleChanged(index);
+    }
+}
+
 void FleetSend::finishScale(int index, bool ok, const QString &result)
 {
     Scale &s = m_scales[index];
@@ -398,6 +443,8 @@ void FleetSend::finishScale(int index, bool ok, const QString &result)
         keepHistory(index, run, ok);
     --m_running;
     setState(index, ok ? State::Succeeded : m_cancelled ? State::Cancelled : State::Failed);
+    if (sendsToScale(run.job))
+        journal(index, run);
     launchQueued();
     if (!isRunning())
         emit finished();

@@ -102,6 +102,10 @@ private:
     // What "Send changes" would send to this named scale, as its history sees it.
     SendPlan changesPlan(int index, Run &run);
     void keepHistory(int index, Run &run, bool ok);
+    void journal(int index, const Run &run);
+    // Of the PLUs the list sends, for the journal: worked out once.
+    QString digest();
+    QString m_digest;
     void setState(int index, State state);
 
     QVector<Scale> m_scales;

@@ -20,6 +20,14 @@ enum TransferJob : int
     JobUploadPackageTypes = 14,
 };
 
+// Jobs that send something to the scale (and so belong in the send journal).
+inline bool sendsToScale(int job)
+{
+    return job == JobUpdatePlu || job == JobDownloadPlu || job == JobDownloadDepartments ||
+           job == JobDownloadNutritionTable || job == JobDownloadHotkeySheet || job == JobDownloadAdvertising ||
+           job == JobDownloadPackageTypes;
+}
+
 // RS-232 or TCP/IP.
 enum LinkType : int
 {

@@ -1,12 +1,15 @@
 #include "comm/TransferSnapshot.h"
 
 #include "comm/ScaleRecords.h"
+#include "comm/SendJournal.h"
+#include "comm/TransferJob.h"
 #include "core/ZQConfig.h"
 #include "document/DepartmentTable.h"
 #include "document/PluDocument.h"
 #include "document/PluTableModel.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 namespace {
 TransferSnapshot::HotkeySheetSource &hotkeySheetSource()
@@ -83,6 +86,7 @@ TransferSnapshot TransferSnapshot::take(PluDocument *doc)
     s.adHead = doc->advertising().head();
     s.adTail = doc->advertising().tail();
     s.takeNutrition(doc->currentFile());
+    s.sourceFile = doc->currentFile().isEmpty() ? QString() : QFileInfo(doc->currentFile()).absoluteFilePath();
     return s;
 }
 
@@ -107,6 +111,28 @@ void TransferSnapshot::takeNutrition(const QString &pluFile)
     nutritionValuesPath = NutritionElementFile::valuesFilePath(pluFile);
     nutritionElements =
         nutritionElementSource() ? nutritionElementSource()() : NutritionElementFile::records(nutritionFileRows);
+}
+
+QString TransferSnapshot::partsText(int job) const
+{
+    switch (job) {
+    case JobDownloadPlu:
+        return SendJournal::partsText(selection);
+    case JobUpdatePlu:
+        return QStringLiteral("plu (update)");
+    case JobDownloadDepartments:
+        return QStringLiteral("department");
+    case JobDownloadNutritionTable:
+        return QStringLiteral("nutrition table");
+    case JobDownloadHotkeySheet:
+        return QStringLiteral("hotkey sheet");
+    case JobDownloadAdvertising:
+        return QStringLiteral("info");
+    case JobDownloadPackageTypes:
+        return QStringLiteral("packtype");
+    default:
+        return QString();
+    }
 }
 
 void TransferSnapshot::readNutritionValues()

@@ -21,7 +21,8 @@ class PluDocument;
 struct TransferSnapshot
 {
     bool hasDocument = false;
-    TPLUList plus; // rows 0..rowCount-1
+    QString sourceFile; // the document's file, for the send journal
+    TPLUList plus;      // rows 0..rowCount-1
     // The same rows' cells as the operator sees them, for the check before a send: the records
     // above have lost what their conversion cuts or drops.
     QVector<PluTableModel::Row> cells;
@@ -81,6 +82,8 @@ struct TransferSnapshot
     void takeNutrition(const QString &pluFile);
     // Reads the per-PLU nutrition values once (see above).
     void readNutritionValues();
+    // The parts a job sends, for the send journal ("plu,message", "department", ...).
+    QString partsText(int job) const;
     using NutritionElementSource = std::function<QVector<NutritionElement>()>;
     static void setNutritionElementSource(NutritionElementSource source);
 };

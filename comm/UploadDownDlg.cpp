@@ -3,11 +3,15 @@
 #include "comm/CancelOutcome.h"
 #include "comm/ScaleAddress.h"
 #include "comm/ScaleJobRunner.h"
+#include "comm/SendJournal.h"
 #include "comm/TransferTarget.h"
 #include "comm/ZQCommucationProcess.h"
 #include "ui_UploadDownDlg.h"
 
+#include "core/LogCategories.h"
+
 #include <QCoreApplication>
+#include <QDateTime>
 
 UploadDownDlg::UploadDownDlg(const QString &link, const QString &baud, int linkType, int job,
                              const TransferSnapshot &snapshot, TransferTarget *target, QWidget *parent)
@@ -20,6 +24,11 @@ UploadDownDlg::UploadDownDlg(const QString &link, const QString &baud, int linkT
     connect(ui->okBtn, &QPushButton::clicked, this, &QDialog::close);
     connect(ui->cancelBtn, &QPushButton::clicked, this, &UploadDownDlg::on_cancelBtn_clicked);
 
+    m_sourceFile = snapshot.sourceFile;
+    m_parts = snapshot.partsText(job);
+    if (job == JobUpdatePlu || (job == JobDownloadPlu && snapshot.selection.plu))
+        m_plus = snapshot.plus.size();
+    m_clock.start();
     m_worker = std::make_unique<ZQCommucationProcess>();
     m_worker->setTransferParameters(link, baud, linkType, job);
     m_worker->setSnapshot(snapshot);
@@ -91,11 +100,34 @@ void UploadDownDlg::SetStatus(bool isError, const QString &tmpStr)
     ui->okBtn->setEnabled(isError);
     ui->cancelBtn->setEnabled(!isError);
     ui->statusInfo->setText(tmpStr);
+    if (isError)
+        m_lastError = tmpStr;
 }
 
 void UploadDownDlg::updateFinish()
 {
+    journal(QStringLiteral("ok"), m_worker->goodbyeMissed() ? ui->statusInfo->text() : QString());
     accept();
+}
+
+void UploadDownDlg::journal(const QString &result, const QString &reason)
+{
+    if (m_journaled || !sendsToScale(m_job))
+        return;
+    m_journaled = true;
+    SendJournal::Entry e;
+    e.at = QDateTime::currentDateTimeUtc();
+    e.program = SendJournal::program();
+    e.file = m_sourceFile;
+    e.scale = m_link;
+    e.parts = m_parts;
+    e.plus = m_plus;
+    e.result = result;
+    e.reason = reason;
+    e.durationMs = m_clock.elapsed();
+    QString error;
+    if (!SendJournal::record(e, &error))
+        qCWarning(lcComm) << "send journal not written:" << error;
 }
 
 void UploadDownDlg::on_cancelBtn_clicked()
@@ -119,8 +151,12 @@ void UploadDownDlg::reject()
 
 void UploadDownDlg::onWorkerStopped()
 {
-    if (!m_cancelling || m_worker->isFinished())
+    if (m_worker->isFinished())
         return;
+    if (!m_cancelling) {
+        journal(QStringLiteral("failed"), m_lastError.isEmpty() ? ui->statusInfo->text() : m_lastError);
+        return;
+    }
     if (!CancelOutcome::needsScale(*m_worker)) {
         showCancelled(CancelOutcome::text(*m_worker));
         return;
@@ -145,6 +181,7 @@ void UploadDownDlg::onWorkerStopped()
 
 void UploadDownDlg::showCancelled(const QString &text)
 {
+    journal(QStringLiteral("cancelled"), text);
     SetStatus(true, text);
     ui->cancelBtn->setEnabled(false);
 }

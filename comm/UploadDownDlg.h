@@ -3,6 +3,7 @@
 #include "comm/TransferSnapshot.h"
 
 #include <QDialog>
+#include <QElapsedTimer>
 #include <memory>
 
 namespace Ui {
@@ -41,6 +42,8 @@ public slots:
 private:
     void onWorkerStopped();
     void showCancelled(const QString &text);
+    // Records how a send to the scale ended, once.
+    void journal(const QString &result, const QString &reason);
 
     std::unique_ptr<Ui::UploadDownDlg> ui;
     std::unique_ptr<ZQCommucationProcess> m_worker;
@@ -49,4 +52,10 @@ private:
     QString m_baud;
     int m_job;
     bool m_cancelling = false;
+    bool m_journaled = false;
+    QString m_sourceFile;
+    QString m_parts;
+    int m_plus = -1;
+    QString m_lastError;
+    QElapsedTimer m_clock;
 };

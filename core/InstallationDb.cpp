@@ -24,6 +24,17 @@ const char *const kSchema[] = {
     "CREATE TABLE IF NOT EXISTS SendPrints(Scale TEXT PRIMARY KEY, Prints BLOB NOT NULL)",
     "CREATE TABLE IF NOT EXISTS SendState(Scale TEXT PRIMARY KEY, FullSent INTEGER NOT NULL, "
     "LastOk INTEGER NOT NULL)",
+    // Every send to a scale, newest last; times in milliseconds since 1970, UTC.
+    "CREATE TABLE IF NOT EXISTS SendJournal(Id INTEGER PRIMARY KEY AUTOINCREMENT, At INTEGER NOT NULL, "
+    "Program TEXT NOT NULL, File TEXT NOT NULL, Digest TEXT NOT NULL, Scale TEXT NOT NULL, Parts TEXT NOT NULL, "
+    "Plus INTEGER NOT NULL, Result TEXT NOT NULL, Reason TEXT NOT NULL, DurationMs INTEGER NOT NULL)",
+    "CREATE INDEX IF NOT EXISTS SendJournalAt ON SendJournal(At)",
+    // The watcher's work: the files it took from an inbox, and the scales each still has to reach.
+    "CREATE TABLE IF NOT EXISTS WatchFiles(Id INTEGER PRIMARY KEY AUTOINCREMENT, Inbox TEXT NOT NULL, "
+    "Name TEXT NOT NULL, Path TEXT NOT NULL, State TEXT NOT NULL, TakenAt INTEGER NOT NULL)",
+    "CREATE TABLE IF NOT EXISTS WatchTargets(FileId INTEGER NOT NULL, Scale TEXT NOT NULL, State TEXT NOT NULL, "
+    "Attempts INTEGER NOT NULL DEFAULT 0, NextTry INTEGER NOT NULL DEFAULT 0, LastError TEXT NOT NULL DEFAULT '', "
+    "PRIMARY KEY(FileId, Scale))",
 };
 
 // Columns added since the tables were first laid out; older databases get them on open.

@@ -109,7 +109,8 @@ void TestMainWindow::menus_data()
                                                   "Generate Message ID|"};
     QTest::newRow("Info") << 3 << "Info" << QStringList{"Advertising slogan|", "Message editing|", "-"};
     QTest::newRow("Communication") << 4 << "Communication"
-                                   << QStringList{"Download PLU|", "Update PLU|", "Upload PLU|", "-", "Scales|"};
+                                   << QStringList{"Download PLU|", "Update PLU|",  "Upload PLU|", "-",
+                                                  "Scales|",       "Send history|"};
     QTest::newRow("Help") << 5 << "Help" << QStringList{"About|"};
 }
 

@@ -2,6 +2,7 @@
 
 #include "comm/ScaleJobRunner.h"
 #include "comm/SendCheck.h"
+#include "comm/SendJournal.h"
 #include "comm/TransferJob.h"
 #include "comm/TransferSnapshot.h"
 #include "comm/TransferTarget.h"
@@ -203,8 +204,17 @@ bool PluCli::parse(const QStringList &arguments, Options *options, QString *erro
     const QCommandLineOption all(optionName("all"), tr("send: every scale of the scale list."));
     const QCommandLineOption changed(optionName("changed"), tr("send: only what changed since the last send."));
     const QCommandLineOption verify(optionName("verify"), tr("send: read the PLUs back and compare."));
-    parser.addOptions({scale,    update, parts, output,  row,   weight, baud,    config, timeout, quiet,   type,
-                       portrait, rows,   to,    columns, match, addNew, skipBad, group,  all,     changed, verify});
+    const QCommandLineOption since(optionName("since"), tr("history: sends from this day or time on."), tr("DATE"));
+    const QCommandLineOption failed(optionName("failed"), tr("history: the sends that did not end well."));
+    const QCommandLineOption retry(
+        optionName("retry"), tr("watch: the first pause before a scale is tried again (default 60)."), tr("SECONDS"));
+    const QCommandLineOption dataDir(optionName("data-dir"),
+                                     tr("The folder of the scale list, the send history and the settings file "
+                                        "instead of the program's data folder."),
+                                     tr("DIR"));
+    parser.addOptions({scale, update, parts,    output, row,   weight,  baud,  config, timeout,
+                       quiet, type,   portrait, rows,   to,    columns, match, addNew, skipBad,
+                       group, all,    changed,  verify, since, failed,  retry, dataDir});
     parser.addPositionalArgument(QStringLiteral("command"),
                                  tr("send, fetch, convert, hotkey-sheet, barcode, import, export or import-text."));
     parser.addPositionalArgument(QStringLiteral("files"), tr("The command's files."), tr("[FILE...]"));
@@ -243,6 +253,26 @@ bool PluCli::parse(const QStringList &arguments, Options *options, QString *erro
     options->all = parser.isSet(all);
     options->changed = parser.isSet(changed);
     options->verify = parser.isSet(verify);
+    options->since = parser.value(since);
+    options->failed = parser.isSet(failed);
+    options->dataDir = parser.value(dataDir);
+    if (!options->dataDir.isEmpty() && !QFileInfo(options->dataDir).isDir()) {
+        *error = tr("--data-dir \"%1\" is not a folder").arg(options->dataDir);
+        return false;
+    }
+    if (options->command == QLatin1String("watch"))
+        return checkWatchCommand(*options, parser.value(retry), parser.isSet(parts) ? parser.value(parts) : QString(),
+                                 error);
+    if (parser.isSet(retry)) {
+        *error = tr("--retry applies to watch only");
+        return false;
+    }
+    if (options->command == QLatin1String("history"))
+        return checkHistoryCommand(*options, parser.values(scale), error);
+    if (parser.isSet(since) || parser.isSet(failed)) {
+        *error = tr("--since and --failed apply to history only");
+        return false;
+    }
     if (!options->config.isEmpty() && !QFileInfo(options->config).isFile()) {
         *error = tr("settings file \"%1\" not found").arg(options->config);
         return false;
@@ -408,6 +438,9 @@ int PluCli::run(const QStringList &arguments)
     if (helpShown)
         return Success;
 
+    SendJournal::setProgram(QStringLiteral("plu-cli"));
+    if (!options.dataDir.isEmpty())
+        AppPaths::setDataDirOverride(QFileInfo(options.dataDir).absoluteFilePath());
     // The settings decide the code page and price decimals of the files, and the link library
     // reads its port and time-out from the same file.
     if (!options.config.isEmpty())
@@ -444,6 +477,10 @@ int PluCli::run(const QStringList &arguments)
         return send(options);
     if (options.command == QLatin1String("scales"))
         return runScalesCommand(options);
+    if (options.command == QLatin1String("history"))
+        return history(options);
+    if (options.command == QLatin1String("watch"))
+        return watch(options);
     if (options.command == QLatin1String("fetch"))
         return fetch(options);
     if (options.command == QLatin1String("hotkey-sheet"))

@@ -64,6 +64,13 @@ private:
         bool all = false;
         bool changed = false;
         bool verify = false;
+        // history (PluCliHistory.cpp)
+        QStringList scaleNames;
+        QString since;
+        bool failed = false;
+        QString dataDir;
+        // watch (PluCliWatch.cpp)
+        int retryMs = 60000;
         int baud = ScaleAddress::DefaultBaud;
     };
 
@@ -90,6 +97,12 @@ private:
     static bool checkScalesCommand(const Options &options, QString *error);
     int runScalesCommand(const Options &options);
     int sendToMany(const Options &options, const TransferSnapshot &snapshot, int job);
+    // history [--scale NAME] [--since DATE] [--failed] (PluCliHistory.cpp).
+    static bool checkHistoryCommand(Options &options, const QStringList &scaleNames, QString *error);
+    int history(const Options &options);
+    // watch INBOX (--group G | --all) [--verify] [--parts LIST] [--retry SECONDS] (PluCliWatch.cpp).
+    static bool checkWatchCommand(Options &options, const QString &retry, const QString &parts, QString *error);
+    int watch(const Options &options);
     // Runs every runner at once and prints one result line each, in the order given.
     // sayOk false: only failures are printed, the caller says "ok" when its work is done.
     bool runAll(const QVector<ScaleJobRunner *> &runners, bool quiet, bool sayOk = true);

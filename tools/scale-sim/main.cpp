@@ -5,6 +5,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QTimer>
 #include <atomic>
@@ -116,8 +117,9 @@ int main(int argc, char *argv[])
         return 0;
     }
 
-    if (!dataPath.isEmpty() && SimJournal(dataPath).hasJournal()) {
-        // New entries must not follow a torn one: fold the journal into a fresh snapshot.
+    // New entries must not follow a torn one: fold the journal into a fresh snapshot. A new memory
+    // is written at once, so that its token is the same for whoever looks before its first change.
+    if (!dataPath.isEmpty() && (SimJournal(dataPath).hasJournal() || !QFileInfo::exists(dataPath))) {
         QString error;
         if (!server.saveState(&error)) {
             std::fprintf(stderr, "scale-sim: cannot write %s: %s\n", qPrintable(dataPath), qPrintable(error));
