@@ -289,6 +289,10 @@
         <source>Test connection</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>all %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DepartmentTable</name>
@@ -2301,6 +2305,46 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Export scales</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last good send</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Changes to send</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Answers now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check all now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>checking...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>yes, in %1 ms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -289,6 +289,10 @@
         <source>Send anyway?</source>
         <translation>仍要发送吗？</translation>
     </message>
+    <message>
+        <source>all %1</source>
+        <translation>全部 %1</translation>
+    </message>
 </context>
 <context>
     <name>DepartmentTable</name>
@@ -2303,6 +2307,46 @@ Do you want to replace it?</source>
     <message>
         <source>Export scales</source>
         <translation>导出秤列表</translation>
+    </message>
+    <message>
+        <source>Last good send</source>
+        <translation>上次成功发送</translation>
+    </message>
+    <message>
+        <source>Changes to send</source>
+        <translation>待发送的更改</translation>
+    </message>
+    <message>
+        <source>Last error</source>
+        <translation>上次错误</translation>
+    </message>
+    <message>
+        <source>Answers now</source>
+        <translation>当前是否应答</translation>
+    </message>
+    <message>
+        <source>Check all now</source>
+        <translation>立即检查全部</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1，%2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>checking...</source>
+        <translation>正在检查...</translation>
+    </message>
+    <message>
+        <source>yes, in %1 ms</source>
+        <translation>是，%1 毫秒</translation>
+    </message>
+    <message>
+        <source>no: %1</source>
+        <translation>否：%1</translation>
     </message>
 </context>
 <context>

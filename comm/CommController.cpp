@@ -4,6 +4,7 @@
 #include "comm/FleetSend.h"
 #include "comm/ScaleListDlg.h"
 #include "comm/SendCheck.h"
+#include "comm/SendFingerprints.h"
 #include "comm/SendHistoryDlg.h"
 #include "comm/SendProblemsDlg.h"
 #include "comm/TransferJob.h"
@@ -74,8 +75,10 @@ void CommController::scales()
         connect(m_scales, &ScaleListDlg::sendReq, this, &CommController::sendToMany);
         connect(m_scales, &ScaleListDlg::testReq, this, &CommController::testScales);
     }
-    if (m_scales->reload())
+    if (m_scales->reload()) {
+        m_scales->setPendingChanges(pendingChanges());
         m_scales->exec();
+    }
 }
 
 void CommController::sendToMany(int job, bool changesOnly, const QVector<ScaleEntry> &scales)
@@ -115,6 +118,25 @@ void CommController::sendToMany(int job, bool changesOnly, const QVector<ScaleEn
                                                   : tr("Download AD");
     FleetProgressDlg progress(new FleetSend(scales, snapshot, options), title, m_scales);
     progress.exec();
+    m_scales->setPendingChanges(pendingChanges());
+}
+
+QHash<QString, QString> CommController::pendingChanges() const
+{
+    QHash<QString, QString> byScale;
+    TransferSnapshot snapshot = TransferSnapshot::take(m_host->document());
+    if (snapshot.plus.isEmpty())
+        return byScale;
+    const QVector<qint64> prints = SendFingerprints::fingerprints(snapshot.plus);
+    for (const ScaleEntry &e : m_scales->list().entries()) {
+        SendFingerprints::Plan plan;
+        QString error;
+        if (!SendFingerprints().plan(e.name, snapshot.plus, prints, &plan, &error))
+            continue;
+        // The scale itself may still ask for everything when it is asked; the history says this much.
+        byScale.insert(e.name, plan.full ? tr("all %1").arg(snapshot.plus.size()) : QString::number(plan.rows.size()));
+    }
+    return byScale;
 }
 
 void CommController::testScales(const QVector<ScaleEntry> &scales)

@@ -3,6 +3,7 @@
 #include "comm/ScaleEntry.h"
 #include "comm/TransferTarget.h"
 
+#include <QHash>
 #include <QObject>
 #include <QVector>
 
@@ -36,6 +37,8 @@ private:
     void showCell(int row, int column);
     void sendToMany(int job, bool changesOnly, const QVector<ScaleEntry> &scales);
     void testScales(const QVector<ScaleEntry> &scales);
+    // For the board of the "Scales" window: what "Send changes" would send to each scale.
+    QHash<QString, QString> pendingChanges() const;
 
     EditorHost *m_host;
     TransferTarget *m_target;

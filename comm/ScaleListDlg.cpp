@@ -1,5 +1,7 @@
 #include "comm/ScaleListDlg.h"
 
+#include "comm/FleetSend.h"
+#include "comm/SendJournal.h"
 #include "comm/TransferJob.h"
 #include "core/AtomicFile.h"
 #include "core/Prompt.h"
@@ -9,6 +11,7 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -21,6 +24,11 @@
 #include <QVBoxLayout>
 
 namespace {
+enum BoardColumn
+{
+    LastGoodColumn = 6,
+    BoardColumns = 10
+};
 const char *const kVerifyKey = "Verify After Send";
 const char *const kChoiceGroup = "ChoiceDownLoad";
 } // namespace
@@ -31,19 +39,19 @@ ScaleListDlg::ScaleListDlg(QWidget *parent) : QDialog(parent)
     setWindowTitle(tr("Scales"));
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
 
-    m_table = new QTableWidget(0, 6, this);
+    m_table = new QTableWidget(0, BoardColumns, this);
     m_table->setObjectName(QStringLiteral("scalesTableWidget"));
-    m_table->setHorizontalHeaderLabels(
-        {tr("Name"), tr("Group"), tr("Link"), tr("Address or port"), tr("BaudRate"), tr("Time-out (s)")});
+    m_table->setHorizontalHeaderLabels({tr("Name"), tr("Group"), tr("Link"), tr("Address or port"), tr("BaudRate"),
+                                        tr("Time-out (s)"), tr("Last good send"), tr("Changes to send"),
+                                        tr("Last error"), tr("Answers now")});
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_table->verticalHeader()->hide();
     m_table->horizontalHeader()->setStretchLastSection(true);
-    m_table->setColumnWidth(0, 160);
-    m_table->setColumnWidth(1, 120);
-    m_table->setColumnWidth(3, 170);
-    m_table->setColumnWidth(4, 80);
+    const int widths[BoardColumns - 1] = {100, 70, 55, 130, 65, 85, 165, 115, 150};
+    for (int c = 0; c < BoardColumns - 1; ++c)
+        m_table->setColumnWidth(c, widths[c]);
     connect(m_table, &QTableWidget::cellDoubleClicked, this, [this] { onEdit(); });
 
     m_groupBox = new QComboBox(this);
@@ -61,6 +69,7 @@ ScaleListDlg::ScaleListDlg(QWidget *parent) : QDialog(parent)
     QPushButton *remove = button(QStringLiteral("removeBtn"), tr("Remove"));
     QPushButton *addLink = button(QStringLiteral("addLinkBtn"), tr("Add the current link"));
     QPushButton *test = button(QStringLiteral("testBtn"), tr("Test connection"));
+    QPushButton *check = button(QStringLiteral("checkBtn"), tr("Check all now"));
     QPushButton *importCsv = button(QStringLiteral("importBtn"), tr("Import CSV..."));
     QPushButton *exportCsv = button(QStringLiteral("exportBtn"), tr("Export CSV..."));
     QPushButton *download = button(QStringLiteral("downloadBtn"), tr("Download PLU"));
@@ -80,7 +89,7 @@ ScaleListDlg::ScaleListDlg(QWidget *parent) : QDialog(parent)
     });
 
     auto *side = new QVBoxLayout;
-    for (QPushButton *b : {add, edit, remove, addLink, test, importCsv, exportCsv})
+    for (QPushButton *b : {add, edit, remove, addLink, test, check, importCsv, exportCsv})
         side->addWidget(b);
     side->addStretch();
     auto *top = new QHBoxLayout;
@@ -101,7 +110,7 @@ ScaleListDlg::ScaleListDlg(QWidget *parent) : QDialog(parent)
     layout->addLayout(top, 1);
     layout->addLayout(choose);
     layout->addLayout(send);
-    resize(1000, 460);
+    resize(1280, 520);
 
     connect(add, &QPushButton::clicked, this, &ScaleListDlg::onAdd);
     connect(edit, &QPushButton::clicked, this, &ScaleListDlg::onEdit);
@@ -110,6 +119,7 @@ ScaleListDlg::ScaleListDlg(QWidget *parent) : QDialog(parent)
     connect(importCsv, &QPushButton::clicked, this, &ScaleListDlg::onImport);
     connect(exportCsv, &QPushButton::clicked, this, &ScaleListDlg::onExport);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
+    connect(check, &QPushButton::clicked, this, &ScaleListDlg::checkAll);
     connect(test, &QPushButton::clicked, this, [this] {
         QVector<ScaleEntry> scales;
         if (chosenOrWarn(&scales))
@@ -157,10 +167,72 @@ void ScaleListDlg::fill()
         for (int c = 0; c < cells.size(); ++c)
             m_table->setItem(r, c, new QTableWidgetItem(cells.at(c)));
     }
+    fillBoard();
     m_groupBox->clear();
     m_groupBox->addItem(tr("(choose rows)"));
     m_groupBox->addItem(tr("All scales"));
     m_groupBox->addItems(m_list.groups());
+}
+
+void ScaleListDlg::setPendingChanges(const QHash<QString, QString> &byScale)
+{
+    m_pending = byScale;
+    fillBoard();
+}
+
+void ScaleListDlg::fillBoard()
+{
+    QHash<QString, SendJournal::Summary> journal;
+    QString error;
+    SendJournal::summaries(&journal, &error);
+    const QString when = QStringLiteral("yyyy-MM-dd HH:mm");
+    const QVector<ScaleEntry> &entries = m_list.entries();
+    for (int r = 0; r < entries.size() && r < m_table->rowCount(); ++r) {
+        const ScaleEntry &e = entries.at(r);
+        const SendJournal::Summary s = journal.value(QStringLiteral("%1 (%2)").arg(e.name, e.address));
+        const QString good = s.lastOk.isValid() ? tr("%1, %2").arg(s.lastOk.toLocalTime().toString(when),
+                                                                   QFileInfo(s.lastOkFile).fileName())
+                                                : QString();
+        // An error that a good send has followed since is over.
+        const QString failure = s.lastFailure.isValid() && (!s.lastOk.isValid() || s.lastFailure > s.lastOk)
+                                    ? tr("%1: %2").arg(s.lastFailure.toLocalTime().toString(when), s.lastFailureReason)
+                                    : QString();
+        const QStringList cells{good, m_pending.value(e.name), failure, m_answers.value(e.name)};
+        for (int c = 0; c < cells.size(); ++c) {
+            auto *item = new QTableWidgetItem(cells.at(c));
+            item->setToolTip(cells.at(c));
+            if (c == 2 && !failure.isEmpty())
+                item->setForeground(Qt::red);
+            m_table->setItem(r, LastGoodColumn + c, item);
+        }
+    }
+}
+
+void ScaleListDlg::checkAll()
+{
+    if (m_check)
+        return;
+    FleetSend::Options o;
+    o.job = JobNone0;
+    m_check = new FleetSend(m_list.entries(), TransferSnapshot(), o, this);
+    for (const ScaleEntry &e : m_list.entries())
+        m_answers.insert(e.name, tr("checking..."));
+    fillBoard();
+    connect(m_check, &FleetSend::scaleChanged, this, [this](int i) {
+        const FleetSend::Scale &s = m_check->scales().at(i);
+        if (s.state == FleetSend::State::Succeeded)
+            m_answers.insert(s.entry.name, tr("yes, in %1 ms").arg(s.elapsedMs));
+        else if (s.state == FleetSend::State::Failed || s.state == FleetSend::State::Cancelled)
+            m_answers.insert(s.entry.name, tr("no: %1").arg(s.result));
+        else
+            return;
+        fillBoard();
+    });
+    connect(m_check, &FleetSend::finished, this, [this] {
+        m_check->deleteLater();
+        m_check = nullptr;
+    });
+    m_check->start();
 }
 
 void ScaleListDlg::onGroupChosen(int index)

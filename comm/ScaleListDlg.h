@@ -3,6 +3,7 @@
 #include "comm/ScaleList.h"
 
 #include <QDialog>
+#include <QHash>
 
 class QCheckBox;
 class QComboBox;
@@ -22,6 +23,8 @@ public:
     bool reload();
     QVector<ScaleEntry> chosenScales() const;
     bool verifyAfterSend() const;
+    // What "Send changes" would send to each scale (by name) from the open file, for the board.
+    void setPendingChanges(const QHash<QString, QString> &byScale);
 
 signals:
     // job: JobDownloadPlu, JobUpdatePlu or JobDownloadAdvertising.
@@ -30,6 +33,9 @@ signals:
 
 private:
     void fill();
+    // The board's columns: the journal's last sends, what changes would go, whether it answers.
+    void fillBoard();
+    void checkAll();
     void onAdd();
     void onEdit();
     void onRemove();
@@ -46,4 +52,7 @@ private:
     QTableWidget *m_table;
     QComboBox *m_groupBox;
     QCheckBox *m_verifyBox;
+    QHash<QString, QString> m_pending;
+    QHash<QString, QString> m_answers; // by scale name, from the last "Check now"
+    class FleetSend *m_check = nullptr;
 };

@@ -120,6 +120,34 @@ bool SendJournal::read(const Filter &f, QVector<Entry> *entries, QString *error)
     return true;
 }
 
+bool SendJournal::summaries(QHash<QString, Summary> *byScale, QString *error)
+{
+    byScale->clear();
+    QSqlDatabase db;
+    if (!InstallationDb::open(&db, error))
+        return false;
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    // SQLite takes the other columns from the row with the greatest time.
+    if (!q.exec(QStringLiteral("SELECT Scale, Result = 'ok' AS Good, MAX(At), File, Reason FROM SendJournal "
+                               "WHERE Scale <> '' GROUP BY Scale, Good"))) {
+        *error = q.lastError().text();
+        return false;
+    }
+    while (q.next()) {
+        Summary &s = (*byScale)[q.value(0).toString()];
+        const QDateTime at = QDateTime::fromMSecsSinceEpoch(q.value(2).toLongLong(), Qt::UTC);
+        if (q.value(1).toBool()) {
+            s.lastOk = at;
+            s.lastOkFile = q.value(3).toString();
+        } else {
+            s.lastFailure = at;
+            s.lastFailureReason = q.value(4).toString();
+        }
+    }
+    return true;
+}
+
 QByteArray SendJournal::toCsv(const QVector<Entry> &entries)
 {
     QStringList lines{QStringLiteral("Time,Program,Scale,Result,Reason,PLUs,Parts,File,Digest,Duration (ms)")};

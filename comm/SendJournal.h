@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QHash>
 #include <QString>
 #include <QVector>
 
@@ -44,6 +45,15 @@ public:
     };
     // Newest first.
     static bool read(const Filter &filter, QVector<Entry> *entries, QString *error);
+    // The last send that ended well and the last that did not, per scale (as the journal names it).
+    struct Summary
+    {
+        QDateTime lastOk;
+        QString lastOkFile;
+        QDateTime lastFailure;
+        QString lastFailureReason;
+    };
+    static bool summaries(QHash<QString, Summary> *byScale, QString *error);
     // With a caption row; times in ISO 8601, UTC.
     static QByteArray toCsv(const QVector<Entry> &entries);
     // The parts a selection sends, as plu-cli's --parts names them.

@@ -14,6 +14,7 @@
 #include <QComboBox>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QEventLoop>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -282,10 +283,18 @@ int main(int argc, char *argv[])
                 {"actionMove_to", "MoveToDlg", "move-to"},
                 {"actionPackage_type_setting", "ZQPackagesettingDialog", "package-types"},
                 {"actionScales", "ScaleListDlg", "scales"},
+                {"actionSend_history", "SendHistoryDlg", "send-history"},
             };
             for (const auto &o : others) {
                 const QString picture = QString::fromLatin1(o.picture);
                 modal.on(o.dialog, [&camera, picture](QWidget *d) {
+                    // The board of scales shows whether each answers once asked.
+                    if (auto *check = d->findChild<QAbstractButton *>(QStringLiteral("checkBtn"))) {
+                        check->click();
+                        QEventLoop wait;
+                        QTimer::singleShot(2500, &wait, &QEventLoop::quit);
+                        wait.exec();
+                    }
                     camera.shoot(d, picture);
                     d->close();
                 });
