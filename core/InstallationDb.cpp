@@ -117,6 +117,12 @@ bool InstallationDb::open(QSqlDatabase *db, QString *error, const QString &path)
         return false;
     }
     QString failed;
+    // Write-ahead logging: a send to two hundred scales records each of them without a flush to the
+    // disk per record, and readers do not wait for writers. A power cut may lose the last records;
+    // every record here errs towards more work when it is missing (a send is in progress until
+    // recorded as ended, and the scale is asked before its history is trusted).
+    QSqlQuery(found).exec(QStringLiteral("PRAGMA journal_mode=WAL"));
+    QSqlQuery(found).exec(QStringLiteral("PRAGMA synchronous=NORMAL"));
     if (!layOut(found, &failed)) {
         *error = QCoreApplication::translate("InstallationDb", "cannot lay out \"%1\": %2").arg(file, failed);
         found.close();

@@ -7,7 +7,7 @@ packages=(
     libquazip1-qt5-dev libfreexl-dev libxlsxwriter-dev libzint-dev
     qttranslations5-l10n fonts-wqy-microhei
     socat clang libclang-rt-14-dev clang-format
-    zbar-tools poppler-utils libreoffice-calc-nogui desktop-file-utils appstream dpkg-dev xvfb xauth python3
+    zbar-tools poppler-utils libreoffice-calc-nogui desktop-file-utils appstream dpkg-dev xvfb xauth python3 systemd
 )
 missing=()
 for p in "${packages[@]}"; do
