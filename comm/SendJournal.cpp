@@ -34,7 +34,7 @@ QString SendJournal::program()
     return programName();
 }
 
-bool SendJournal::record(const Entry &e, QString *error)
+bool SendJournal::record(const Entry &e, QString *error, int keep)
 {
     QSqlDatabase db;
     if (!InstallationDb::open(&db, error))
@@ -57,7 +57,7 @@ bool SendJournal::record(const Entry &e, QString *error)
         // Bounded: the oldest go as new ones come.
         const qint64 id = q.lastInsertId().toLongLong();
         q.prepare(QStringLiteral("DELETE FROM SendJournal WHERE Id <= ?"));
-        q.addBindValue(id - Limit);
+        q.addBindValue(id - keep);
         if (!q.exec()) {
             *error = q.lastError().text();
             return false;

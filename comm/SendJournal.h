@@ -34,7 +34,8 @@ public:
     static void setProgram(const QString &name);
     static QString program();
 
-    static bool record(const Entry &entry, QString *error);
+    // keep: how many of the newest entries stay (Limit but in tests).
+    static bool record(const Entry &entry, QString *error, int keep = Limit);
 
     struct Filter
     {
