@@ -1,5 +1,6 @@
 #include "app/ZQAboutDialog.h"
 
+#include "core/AppPaths.h"
 #include "core/ZQConfig.h"
 #include "ui_ZQAboutDialog.h"
 
@@ -9,7 +10,7 @@
 #include <QPixmap>
 
 namespace {
-// The logo path is relative to the working folder; the program's folder is tried as well, and
+// The logo path is relative to the working folder; the program's resource folder is tried as well, and
 // the folder name without regard to case, so "./images/..." finds "Images/".
 QString findLogo(const QString &path)
 {
@@ -18,7 +19,7 @@ QString findLogo(const QString &path)
     QString relative = path;
     if (relative.startsWith(QLatin1String("./")))
         relative = relative.mid(2);
-    const QDir programDir(QCoreApplication::applicationDirPath());
+    const QDir programDir(AppPaths::resourceDir());
     if (QFileInfo::exists(programDir.filePath(relative)))
         return programDir.filePath(relative);
     const int slash = relative.indexOf(QLatin1Char('/'));
