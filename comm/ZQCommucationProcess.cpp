@@ -1,5 +1,6 @@
 #include "comm/ZQCommucationProcess.h"
 
+#include "comm/LinkFailure.h"
 #include "comm/NutritionRecords.h"
 #include "comm/ScaleLinkLibrary.h"
 #include "comm/ScaleRecords.h"
@@ -20,8 +21,6 @@ QString g_libraryFolder;
 constexpr int kPluBatch = 256;
 constexpr qint64 kPluBatchMs = 50;
 thread_local ZQCommucationProcess *t_worker = nullptr;
-// The link library's result for a serial device that another program holds.
-constexpr int kPortBusy = -11;
 } // namespace
 
 ZQCommucationProcess::ZQCommucationProcess(QObject *parent)
@@ -98,10 +97,8 @@ void ZQCommucationProcess::run()
                                                                         m_baud.toInt(), &m_handle)
                                                 : -1;
     bool ok = connected == 0;
-    if (connected == kPortBusy)
-        fail(tr("Connect Fail: port busy"));
-    else if (!ok)
-        fail(tr("Connect Fail"));
+    if (!ok)
+        fail(LinkFailure::connectFailText(connected, LinkFailure::reasonOf(*m_lib)));
     else if ((m_linkTimeoutMs > 0 || m_sendAhead > 0) && !applyLinkSettings())
         ok = fail(tr("Connect Fail"));
     else
