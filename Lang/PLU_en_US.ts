@@ -230,6 +230,55 @@
         <source>Upload PLU</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Send changes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download PLU</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update PLU</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download AD</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Test connection</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>plu-manager: unknown option &apos;%1&apos;
+Try &apos;plu-manager --help&apos;.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>plu-manager: one file at a time (&apos;%1&apos; and &apos;%2&apos;)
+Try &apos;plu-manager --help&apos;.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: plu-manager [OPTION] [FILE]
+Edits the PLU list of retail label scales and sends it to the scales.
+FILE, when given, is opened at start: a PLU list (.txp, .txu, .csv) or a hotkey sheet (.hotk).
+
+  -h, --help     print this help and exit
+  -v, --version  print the version and exit
+  --             take what follows as a file name, even when it starts with &apos;-&apos;
+
+Qt&apos;s own options (-platform, -style, ...) are taken as well.
+The user guide opens with F1 or Help &gt; User Guide.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DiscountScheduleDlg</name>
@@ -282,6 +331,157 @@
     </message>
     <message>
         <source>Row %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Package types are unavailable: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please save the PLU file first</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FleetDatabase</name>
+    <message>
+        <source>cannot open &quot;%1&quot;: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot lay out &quot;%1&quot;: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FleetProgressDlg</name>
+    <message>
+        <source>waiting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sending</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>verifying</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>done</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scale</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Packets</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Retry failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel all</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FleetSend</name>
+    <message>
+        <source>%1 of %2 scales succeeded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not done:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sending everything: the send history cannot be read (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n changed PLU(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>no answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>connected in %1 ms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sent, but reading back failed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>verified</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>differs: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the send history could not be kept: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>User Guide</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The user guide is not installed: %1 is missing.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -627,6 +827,84 @@ The table is unchanged.</source>
     </message>
     <message>
         <source>Export Excel Success</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LinkFailure</name>
+    <message>
+        <source>Connect Fail: port busy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connect Fail: no permission to open %1. Add your user to the dialout group and log in again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connect Fail: %1 does not exist. Check the cable and choose the port again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connect Fail: connection refused by %1. Start the scale simulator (scale-sim) or choose another scale.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connect Fail: connection refused by %1. Is the scale on, and is its TCP port right?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connect Fail: %1 is unreachable. Check the network cable and the address.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connect Fail: no answer in time. Check that the scale is on and the link settings are right.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connect Fail: %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connect Fail</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LocalDatabase</name>
+    <message>
+        <source>%1 (%2): %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The local database is not open.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot open the local database</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the folder cannot be created</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot read the package types</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot replace the rows of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot read the hotkey functions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot store a hotkey function</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot clear the hotkey functions</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1102,6 +1380,14 @@ Do you want to replace it?</source>
         <source>Download AD Infomation</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Scales</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>User Guide</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MessageEditingDlg</name>
@@ -1244,6 +1530,99 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Exit</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>NutritionElementDlg</name>
+    <message>
+        <source>Nutrition Element Set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select Invert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nutrition name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add produce Nutrition Element</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>NutritionElementFile</name>
+    <message>
+        <source>&quot;%1&quot; cannot be read: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is damaged: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is not a nutrition element table</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it holds no list of elements</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the PLU file has no name</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>NutritionValueStore</name>
+    <message>
+        <source>&quot;%1&quot;: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the PLU file has no name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>disk full</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1392,6 +1771,21 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>PluVerify</name>
+    <message>
+        <source>LF code %1 is on the scale but was not sent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>row %1, %2: sent &quot;%3&quot;, read &quot;%4&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Printpreview</name>
     <message>
         <source>Print preview</source>
@@ -1442,9 +1836,237 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>ScaleEntry</name>
+    <message>
+        <source>a scale needs a name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the time-out %1 ms is not between 0 and 600000</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ScaleJobRunner</name>
     <message>
         <source>The scale link library could not be loaded</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ScaleList</name>
+    <message>
+        <source>a scale called &quot;%1&quot; is already in the list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no scale called &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ScaleListCsv</name>
+    <message>
+        <source>line %1: a quote is not closed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1: expected name, group, address, baud and time-out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1: baud and time-out are numbers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1: the name &quot;%2&quot; is already used</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ScaleListDlg</name>
+    <message>
+        <source>Scales</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address or port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>BaudRate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time-out (s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add the current link</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Test connection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import CSV...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download PLU</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update PLU</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send changes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download AD</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verify after send</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose a group:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send to the chosen scales:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The scale list cannot be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>default</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(choose rows)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All scales</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose one or more scales, or a group.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IP address, IP:port, or serial port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Group:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address or port:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>BaudRate:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time-out:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add a scale</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose one scale to edit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit a scale</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scale %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scale %1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import scales</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file is too large for a scale list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export scales</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1612,6 +2234,28 @@ Do you want to replace it?</source>
     <message>
         <source>Advertising tail</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SendFingerprints</name>
+    <message>
+        <source>the send history of %1 is damaged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sending everything: the scale never had a full send from this installation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sending everything: the last send to the scale failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>sending everything: %n PLU(s) were removed since the last send</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1797,6 +2441,37 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>upload Packet type info</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WindowHabits</name>
+    <message>
+        <source>Scale: %1, %2 baud (RS-232)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scale: none chosen yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scale: %1 (simulator)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scale: %1 (TCP/IP)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The scale that Download PLU, Update PLU and Upload PLU talk to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This list is empty.
+
+Open a PLU file (File &gt; Open), import one (File &gt; Import PLU from Excel or Custom import), or read the list of a scale (Communication &gt; Upload PLU).
+
+F1 opens the user guide.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2027,10 +2702,6 @@ Do you want to replace it?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Connect Fail: port busy</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Download Hotkey fail</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2048,6 +2719,38 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Upload DisCountSchedule fail</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download Nutrition Table fail</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download Nutrition Info</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear plu Nutrition fail</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download plu Nutrition fail</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download Department fail</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Upload Department fail</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to download package type number fail</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Upload package type fail</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2297,6 +3000,85 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>ZQDepartmentConfigDialog</name>
+    <message>
+        <source>Print Department No</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Department No</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print Name of department</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name of department</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CGST(%)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SGST(%)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Upload</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select All &quot;Print Department No&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select All &quot;Print Name of Departments&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit Deparment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select Deparment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ZQDownloadSelectDlg</name>
     <message>
         <source>Select Download Options</source>
@@ -2342,6 +3124,10 @@ Do you want to replace it?</source>
         <source>Cancel</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Verify after send</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ZQMessageInputDialog</name>
@@ -2359,6 +3145,124 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Line %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ZQNutritionSetDlg</name>
+    <message>
+        <source>Nutrition facts set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Element No.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Element Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uint</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Content</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NVR%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Database open failt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please save the PLU file first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&apos;t Create File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The nutrition values were not saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ZQPackagesettingDialog</name>
+    <message>
+        <source>Package Type function setting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CODE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Upload</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The package types could not be saved: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot add more than %1 records</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Data cannot be recovered after deletion. Are you sure you want to delete?</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
