@@ -186,7 +186,7 @@ bool PluCli::parse(const QStringList &arguments, Options *options, QString *erro
     parser.addOptions({scale, update, parts, output, row, weight, baud, config, timeout, quiet, type, portrait, rows,
                        to, columns, group, all, changed, verify});
     parser.addPositionalArgument(QStringLiteral("command"),
-                                 tr("send, fetch, convert, hotkey-sheet, barcode, import, export or import-text."));
+                                 tr("send, scales, fetch, convert, hotkey-sheet, barcode, import, export or import-text."));
     parser.addPositionalArgument(QStringLiteral("files"), tr("The command's files."), tr("[FILE...]"));
 
     *helpShown = false;
