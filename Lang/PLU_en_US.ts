@@ -30,6 +30,14 @@
         <source>The device took no more bytes</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>A folder has this name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1; the file set is finished when it is opened next</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>BarcodeLayout</name>
@@ -138,6 +146,29 @@
     </message>
 </context>
 <context>
+    <name>CancelOutcome</name>
+    <message>
+        <source>cancelled: the scale is unchanged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cancelled: the scale&apos;s old list was cleared; what it holds now is not known</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cancelled: the scale holds %1 of %2 PLUs (its old list was cleared)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cancelled: the scale took %1 of %2 PLUs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cancelled: the scale took part of the send</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ColumnHints</name>
     <message>
         <source>0~168,0~224</source>
@@ -231,6 +262,14 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Warning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send anyway?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Send changes</source>
         <translation type="unfinished"></translation>
     </message>
@@ -252,31 +291,21 @@
     </message>
 </context>
 <context>
-    <name>CommandLine</name>
+    <name>DepartmentTable</name>
     <message>
-        <source>plu-manager: unknown option &apos;%1&apos;
-Try &apos;plu-manager --help&apos;.
-</source>
+        <source>&quot;%1&quot; is missing</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>plu-manager: one file at a time (&apos;%1&apos; and &apos;%2&apos;)
-Try &apos;plu-manager --help&apos;.
-</source>
+        <source>&quot;%1&quot; cannot be read: %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Usage: plu-manager [OPTION] [FILE]
-Edits the PLU list of retail label scales and sends it to the scales.
-FILE, when given, is opened at start: a PLU list (.txp, .txu, .csv) or a hotkey sheet (.hotk).
-
-  -h, --help     print this help and exit
-  -v, --version  print the version and exit
-  --             take what follows as a file name, even when it starts with &apos;-&apos;
-
-Qt&apos;s own options (-platform, -style, ...) are taken as well.
-The user guide opens with F1 or Help &gt; User Guide.
-</source>
+        <source>&quot;%1&quot; is empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is cut or damaged: %2 bytes are not whole records of %3</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -415,6 +444,10 @@ The user guide opens with F1 or Help &gt; User Guide.
         <source>Close</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>warning: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>FleetSend</name>
@@ -431,19 +464,16 @@ The user guide opens with F1 or Help &gt; User Guide.
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>cancelled</source>
+        <source>Warnings:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>sending everything: the send history cannot be read (%1)</source>
         <translation type="unfinished"></translation>
     </message>
-    <message numerus="yes">
-        <source>%n changed PLU(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+    <message>
+        <source>the send history could not be kept: %1</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>no answer</source>
@@ -470,18 +500,11 @@ The user guide opens with F1 or Help &gt; User Guide.
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>the send history could not be kept: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>HelpWindow</name>
-    <message>
-        <source>User Guide</source>
+        <source>the scale did not answer the goodbye</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The user guide is not installed: %1 is missing.</source>
+        <source>cancelled while reading back: the list was sent</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -677,6 +700,29 @@ The user guide opens with F1 or Help &gt; User Guide.
     </message>
 </context>
 <context>
+    <name>ImportCheck</name>
+    <message>
+        <source>not a number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>more decimals than the price scaling takes (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no weight unit has this import value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>row %1, %2: %3: %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>also in row %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ImportExcelDialog</name>
     <message>
         <source>Import rules</source>
@@ -736,6 +782,22 @@ The user guide opens with F1 or Help &gt; User Guide.
     </message>
     <message>
         <source>The PLU Manager row counts from 1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update from sheet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Articles whose LF code a row has take the ticked properties of that row; everything else stays.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add the rows that match no article at the end</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tick &quot;PLU name&quot;: a row without a name is not kept. To change some properties of the articles of the table, choose &quot;Update from sheet&quot;.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -829,43 +891,37 @@ The table is unchanged.</source>
         <source>Export Excel Success</source>
         <translation type="unfinished"></translation>
     </message>
-</context>
-<context>
-    <name>LinkFailure</name>
     <message>
-        <source>Connect Fail: port busy</source>
+        <source>Import</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Connect Fail: no permission to open %1. Add your user to the dialout group and log in again.</source>
+        <source>These cells of &quot;%1&quot; cannot be taken as they are (rows as the file counts them). Import the good rows and leave these rows out, or cancel and keep the table as it is.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Connect Fail: %1 does not exist. Check the cable and choose the port again.</source>
+        <source>Import the good rows</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Connect Fail: connection refused by %1. Start the scale simulator (scale-sim) or choose another scale.</source>
+        <source>Update from sheet</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Connect Fail: connection refused by %1. Is the scale on, and is its TCP port right?</source>
+        <source>Articles updated: %1, unchanged: %2.
+Rows added: %3, without a matching article: %4.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Connect Fail: %1 is unreachable. Check the network cable and the address.</source>
+        <source>... and %1 more</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Connect Fail: no answer in time. Check that the scale is on and the link settings are right.</source>
+        <source>no row can be imported</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Connect Fail: %1: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Connect Fail</source>
+        <source>the stored layout takes no PLU name, and a row without a name is not kept</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1385,7 +1441,7 @@ Do you want to replace it?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>User Guide</source>
+        <source>Nothing was saved: no row of the table has a PLU name, and a row without a name is not written. Give the rows their names first.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1681,6 +1737,46 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>The error range is 0~20</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no PLU name (a row without a name is not kept)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>longer than %1 characters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>has characters that %1 cannot encode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>takes %1 bytes, more than %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a code of at most %1 digits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a whole number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a leading zero that the code cannot keep</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>more than %1 decimals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>outside %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2235,11 +2331,110 @@ Do you want to replace it?</source>
         <source>Advertising tail</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Message %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Discount schedule %1: Hour</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Discount schedule %1: Minute</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Discount schedule %1: Discount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Departments</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 departments are more than the %2 a scale keeps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Department %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is in the table twice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the name has bytes that %2 cannot read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: CGST</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: SGST</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Package types</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 package types are more than the %2 a scale keeps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Package type %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nutrition element %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the unit &quot;%2&quot; is none of %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nutrition</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LF code %1, element %2 (%3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 is outside %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 is sent as %3, outside %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: NRV %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) are marked with nutrition, but the file&apos;s nutrition values are missing</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Sending the PLUs clears the scale&apos;s messages, and the file&apos;s messages are not among the parts chosen: the scale will hold no messages.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SendFingerprints</name>
     <message>
         <source>the send history of %1 is damaged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sending everything: the last send did not finish</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -2286,6 +2481,14 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Nothing was sent. These cells would not reach the scale as they are; double-click a line to go to its cell.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Problem</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2340,6 +2543,29 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>the workbook cannot be created</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SheetImport</name>
+    <message>
+        <source>a date, not a number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a truth value, not a number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no LF code to match an article by</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no article has this LF code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the table holds %1 rows and is full</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2443,35 +2669,8 @@ Do you want to replace it?</source>
         <source>upload Packet type info</source>
         <translation type="unfinished"></translation>
     </message>
-</context>
-<context>
-    <name>WindowHabits</name>
     <message>
-        <source>Scale: %1, %2 baud (RS-232)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Scale: none chosen yet</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Scale: %1 (simulator)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Scale: %1 (TCP/IP)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The scale that Download PLU, Update PLU and Upload PLU talk to</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>This list is empty.
-
-Open a PLU file (File &gt; Open), import one (File &gt; Import PLU from Excel or Custom import), or read the list of a scale (Communication &gt; Upload PLU).
-
-F1 opens the user guide.</source>
+        <source>Asking the scale what it holds...</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2487,10 +2686,6 @@ F1 opens the user guide.</source>
     </message>
     <message>
         <source>an Office file, but no workbook</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the workbook is damaged (code %1)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -2535,6 +2730,34 @@ F1 opens the user guide.</source>
     </message>
     <message>
         <source>the workbook is damaged (its reader stopped)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the workbook&apos;s container has a damaged header</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the workbook ends before its last part (a broken copy or download?)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the table of the workbook&apos;s container points outside the file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the workbook does not start as an Excel 97-2003 workbook does</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a cell refers to a shared text that does not exist</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the workbook&apos;s texts are in a character set that cannot be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a number of the workbook cannot be read</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2702,6 +2925,10 @@ F1 opens the user guide.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Connect Fail: port busy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Download Hotkey fail</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2722,7 +2949,42 @@ F1 opens the user guide.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>The scale&apos;s memory is full (%1 PLUs)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The scale&apos;s memory is full</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n changed PLU(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>sending everything: the scale was reset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sending everything: the scale was changed by another sender</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sending everything: the scale cannot say what it holds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sending everything: what the scale held after the last send is not known</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Download Nutrition Table fail</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download plu Nutrition fail</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -2731,10 +2993,6 @@ F1 opens the user guide.</source>
     </message>
     <message>
         <source>Clear plu Nutrition fail</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Download plu Nutrition fail</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -2751,6 +3009,10 @@ F1 opens the user guide.</source>
     </message>
     <message>
         <source>Upload package type fail</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Finish (the scale did not answer the goodbye)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2814,6 +3076,10 @@ F1 opens the user guide.</source>
     </message>
     <message>
         <source>How long the program waits for each answer of the scale</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send anyway?</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -30,6 +30,14 @@
         <source>The device took no more bytes</source>
         <translation>设备不再接受更多字节</translation>
     </message>
+    <message>
+        <source>A folder has this name</source>
+        <translation>已有同名文件夹</translation>
+    </message>
+    <message>
+        <source>%1; the file set is finished when it is opened next</source>
+        <translation>%1；下次打开时会完成该文件组</translation>
+    </message>
 </context>
 <context>
     <name>BarcodeLayout</name>
@@ -135,6 +143,29 @@
     <message>
         <source>The barcode library refused %1: %2</source>
         <translation>条码库拒绝了 %1：%2</translation>
+    </message>
+</context>
+<context>
+    <name>CancelOutcome</name>
+    <message>
+        <source>cancelled: the scale is unchanged</source>
+        <translation>已取消：秤未改变</translation>
+    </message>
+    <message>
+        <source>cancelled: the scale&apos;s old list was cleared; what it holds now is not known</source>
+        <translation>已取消：秤上原有的列表已清除；现在保存的内容未知</translation>
+    </message>
+    <message>
+        <source>cancelled: the scale holds %1 of %2 PLUs (its old list was cleared)</source>
+        <translation>已取消：秤上保存了 %2 个PLU中的 %1 个（原有列表已清除）</translation>
+    </message>
+    <message>
+        <source>cancelled: the scale took %1 of %2 PLUs</source>
+        <translation>已取消：秤接收了 %2 个PLU中的 %1 个</translation>
+    </message>
+    <message>
+        <source>cancelled: the scale took part of the send</source>
+        <translation>已取消：秤接收了部分发送内容</translation>
     </message>
 </context>
 <context>
@@ -250,48 +281,32 @@
         <source>Test connection</source>
         <translation>测试连接</translation>
     </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Send anyway?</source>
+        <translation>仍要发送吗？</translation>
+    </message>
 </context>
 <context>
-    <name>CommandLine</name>
+    <name>DepartmentTable</name>
     <message>
-        <source>plu-manager: unknown option &apos;%1&apos;
-Try &apos;plu-manager --help&apos;.
-</source>
-        <translation>plu-manager：未知选项 &apos;%1&apos;
-请试 &apos;plu-manager --help&apos;。
-</translation>
+        <source>&quot;%1&quot; is missing</source>
+        <translation>“%1”不存在</translation>
     </message>
     <message>
-        <source>plu-manager: one file at a time (&apos;%1&apos; and &apos;%2&apos;)
-Try &apos;plu-manager --help&apos;.
-</source>
-        <translation>plu-manager：一次只能打开一个文件（&apos;%1&apos; 和 &apos;%2&apos;）
-请试 &apos;plu-manager --help&apos;。
-</translation>
+        <source>&quot;%1&quot; cannot be read: %2</source>
+        <translation>无法读取“%1”：%2</translation>
     </message>
     <message>
-        <source>Usage: plu-manager [OPTION] [FILE]
-Edits the PLU list of retail label scales and sends it to the scales.
-FILE, when given, is opened at start: a PLU list (.txp, .txu, .csv) or a hotkey sheet (.hotk).
-
-  -h, --help     print this help and exit
-  -v, --version  print the version and exit
-  --             take what follows as a file name, even when it starts with &apos;-&apos;
-
-Qt&apos;s own options (-platform, -style, ...) are taken as well.
-The user guide opens with F1 or Help &gt; User Guide.
-</source>
-        <translation>用法：plu-manager [选项] [文件]
-编辑条码秤的 PLU 清单并发送到秤。
-给出的文件在启动时打开：PLU 清单（.txp、.txu、.csv）或热键表（.hotk）。
-
-  -h, --help     显示本帮助并退出
-  -v, --version  显示版本并退出
-  --             其后的参数都作为文件名，即使以 &apos;-&apos; 开头
-
-也接受 Qt 自己的选项（-platform、-style 等）。
-按 F1 或选择 帮助 &gt; 用户指南 打开用户指南。
-</translation>
+        <source>&quot;%1&quot; is empty</source>
+        <translation>“%1”是空的</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is cut or damaged: %2 bytes are not whole records of %3</source>
+        <translation>“%1”不完整或已损坏：%2 字节不是整条 %3 字节的记录</translation>
     </message>
 </context>
 <context>
@@ -429,6 +444,10 @@ The user guide opens with F1 or Help &gt; User Guide.
         <source>Close</source>
         <translation>关闭</translation>
     </message>
+    <message>
+        <source>warning: %1</source>
+        <translation>警告：%1</translation>
+    </message>
 </context>
 <context>
     <name>FleetSend</name>
@@ -445,18 +464,8 @@ The user guide opens with F1 or Help &gt; User Guide.
         <translation>未完成：</translation>
     </message>
     <message>
-        <source>cancelled</source>
-        <translation>已取消</translation>
-    </message>
-    <message>
         <source>sending everything: the send history cannot be read (%1)</source>
         <translation>全部发送：无法读取发送记录（%1）</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n changed PLU(s)</source>
-        <translation>
-            <numerusform>%n 个已更改的PLU</numerusform>
-        </translation>
     </message>
     <message>
         <source>no answer</source>
@@ -486,16 +495,17 @@ The user guide opens with F1 or Help &gt; User Guide.
         <source>the send history could not be kept: %1</source>
         <translation>无法保存发送记录：%1</translation>
     </message>
-</context>
-<context>
-    <name>HelpWindow</name>
     <message>
-        <source>User Guide</source>
-        <translation>用户指南</translation>
+        <source>Warnings:</source>
+        <translation>警告：</translation>
     </message>
     <message>
-        <source>The user guide is not installed: %1 is missing.</source>
-        <translation>用户指南未安装：缺少 %1。</translation>
+        <source>the scale did not answer the goodbye</source>
+        <translation>秤没有回应结束请求</translation>
+    </message>
+    <message>
+        <source>cancelled while reading back: the list was sent</source>
+        <translation>读回时已取消：列表已发送</translation>
     </message>
 </context>
 <context>
@@ -690,6 +700,29 @@ The user guide opens with F1 or Help &gt; User Guide.
     </message>
 </context>
 <context>
+    <name>ImportCheck</name>
+    <message>
+        <source>not a number</source>
+        <translation>不是数字</translation>
+    </message>
+    <message>
+        <source>more decimals than the price scaling takes (%1)</source>
+        <translation>小数位多于价格倍数所能取的位数（%1）</translation>
+    </message>
+    <message>
+        <source>no weight unit has this import value</source>
+        <translation>没有重量单位使用这个导入值</translation>
+    </message>
+    <message>
+        <source>row %1, %2: %3: %4</source>
+        <translation>第 %1 行，%2：%3：%4</translation>
+    </message>
+    <message>
+        <source>also in row %1</source>
+        <translation>与第 %1 行重复</translation>
+    </message>
+</context>
+<context>
     <name>ImportExcelDialog</name>
     <message>
         <source>Import rules</source>
@@ -750,6 +783,22 @@ The user guide opens with F1 or Help &gt; User Guide.
     <message>
         <source>The PLU Manager row counts from 1.</source>
         <translation>表格起始行从 1 开始计数。</translation>
+    </message>
+    <message>
+        <source>Update from sheet</source>
+        <translation>按表格更新</translation>
+    </message>
+    <message>
+        <source>Articles whose LF code a row has take the ticked properties of that row; everything else stays.</source>
+        <translation>LF码与表格某行相同的商品取该行勾选的属性，其余不变。</translation>
+    </message>
+    <message>
+        <source>Add the rows that match no article at the end</source>
+        <translation>把没有对应商品的行添加到末尾</translation>
+    </message>
+    <message>
+        <source>Tick &quot;PLU name&quot;: a row without a name is not kept. To change some properties of the articles of the table, choose &quot;Update from sheet&quot;.</source>
+        <translation>请勾选“PLU name”：没有名称的行不会保存。若只修改表中商品的部分属性，请选择“按表格更新”。</translation>
     </message>
 </context>
 <context>
@@ -843,44 +892,39 @@ The table is unchanged.</source>
         <source>Export Excel Success</source>
         <translation>导出 Excel 成功</translation>
     </message>
-</context>
-<context>
-    <name>LinkFailure</name>
     <message>
-        <source>Connect Fail: port busy</source>
-        <translation>连接失败：端口被占用</translation>
+        <source>Import</source>
+        <translation>导入</translation>
     </message>
     <message>
-        <source>Connect Fail: no permission to open %1. Add your user to the dialout group and log in again.</source>
-        <translation>连接失败：无权打开 %1。请把您的用户加入 dialout 组，然后重新登录。</translation>
+        <source>These cells of &quot;%1&quot; cannot be taken as they are (rows as the file counts them). Import the good rows and leave these rows out, or cancel and keep the table as it is.</source>
+        <translation>“%1”中的这些单元格不能照原样导入（行号按文件计）。可以只导入正确的行并略过这些行，或取消并保持表格不变。</translation>
     </message>
     <message>
-        <source>Connect Fail: %1 does not exist. Check the cable and choose the port again.</source>
-        <translation>连接失败：%1 不存在。请检查连接线并重新选择端口。</translation>
+        <source>Import the good rows</source>
+        <translation>导入正确的行</translation>
     </message>
     <message>
-        <source>Connect Fail: connection refused by %1. Start the scale simulator (scale-sim) or choose another scale.</source>
-        <translation>连接失败：%1 拒绝连接。请启动秤模拟器（scale-sim）或选择其他秤。</translation>
+        <source>Update from sheet</source>
+        <translation>按表格更新</translation>
     </message>
     <message>
-        <source>Connect Fail: connection refused by %1. Is the scale on, and is its TCP port right?</source>
-        <translation>连接失败：%1 拒绝连接。秤是否已开机，TCP 端口是否正确？</translation>
+        <source>Articles updated: %1, unchanged: %2.
+Rows added: %3, without a matching article: %4.</source>
+        <translation>已更新商品：%1，未变：%2。
+已添加行：%3，无对应商品：%4。</translation>
     </message>
     <message>
-        <source>Connect Fail: %1 is unreachable. Check the network cable and the address.</source>
-        <translation>连接失败：无法到达 %1。请检查网线和地址。</translation>
+        <source>... and %1 more</source>
+        <translation>……还有 %1 条</translation>
     </message>
     <message>
-        <source>Connect Fail: no answer in time. Check that the scale is on and the link settings are right.</source>
-        <translation>连接失败：秤未及时应答。请检查秤是否已开机以及通讯设置是否正确。</translation>
+        <source>no row can be imported</source>
+        <translation>没有可导入的行</translation>
     </message>
     <message>
-        <source>Connect Fail: %1: %2</source>
-        <translation>连接失败：%1：%2</translation>
-    </message>
-    <message>
-        <source>Connect Fail</source>
-        <translation>连接失败</translation>
+        <source>the stored layout takes no PLU name, and a row without a name is not kept</source>
+        <translation>保存的格式不含商品名称，而没有名称的行不会保存</translation>
     </message>
 </context>
 <context>
@@ -1401,8 +1445,8 @@ Do you want to replace it?</source>
         <translation>秤列表</translation>
     </message>
     <message>
-        <source>User Guide</source>
-        <translation>用户指南</translation>
+        <source>Nothing was saved: no row of the table has a PLU name, and a row without a name is not written. Give the rows their names first.</source>
+        <translation>未保存：表格中没有一行有商品名称，而没有名称的行不会写入。请先为各行填写名称。</translation>
     </message>
 </context>
 <context>
@@ -1698,6 +1742,46 @@ Do you want to replace it?</source>
     <message>
         <source>The error range is 0~20</source>
         <translation>误差范围为 0~20</translation>
+    </message>
+    <message>
+        <source>no PLU name (a row without a name is not kept)</source>
+        <translation>没有商品名称（没有名称的行不会保存）</translation>
+    </message>
+    <message>
+        <source>longer than %1 characters</source>
+        <translation>超过 %1 个字符</translation>
+    </message>
+    <message>
+        <source>has characters that %1 cannot encode</source>
+        <translation>含有 %1 无法编码的字符</translation>
+    </message>
+    <message>
+        <source>takes %1 bytes, more than %2</source>
+        <translation>占 %1 字节，超过 %2</translation>
+    </message>
+    <message>
+        <source>not a code of at most %1 digits</source>
+        <translation>不是最多 %1 位数字的货号</translation>
+    </message>
+    <message>
+        <source>not a number</source>
+        <translation>不是数字</translation>
+    </message>
+    <message>
+        <source>not a whole number</source>
+        <translation>不是整数</translation>
+    </message>
+    <message>
+        <source>a leading zero that the code cannot keep</source>
+        <translation>开头的 0 无法保留</translation>
+    </message>
+    <message>
+        <source>more than %1 decimals</source>
+        <translation>超过 %1 位小数</translation>
+    </message>
+    <message>
+        <source>outside %1</source>
+        <translation>超出 %1</translation>
     </message>
 </context>
 <context>
@@ -2251,6 +2335,100 @@ Do you want to replace it?</source>
         <source>Advertising tail</source>
         <translation>广告尾</translation>
     </message>
+    <message>
+        <source>Message %1</source>
+        <translation>信息 %1</translation>
+    </message>
+    <message>
+        <source>Discount schedule %1: Hour</source>
+        <translation>折扣时间表 %1：小时</translation>
+    </message>
+    <message>
+        <source>Discount schedule %1: Minute</source>
+        <translation>折扣时间表 %1：分钟</translation>
+    </message>
+    <message>
+        <source>Discount schedule %1: Discount</source>
+        <translation>折扣时间表 %1：折扣</translation>
+    </message>
+    <message>
+        <source>Departments</source>
+        <translation>部门</translation>
+    </message>
+    <message>
+        <source>%1 departments are more than the %2 a scale keeps</source>
+        <translation>%1 个部门超过了秤能保存的 %2 个</translation>
+    </message>
+    <message>
+        <source>Department %1</source>
+        <translation>部门 %1</translation>
+    </message>
+    <message>
+        <source>%1 is in the table twice</source>
+        <translation>%1 在表中出现了两次</translation>
+    </message>
+    <message>
+        <source>%1: the name has bytes that %2 cannot read</source>
+        <translation>%1：名称中有 %2 无法读取的字节</translation>
+    </message>
+    <message>
+        <source>%1: CGST</source>
+        <translation>%1：CGST</translation>
+    </message>
+    <message>
+        <source>%1: SGST</source>
+        <translation>%1：SGST</translation>
+    </message>
+    <message>
+        <source>Package types</source>
+        <translation>包装类型</translation>
+    </message>
+    <message>
+        <source>%1 package types are more than the %2 a scale keeps</source>
+        <translation>%1 个包装类型超过了秤能保存的 %2 个</translation>
+    </message>
+    <message>
+        <source>Package type %1</source>
+        <translation>包装类型 %1</translation>
+    </message>
+    <message>
+        <source>Nutrition element %1</source>
+        <translation>营养元素 %1</translation>
+    </message>
+    <message>
+        <source>%1: the unit &quot;%2&quot; is none of %3</source>
+        <translation>%1：单位“%2”不是 %3 之一</translation>
+    </message>
+    <message>
+        <source>Nutrition</source>
+        <translation>营养</translation>
+    </message>
+    <message>
+        <source>LF code %1, element %2 (%3)</source>
+        <translation>LF码 %1，元素 %2（%3）</translation>
+    </message>
+    <message>
+        <source>%1: %2 is outside %3</source>
+        <translation>%1：%2 超出 %3</translation>
+    </message>
+    <message>
+        <source>%1: %2 is sent as %3, outside %4</source>
+        <translation>%1：%2 发送时为 %3，超出 %4</translation>
+    </message>
+    <message>
+        <source>%1: NRV %</source>
+        <translation>%1：NRV %</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) are marked with nutrition, but the file&apos;s nutrition values are missing</source>
+        <translation>
+            <numerusform>%n 行标记了营养，但文件的营养值不存在</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Sending the PLUs clears the scale&apos;s messages, and the file&apos;s messages are not among the parts chosen: the scale will hold no messages.</source>
+        <translation>发送PLU会清除秤上的信息，而所选内容不包括文件的信息：秤上将没有信息。</translation>
+    </message>
 </context>
 <context>
     <name>SendFingerprints</name>
@@ -2271,6 +2449,10 @@ Do you want to replace it?</source>
     <message>
         <source>the send history of %1 is damaged</source>
         <translation>%1 的发送记录已损坏</translation>
+    </message>
+    <message>
+        <source>sending everything: the last send did not finish</source>
+        <translation>全部发送：上次发送没有完成</translation>
     </message>
 </context>
 <context>
@@ -2302,6 +2484,14 @@ Do you want to replace it?</source>
     <message>
         <source>Nothing was sent. These cells would not reach the scale as they are; double-click a line to go to its cell.</source>
         <translation>未发送任何数据。以下单元格按现状无法正确传到秤上；双击某一行可转到其单元格。</translation>
+    </message>
+    <message>
+        <source>Problem</source>
+        <translation>问题</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
     </message>
 </context>
 <context>
@@ -2356,6 +2546,29 @@ Do you want to replace it?</source>
     <message>
         <source>the workbook cannot be created</source>
         <translation>无法创建工作簿</translation>
+    </message>
+</context>
+<context>
+    <name>SheetImport</name>
+    <message>
+        <source>a date, not a number</source>
+        <translation>是日期，不是数字</translation>
+    </message>
+    <message>
+        <source>a truth value, not a number</source>
+        <translation>是逻辑值，不是数字</translation>
+    </message>
+    <message>
+        <source>no LF code to match an article by</source>
+        <translation>没有可用于匹配商品的LF码</translation>
+    </message>
+    <message>
+        <source>no article has this LF code</source>
+        <translation>没有商品使用这个LF码</translation>
+    </message>
+    <message>
+        <source>the table holds %1 rows and is full</source>
+        <translation>表格只有 %1 行，已满</translation>
     </message>
 </context>
 <context>
@@ -2458,40 +2671,9 @@ Do you want to replace it?</source>
         <source>upload Packet type info</source>
         <translation>上传包装类型信息</translation>
     </message>
-</context>
-<context>
-    <name>WindowHabits</name>
     <message>
-        <source>Scale: %1, %2 baud (RS-232)</source>
-        <translation>秤：%1，%2 波特（RS-232）</translation>
-    </message>
-    <message>
-        <source>Scale: none chosen yet</source>
-        <translation>秤：尚未选择</translation>
-    </message>
-    <message>
-        <source>Scale: %1 (simulator)</source>
-        <translation>秤：%1（模拟器）</translation>
-    </message>
-    <message>
-        <source>Scale: %1 (TCP/IP)</source>
-        <translation>秤：%1（TCP/IP）</translation>
-    </message>
-    <message>
-        <source>The scale that Download PLU, Update PLU and Upload PLU talk to</source>
-        <translation>下载PLU、更新PLU 和上传PLU 所连接的秤</translation>
-    </message>
-    <message>
-        <source>This list is empty.
-
-Open a PLU file (File &gt; Open), import one (File &gt; Import PLU from Excel or Custom import), or read the list of a scale (Communication &gt; Upload PLU).
-
-F1 opens the user guide.</source>
-        <translation>清单是空的。
-
-请打开 PLU 文件（文件 &gt; 打开），导入一个（文件 &gt; 从 Excel 导入PLU 或 自定义导入），或读取秤上的清单（通讯 &gt; 上传PLU）。
-
-按 F1 打开用户指南。</translation>
+        <source>Asking the scale what it holds...</source>
+        <translation>正在询问秤保存的内容...</translation>
     </message>
 </context>
 <context>
@@ -2507,10 +2689,6 @@ F1 opens the user guide.</source>
     <message>
         <source>an Office file, but no workbook</source>
         <translation>是 Office 文件，但不是工作簿</translation>
-    </message>
-    <message>
-        <source>the workbook is damaged (code %1)</source>
-        <translation>工作簿已损坏（代码 %1）</translation>
     </message>
     <message>
         <source>the workbook is password-protected</source>
@@ -2555,6 +2733,34 @@ F1 opens the user guide.</source>
     <message>
         <source>the workbook is damaged (its reader stopped)</source>
         <translation>工作簿已损坏（读取程序中止）</translation>
+    </message>
+    <message>
+        <source>the workbook&apos;s container has a damaged header</source>
+        <translation>工作簿容器的文件头已损坏</translation>
+    </message>
+    <message>
+        <source>the workbook ends before its last part (a broken copy or download?)</source>
+        <translation>工作簿在最后一部分之前就结束了（复制或下载不完整？）</translation>
+    </message>
+    <message>
+        <source>the table of the workbook&apos;s container points outside the file</source>
+        <translation>工作簿容器的分配表指向文件之外</translation>
+    </message>
+    <message>
+        <source>the workbook does not start as an Excel 97-2003 workbook does</source>
+        <translation>工作簿的开头不是 Excel 97-2003 工作簿的格式</translation>
+    </message>
+    <message>
+        <source>a cell refers to a shared text that does not exist</source>
+        <translation>某个单元格引用了不存在的共享文本</translation>
+    </message>
+    <message>
+        <source>the workbook&apos;s texts are in a character set that cannot be read</source>
+        <translation>工作簿文本所用的字符集无法读取</translation>
+    </message>
+    <message>
+        <source>a number of the workbook cannot be read</source>
+        <translation>工作簿中的某个数字无法读取</translation>
     </message>
 </context>
 <context>
@@ -2635,6 +2841,10 @@ F1 opens the user guide.</source>
     <message>
         <source>Connect...</source>
         <translation>正在连接...</translation>
+    </message>
+    <message>
+        <source>Connect Fail: port busy</source>
+        <translation>连接失败：端口被占用</translation>
     </message>
     <message>
         <source>Connect Fail</source>
@@ -2772,6 +2982,40 @@ F1 opens the user guide.</source>
         <source>Upload package type fail</source>
         <translation>上传包装类型失败</translation>
     </message>
+    <message>
+        <source>The scale&apos;s memory is full (%1 PLUs)</source>
+        <translation>秤的存储已满（%1 个PLU）</translation>
+    </message>
+    <message>
+        <source>The scale&apos;s memory is full</source>
+        <translation>秤的存储已满</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n changed PLU(s)</source>
+        <translation>
+            <numerusform>%n 个已更改的PLU</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>sending everything: the scale was reset</source>
+        <translation>全部发送：秤已被重置</translation>
+    </message>
+    <message>
+        <source>sending everything: the scale was changed by another sender</source>
+        <translation>全部发送：秤已被其他发送方更改</translation>
+    </message>
+    <message>
+        <source>sending everything: the scale cannot say what it holds</source>
+        <translation>全部发送：秤无法说明它保存的内容</translation>
+    </message>
+    <message>
+        <source>sending everything: what the scale held after the last send is not known</source>
+        <translation>全部发送：上次发送后秤上保存的内容未知</translation>
+    </message>
+    <message>
+        <source>Finish (the scale did not answer the goodbye)</source>
+        <translation>完成（秤没有回应结束请求）</translation>
+    </message>
 </context>
 <context>
     <name>ZQCommunicationConfig</name>
@@ -2834,6 +3078,10 @@ F1 opens the user guide.</source>
     <message>
         <source>Serial port not recognized</source>
         <translation>无法识别串口</translation>
+    </message>
+    <message>
+        <source>Send anyway?</source>
+        <translation>仍要发送吗？</translation>
     </message>
 </context>
 <context>
@@ -2903,7 +3151,7 @@ F1 opens the user guide.</source>
     </message>
     <message>
         <source>Unit Weight</source>
-        <translation>质量单位</translation>
+        <translation>重量单位</translation>
     </message>
     <message>
         <source>Unit value setting</source>

@@ -83,7 +83,7 @@ void CommController::sendToMany(int job, bool changesOnly, const QVector<ScaleEn
         snapshot.selection = DownloadSelection::current();
     }
     // Nothing goes to any scale while a row would be cut, changed or refused on the way.
-    const QVector<SendProblem> problems = SendCheck::check(snapshot, changesOnly ? JobUpdatePlu : job);
+    const QVector<SendProblem> problems = SendCheck::check(snapshot, changesOnly ? JobUpdatePlu : job, changesOnly);
     if (!problems.isEmpty()) {
         SendProblemsDlg list(problems, m_scales);
         list.exec();
@@ -93,6 +93,11 @@ void CommController::sendToMany(int job, bool changesOnly, const QVector<ScaleEn
         }
         return;
     }
+    if (SendCheck::dropsMessages(snapshot, job) &&
+        Prompt::question(m_scales, tr("Warning"),
+                         SendCheck::dropsMessagesText() + QLatin1String("\n\n") + tr("Send anyway?"),
+                         QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
+        return;
     const QString title = changesOnly             ? tr("Send changes")
                           : job == JobDownloadPlu ? tr("Download PLU")
                           : job == JobUpdatePlu   ? tr("Update PLU")

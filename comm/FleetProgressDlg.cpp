@@ -161,10 +161,12 @@ void FleetProgressDlg::refresh()
             result = s.status;
         if (!s.note.isEmpty())
             result = result.isEmpty() ? s.note : result + QLatin1String(" (") + s.note + QLatin1Char(')');
+        if (!s.warning.isEmpty())
+            result += (result.isEmpty() ? QString() : QStringLiteral("; ")) + tr("warning: %1").arg(s.warning);
         QTableWidgetItem *item = m_table->item(r, ResultColumn);
         item->setText(result);
         item->setToolTip(result);
-        item->setForeground(s.state == FleetSend::State::Failed ? QBrush(Qt::red) : QBrush());
+        item->setForeground(s.state == FleetSend::State::Failed || !s.warning.isEmpty() ? QBrush(Qt::red) : QBrush());
     }
 }
 

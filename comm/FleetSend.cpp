@@ -1,5 +1,6 @@
 #include "comm/FleetSend.h"
 
+#include "comm/CancelOutcome.h"
 #include "comm/ScaleJobRunner.h"
 #include "comm/SendFingerprints.h"
 #include "comm/TransferTarget.h"
@@ -12,11 +13,17 @@ struct FleetSend::Run
 {
     int job = 0;
     bool full = false; // the send clears the scale first, so it holds the PLUs sent and nothing else
+    bool changesOnly = false;
+    bool keepsHistory = false; // a named scale that gets PLUs
     TransferSnapshot snapshot;
-    QVector<qint64> prints; // of snapshot.plus, when the send history is kept
+    // "Send changes": what goes when the scale confirms the history, with their fingerprints.
+    TPLUList changed;
+    QVector<qint64> changedPrints;
     std::unique_ptr<ScaleJobRunner> sender;
     std::unique_ptr<TransferTarget> target;
+    std::unique_ptr<PluVerify::Stream> verify;
     std::unique_ptr<ScaleJobRunner> verifier;
+    std::unique_ptr<ScaleJobRunner> probe; // asks a cancelled scale what it holds
 };
 
 QString FleetSend::Scale::label() const
@@ -79,6 +86,13 @@ QString FleetSend::summary() const
     }
     if (!failed.isEmpty())
         text += QLatin1Char('\n') + tr("Not done:") + QLatin1Char('\n') + failed.join(QLatin1Char('\n'));
+    QStringList warnings;
+    for (const Scale &s : m_scales) {
+        if (!s.warning.isEmpty())
+            warnings << tr("%1: %2").arg(s.entry.name.isEmpty() ? s.address.text() : s.entry.name, s.warning);
+    }
+    if (!warnings.isEmpty())
+        text += QLatin1Char('\n') + tr("Warnings:") + QLatin1Char('\n') + warnings.join(QLatin1Char('\n'));
     return text;
 }
 
@@ -89,6 +103,15 @@ const QVector<qint64> &FleetSend::prints()
         m_printsReady = true;
     }
     return m_prints;
+}
+
+const PluVerify::Index &FleetSend::sentIndex()
+{
+    if (!m_sentIndexReady) {
+        m_sentIndex = PluVerify::index(m_snapshot.plus);
+        m_sentIndexReady = true;
+    }
+    return m_sentIndex;
 }
 
 void FleetSend::setState(int index, State state)
@@ -122,6 +145,7 @@ void FleetSend::retryFailed()
         s.status.clear();
         s.result.clear();
         s.note.clear();
+        s.warning.clear();
         s.differences.clear();
         setState(i, State::Waiting);
         m_queue.append(i);
@@ -144,7 +168,7 @@ void FleetSend::cancelAll()
 {
     m_cancelled = true;
     for (int i : qAsConst(m_queue)) {
-        m_scales[i].result = tr("cancelled");
+        m_scales[i].result = CancelOutcome::unchanged();
         setState(i, State::Cancelled);
     }
     m_queue.clear();
@@ -166,6 +190,33 @@ void FleetSend::launchQueued()
         startScale(m_queue.takeFirst());
 }
 
+SendPlan FleetSend::changesPlan(int index, Run &run)
+{
+    Scale &s = m_scales[index];
+    SendFingerprints::Plan history;
+    QString error;
+    if (!SendFingerprints().plan(s.entry.name, m_snapshot.plus, prints(), &history, &error)) {
+        history = SendFingerprints::Plan();
+        history.reason = tr("sending everything: the send history cannot be read (%1)").arg(error);
+    }
+    SendPlan plan;
+    plan.changesOnly = true;
+    plan.recorded = history.recorded;
+    if (history.full) {
+        plan.fullReason = history.reason;
+        s.note = history.reason;
+        return plan;
+    }
+    run.changed.reserve(history.rows.size());
+    run.changedPrints.reserve(history.rows.size());
+    for (int r : qAsConst(history.rows)) {
+        run.changed.append(m_snapshot.plus.at(r));
+        run.changedPrints.append(prints().at(r));
+    }
+    plan.changed = run.changed;
+    return plan; // the note comes when the scale has confirmed the history, or not
+}
+
 void FleetSend::startScale(int index)
 {
     Scale &s = m_scales[index];
@@ -176,47 +227,35 @@ void FleetSend::startScale(int index)
     run->snapshot = m_snapshot;
     s.pluCount = -1;
     const bool named = m_options.keepFingerprints && !s.entry.name.isEmpty();
-    bool changesOnly = false; // run->prints already hold the changed PLUs' fingerprints
+    SendPlan plan;
     if (m_options.changesOnly && named) {
-        SendFingerprints::Plan plan;
-        QString error;
-        if (!SendFingerprints().plan(s.entry.name, m_snapshot.plus, prints(), &plan, &error)) {
-            plan = SendFingerprints::Plan();
-            plan.reason = tr("sending everything: the send history cannot be read (%1)").arg(error);
-        }
+        run->changesOnly = true;
+        run->job = JobDownloadPlu;
         run->snapshot.selection = DownloadSelection();
         run->snapshot.selection.plu = true;
-        if (plan.full) {
-            run->job = JobDownloadPlu;
-            s.note = plan.reason;
-        } else {
-            run->job = JobUpdatePlu;
-            TPLUList subset;
-            QVector<qint64> subsetPrints;
-            subset.reserve(plan.rows.size());
-            subsetPrints.reserve(plan.rows.size());
-            for (int r : qAsConst(plan.rows)) {
-                subset.append(m_snapshot.plus.at(r));
-                subsetPrints.append(prints().at(r));
-            }
-            run->snapshot.plus = subset;
-            run->prints = subsetPrints;
-            changesOnly = true;
-            run->snapshot.pluPackets.clear();
-            run->snapshot.pluPacketsReady = false;
-            s.note = tr("%n changed PLU(s)", nullptr, subset.size());
-        }
+        plan = changesPlan(index, *run);
     }
     run->full = run->job == JobDownloadPlu && run->snapshot.selection.plu;
     if (sendsPlus(run->job, run->snapshot)) {
-        s.pluCount = run->snapshot.plus.size();
-        if (named && !changesOnly)
-            run->prints = prints();
+        s.pluCount = plan.changesOnly && plan.fullReason.isEmpty() ? run->changed.size() : run->snapshot.plus.size();
+        run->keepsHistory = named;
     }
+    // Before anything reaches the scale: a send that never ends (killed, a power cut) must not
+    // leave the last good send's history standing.
+    QString error;
+    if (run->keepsHistory && !SendFingerprints().markInProgress(s.entry.name, &error))
+        s.warning = tr("the send history could not be kept: %1").arg(error);
     run->sender = std::make_unique<ScaleJobRunner>(s.address, run->job, run->snapshot, nullptr);
     ScaleJobRunner *sender = run->sender.get();
     sender->setSendAhead(SendAheadFrames);
+    sender->worker()->setSendPlan(plan);
     follow(sender, index);
+    connect(sender->worker(), &ZQCommucationProcess::planChosen, this,
+            [this, index, changed = run->changed.size()](bool everything, const QString &why) {
+                m_scales[index].note = why;
+                m_scales[index].pluCount = everything ? m_snapshot.plus.size() : changed;
+                emit progressChanged(index);
+            });
     connect(sender, &ScaleJobRunner::ended, this, [this, index](bool ok) { onSent(index, ok); });
     m_runs[size_t(index)] = std::move(run);
     ++m_running;
@@ -243,10 +282,16 @@ void FleetSend::onSent(int index, bool ok)
 {
     Scale &s = m_scales[index];
     Run &run = *m_runs[size_t(index)];
-    if (!ok) {
-        finishScale(index, false, m_cancelled ? tr("cancelled") : s.status.isEmpty() ? tr("no answer") : s.status);
+    if (!ok && m_cancelled) {
+        onCancelled(index);
         return;
     }
+    if (!ok) {
+        finishScale(index, false, s.status.isEmpty() ? tr("no answer") : s.status);
+        return;
+    }
+    if (run.sender->worker()->goodbyeMissed())
+        s.warning = tr("the scale did not answer the goodbye");
     if (run.job == JobNone0) {
         finishScale(index, true, tr("connected in %1 ms").arg(m_clocks[index].elapsed()));
         return;
@@ -255,17 +300,46 @@ void FleetSend::onSent(int index, bool ok)
         finishScale(index, true, tr("ok"));
         return;
     }
-    // Read back what the scale holds: the PLUs only, whatever the settings ask of an upload.
+    // Read back what the scale holds, the PLUs only, and compare each batch as it comes: twenty
+    // scales must not each hold a whole grid.
+    const bool everything = run.full && (!run.changesOnly || run.sender->worker()->sentEverything());
+    // A send of changes is checked against the whole list too: the scale must now equal the file.
+    const bool exact = everything || run.changesOnly;
+    run.verify = std::make_unique<PluVerify::Stream>(m_snapshot.plus, sentIndex(), exact);
     TransferSnapshot readBack;
     readBack.hasDocument = true;
     readBack.customHotkeyFunctions = false;
     run.target = std::make_unique<TransferTarget>(nullptr);
+    run.target->setPluSink([stream = run.verify.get()](const QVector<QPair<int, TPLU>> &batch) {
+        for (const QPair<int, TPLU> &p : batch)
+            stream->add(p.second);
+    });
     run.verifier = std::make_unique<ScaleJobRunner>(s.address, JobUploadPluForHotkeys, readBack, run.target.get());
     ScaleJobRunner *verifier = run.verifier.get();
     follow(verifier, index);
     connect(verifier, &ScaleJobRunner::ended, this, [this, index](bool done) { onVerified(index, done); });
     setState(index, State::Verifying);
     verifier->start();
+}
+
+void FleetSend::onCancelled(int index)
+{
+    Run &run = *m_runs[size_t(index)];
+    const ZQCommucationProcess &worker = *run.sender->worker();
+    if (!CancelOutcome::needsScale(worker)) {
+        finishScale(index, false, CancelOutcome::text(worker));
+        return;
+    }
+    // The scale lost its old list: only it can say how much of the new one arrived.
+    run.probe = std::make_unique<ScaleJobRunner>(m_scales.at(index).address, JobNone0, TransferSnapshot(), nullptr);
+    run.probe->worker()->setReadsState(true);
+    follow(run.probe.get(), index);
+    connect(run.probe.get(), &ScaleJobRunner::ended, this, [this, index](bool answered) {
+        Run &r = *m_runs[size_t(index)];
+        const int held = answered ? r.probe->worker()->stateAfter().plus : -1;
+        finishScale(index, false, CancelOutcome::text(*r.sender->worker(), held));
+    });
+    run.probe->start();
 }
 
 void FleetSend::onVerified(int index, bool ok)
@@ -275,29 +349,42 @@ void FleetSend::onVerified(int index, bool ok)
     if (!ok) {
         finishScale(index, false,
                     m_cancelled
-                        ? tr("cancelled")
+                        ? tr("cancelled while reading back: the list was sent")
                         : tr("sent, but reading back failed: %1").arg(s.status.isEmpty() ? tr("no answer") : s.status));
         return;
     }
-    const TransferTarget::Staged &staged = run.target->staged();
-    const PluTableModel::Row empty = PluTableModel::newRow();
-    TPLUList read;
-    read.reserve(staged.rowCount);
-    for (int r = 0; r < staged.rowCount; ++r) {
-        if (staged.rows.at(r) != empty)
-            read.append(PluTableModel::pluFromRow(staged.rows.at(r)));
-    }
-    run.target.reset();
     // An upload announces no total; once it is through, the count is the whole.
-    s.current = s.total = read.size();
-    // A send of changes is checked against the whole list: the scale must now equal the file.
-    const bool exact = run.full || m_options.changesOnly;
-    s.differences = PluVerify::compare(m_snapshot.plus, read, exact);
+    s.current = s.total = run.verify->count();
+    s.differences = run.verify->finish();
+    run.verify.reset();
+    run.target.reset();
     if (s.differences.isEmpty()) {
         finishScale(index, true, tr("verified"));
         return;
     }
     finishScale(index, false, tr("differs: %1").arg(s.differences.first().text()));
+}
+
+void FleetSend::keepHistory(int index, Run &run, bool ok)
+{
+    Scale &s = m_scales[index];
+    const ZQCommucationProcess *worker = run.sender->worker();
+    const ScaleMemoryState after = worker->stateAfter();
+    SendFingerprints history;
+    QString error;
+    bool stored = false;
+    if (!ok)
+        stored = history.recordFailure(s.entry.name, &error);
+    else if (run.changesOnly && !worker->sentEverything())
+        stored = history.recordUpdate(s.entry.name, run.changed, run.changedPrints, after, &error);
+    else if (run.full)
+        stored = history.recordFull(s.entry.name, run.snapshot.plus, prints(), after, &error);
+    else
+        stored = history.recordUpdate(s.entry.name, run.snapshot.plus, prints(), after, &error);
+    if (!stored) {
+        qCWarning(lcComm) << "send history of" << s.entry.name << "not kept:" << error;
+        s.warning = tr("the send history could not be kept: %1").arg(error);
+    }
 }
 
 void FleetSend::finishScale(int index, bool ok, const QString &result)
@@ -306,17 +393,9 @@ void FleetSend::finishScale(int index, bool ok, const QString &result)
     Run &run = *m_runs[size_t(index)];
     s.result = result;
     s.elapsedMs = m_clocks[index].elapsed();
-    if (m_options.keepFingerprints && !s.entry.name.isEmpty() && sendsPlus(run.job, run.snapshot)) {
-        SendFingerprints prints;
-        QString error;
-        const bool stored = !ok        ? prints.recordFailure(s.entry.name, &error)
-                            : run.full ? prints.recordFull(s.entry.name, run.snapshot.plus, run.prints, &error)
-                                       : prints.recordUpdate(s.entry.name, run.snapshot.plus, run.prints, &error);
-        if (!stored) {
-            qCWarning(lcComm) << "send history of" << s.entry.name << "not kept:" << error;
-            s.note = tr("the send history could not be kept: %1").arg(error);
-        }
-    }
+    // A cancelled send stays "in progress": the next send of changes sends everything.
+    if (run.keepsHistory && (ok || !m_cancelled))
+        keepHistory(index, run, ok);
     --m_running;
     setState(index, ok ? State::Succeeded : m_cancelled ? State::Cancelled : State::Failed);
     launchQueued();

@@ -2,6 +2,7 @@
 
 #include "comm/PluVerify.h"
 #include "comm/ScaleEntry.h"
+#include "comm/SendPlan.h"
 #include "comm/TransferJob.h"
 #include "comm/TransferSnapshot.h"
 
@@ -16,8 +17,10 @@ class TransferTarget;
 
 // Runs one transfer job against many scales at once, each on its own worker, and keeps a result
 // per scale: the editor's send-to-many and plu-cli send share it. Optionally reads the PLUs back
-// after the send and compares them, and sends only what changed since the last send (by the
-// fingerprints of the local database), which it updates only after a send that ended well.
+// after the send and compares them as they arrive, and sends only what changed since the last send
+// (by the fingerprints of the local database, confirmed by the scale before they are trusted). A
+// named scale's history is marked in progress before its send starts and updated only after a send
+// that ended well.
 class FleetSend : public QObject
 {
     Q_OBJECT
@@ -50,6 +53,7 @@ public:
         QString status;    // the worker's last words
         QString result;    // the outcome in words
         QString note;      // why a send of changes sends everything, and similar
+        QString warning;   // something the operator must know although the send went on
         QVector<PluVerify::Difference> differences;
         qint64 elapsedMs = 0; // from the start of the attempt to its end
 
@@ -91,19 +95,27 @@ private:
     // Shows a runner's status and progress in the scale's row, with the scale's own time-out.
     void follow(ScaleJobRunner *runner, int index);
     void onSent(int index, bool ok);
+    void onCancelled(int index);
     void onVerified(int index, bool ok);
     void finishScale(int index, bool ok, const QString &result);
     bool sendsPlus(int job, const TransferSnapshot &s) const;
+    // What "Send changes" would send to this named scale, as its history sees it.
+    SendPlan changesPlan(int index, Run &run);
+    void keepHistory(int index, Run &run, bool ok);
     void setState(int index, State state);
 
     QVector<Scale> m_scales;
     QVector<QElapsedTimer> m_clocks;
     TransferSnapshot m_snapshot;
     Options m_options;
-    // Fingerprints of m_snapshot.plus, worked out at the first need and shared by every scale.
+    // Fingerprints of m_snapshot.plus and its rows by LF code, worked out at the first need and
+    // shared by every scale.
     QVector<qint64> m_prints;
     bool m_printsReady = false;
     const QVector<qint64> &prints();
+    PluVerify::Index m_sentIndex;
+    bool m_sentIndexReady = false;
+    const PluVerify::Index &sentIndex();
     std::vector<std::unique_ptr<Run>> m_runs;     // one per scale, the current attempt
     std::vector<std::unique_ptr<Run>> m_finished; // ended attempts, kept until the end
     QVector<int> m_queue;

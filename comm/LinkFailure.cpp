@@ -10,7 +10,7 @@ namespace {
 // The link library's results for a device another program holds and for a scale that said nothing.
 constexpr int kPortBusy = -11;
 constexpr int kTimedOut = -4;
-constexpr int kOpenFailureKind = 101;
+constexpr int kOpenFailureKind = 103;
 
 thread_local QByteArray t_reason;
 

@@ -7,7 +7,7 @@
 class ScaleLinkLibrary;
 
 // The operator's words for a connect that failed: the system's reason kept by the link library
-// (kind 101 of zqscaleUploadData) with what to do about it, "Connect Fail" alone when the library
+// (kind 103 of zqscaleUploadData) with what to do about it, "Connect Fail" alone when the library
 // kept none.
 class LinkFailure
 {

@@ -33,42 +33,65 @@ QString PluVerify::Difference::text() const
     return tr("row %1, %2: sent \"%3\", read \"%4\"").arg(row).arg(column, sent, read);
 }
 
-QVector<PluVerify::Difference> PluVerify::compare(const TPLUList &sent, const TPLUList &read, bool exact, int limit)
+PluVerify::Index PluVerify::index(const TPLUList &sent)
 {
-    QHash<qint32, int> byLf;
-    byLf.reserve(read.size());
-    for (int i = 0; i < read.size(); ++i)
-        byLf.insert(read.at(i).LFCode, i);
-    QVector<Difference> out;
-    QHash<qint32, int> sentLf;
-    sentLf.reserve(sent.size());
-    for (int r = 0; r < sent.size() && out.size() < limit; ++r) {
-        const TPLU &s = sent.at(r);
-        sentLf.insert(s.LFCode, r);
-        const auto it = byLf.constFind(s.LFCode);
-        if (it == byLf.constEnd()) {
-            out.append({r + 1, PluColumns::caption(PluColumns::LFCode), QString::number(s.LFCode), tr("missing")});
-            continue;
-        }
-        if (sameSentFields(s, read.at(it.value())))
-            continue;
-        const PluTableModel::Row a = PluTableModel::rowFromPlu(s);
-        const PluTableModel::Row b = PluTableModel::rowFromPlu(read.at(it.value()));
-        for (PluColumns::Column c : kSentColumns) {
-            if (a[c].toString() != b[c].toString()) {
-                out.append({r + 1, PluColumns::caption(c), a[c].toString(), b[c].toString()});
-                break; // the first difference of a row says enough
-            }
+    Index byLf;
+    byLf.reserve(sent.size());
+    for (int r = 0; r < sent.size(); ++r)
+        byLf.insert(sent.at(r).LFCode, r);
+    return byLf;
+}
+
+PluVerify::Stream::Stream(const TPLUList &sent, const Index &index, bool exact, int limit)
+    : m_sent(sent), m_index(index), m_exact(exact), m_limit(limit), m_seen(sent.size())
+{
+}
+
+void PluVerify::Stream::keep(const Difference &d)
+{
+    if (m_byRow.size() >= m_limit) {
+        if (d.row >= m_byRow.lastKey())
+            return;
+        m_byRow.erase(std::prev(m_byRow.end()));
+    }
+    m_byRow.insert(d.row, d);
+}
+
+void PluVerify::Stream::add(const TPLU &read)
+{
+    ++m_count;
+    const auto it = m_index.constFind(read.LFCode);
+    if (it == m_index.constEnd()) {
+        if (m_exact && m_extra.size() < m_limit)
+            m_extra.append({0, PluColumns::caption(PluColumns::LFCode), QString(), QString::number(read.LFCode)});
+        return;
+    }
+    const int r = it.value();
+    m_seen.setBit(r);
+    const TPLU &sent = m_sent.at(r);
+    if (sameSentFields(sent, read))
+        return;
+    const PluTableModel::Row a = PluTableModel::rowFromPlu(sent);
+    const PluTableModel::Row b = PluTableModel::rowFromPlu(read);
+    for (PluColumns::Column c : kSentColumns) {
+        if (a[c].toString() != b[c].toString()) {
+            keep({r + 1, PluColumns::caption(c), a[c].toString(), b[c].toString()});
+            return; // the first difference of a row says enough
         }
     }
-    if (exact && out.size() < limit) {
-        for (const TPLU &p : read) {
-            if (!sentLf.contains(p.LFCode)) {
-                out.append({0, PluColumns::caption(PluColumns::LFCode), QString(), QString::number(p.LFCode)});
-                if (out.size() >= limit)
-                    break;
-            }
-        }
+}
+
+QVector<PluVerify::Difference> PluVerify::Stream::finish()
+{
+    for (int r = 0; r < m_sent.size(); ++r) {
+        if (!m_seen.testBit(r))
+            keep({r + 1, PluColumns::caption(PluColumns::LFCode), QString::number(m_sent.at(r).LFCode), tr("missing")});
+    }
+    QVector<Difference> out = m_byRow.values().toVector();
+    for (const Difference &d : qAsConst(m_extra)) {
+        if (out.size() >= m_limit)
+            break;
+        out.append(d);
     }
     return out;
 }

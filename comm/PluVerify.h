@@ -2,7 +2,10 @@
 
 #include "core/TPLU.h"
 
+#include <QBitArray>
 #include <QCoreApplication>
+#include <QHash>
+#include <QMap>
 #include <QString>
 #include <QVector>
 
@@ -19,7 +22,33 @@ public:
         QString read;
         QString text() const;
     };
-    // exact: the scale must hold nothing but the sent PLUs (after a send that cleared it).
-    // At most limit differences are listed.
-    static QVector<Difference> compare(const TPLUList &sent, const TPLUList &read, bool exact, int limit = 10);
+    // The sent PLUs' rows by LF code: worked out once for every scale a list is checked against.
+    using Index = QHash<qint32, int>;
+    static Index index(const TPLUList &sent);
+
+    // Compares the PLUs one by one as a scale delivers them, holding a bit per sent PLU and at
+    // most `limit` differences, never the list read.
+    class Stream
+    {
+    public:
+        // exact: the scale must hold nothing but the sent PLUs (after a send that cleared it).
+        Stream(const TPLUList &sent, const Index &index, bool exact, int limit = 10);
+        void add(const TPLU &read);
+        int count() const { return m_count; }
+        // The differences in row order (sent PLUs the scale lacks among them), then PLUs only the
+        // scale has, at most `limit` in all.
+        QVector<Difference> finish();
+
+    private:
+        void keep(const Difference &d);
+
+        TPLUList m_sent;
+        Index m_index;
+        bool m_exact;
+        int m_limit;
+        int m_count = 0;
+        QBitArray m_seen;
+        QMap<int, Difference> m_byRow; // the lowest rows found wrong
+        QVector<Difference> m_extra;
+    };
 };

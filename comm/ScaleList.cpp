@@ -69,7 +69,8 @@ bool ScaleList::add(const ScaleEntry &entry, QString *error)
     }
     QVector<ScaleEntry> next = m_entries;
     next.append(entry);
-    return store(next, QString(), QString(), QString(), error);
+    // A name that was removed may have left nothing behind, but a new scale starts afresh anyway.
+    return store(next, QString(), QString(), {entry.name}, error);
 }
 
 bool ScaleList::replace(const QString &oldName, const ScaleEntry &entry, QString *error)
@@ -87,8 +88,12 @@ bool ScaleList::replace(const QString &oldName, const ScaleEntry &entry, QString
     }
     QVector<ScaleEntry> next = m_entries;
     next[at] = entry;
+    // The history belongs to the device: another address is another scale.
+    const ScaleEntry &was = m_entries.at(at);
+    if (was.address != entry.address || was.baud != entry.baud)
+        return store(next, QString(), QString(), {oldName, entry.name}, error);
     const bool renamed = entry.name != oldName;
-    return store(next, renamed ? oldName : QString(), renamed ? entry.name : QString(), QString(), error);
+    return store(next, renamed ? oldName : QString(), renamed ? entry.name : QString(), {}, error);
 }
 
 bool ScaleList::remove(const QString &name, QString *error)
@@ -100,7 +105,7 @@ bool ScaleList::remove(const QString &name, QString *error)
     }
     QVector<ScaleEntry> next = m_entries;
     next.remove(at);
-    return store(next, QString(), QString(), name, error);
+    return store(next, QString(), QString(), {name}, error);
 }
 
 bool ScaleList::importCsv(const QByteArray &bytes, QString *error)
@@ -109,18 +114,21 @@ bool ScaleList::importCsv(const QByteArray &bytes, QString *error)
     if (!ScaleListCsv::read(bytes, &read, error))
         return false;
     QVector<ScaleEntry> next = m_entries;
+    QStringList imported;
     for (const ScaleEntry &e : read) {
         const int at = indexOf(e.name);
         if (at >= 0)
             next[at] = e;
         else
             next.append(e);
+        imported << e.name;
     }
-    return store(next, QString(), QString(), QString(), error);
+    // Nothing says an imported entry is the device that was sent to under its name.
+    return store(next, QString(), QString(), imported, error);
 }
 
 bool ScaleList::store(const QVector<ScaleEntry> &entries, const QString &renamedFrom, const QString &renamedTo,
-                      const QString &removed, QString *error)
+                      const QStringList &forget, QString *error)
 {
     QSqlDatabase db;
     if (!FleetDatabase::open(&db, error))
@@ -153,9 +161,9 @@ bool ScaleList::store(const QVector<ScaleEntry> &entries, const QString &renamed
                     return false;
             }
         }
-        if (!removed.isEmpty()) {
+        for (const QString &name : forget) {
             for (const char *table : {"SendPrints", "SendState"}) {
-                if (!run(QStringLiteral("DELETE FROM %1 WHERE Scale = ?").arg(QLatin1String(table)), {removed}))
+                if (!run(QStringLiteral("DELETE FROM %1 WHERE Scale = ?").arg(QLatin1String(table)), {name}))
                     return false;
             }
         }

@@ -22,17 +22,19 @@ public:
     QVector<ScaleEntry> group(const QString &name) const;
 
     bool add(const ScaleEntry &entry, QString *error);
-    // Replaces the scale called oldName; a new name takes its send history along.
+    // Replaces the scale called oldName; a new name takes its send history along, a new address
+    // (another device) starts without one.
     bool replace(const QString &oldName, const ScaleEntry &entry, QString *error);
     // Forgets the scale and what was sent to it.
     bool remove(const QString &name, QString *error);
-    // Scales of the file replace those of the same name; the others are added.
+    // Scales of the file replace those of the same name; the others are added. Each starts
+    // without a send history.
     bool importCsv(const QByteArray &bytes, QString *error);
     QByteArray exportCsv() const { return ScaleListCsv::write(m_entries); }
 
 private:
     bool store(const QVector<ScaleEntry> &entries, const QString &renamedFrom, const QString &renamedTo,
-               const QString &removed, QString *error);
+               const QStringList &forget, QString *error);
 
     QVector<ScaleEntry> m_entries;
 };

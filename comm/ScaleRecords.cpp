@@ -79,7 +79,7 @@ QJsonValue ScaleRecords::parseLocalText(const char *text)
     return QJsonValue();
 }
 
-QList<QByteArray> ScaleRecords::pluPackets(const TPLUList &plus)
+QList<QByteArray> ScaleRecords::pluPackets(const TPLUList &plus, QVector<int> *ends)
 {
     // Indented JSON of an array is "[\n", the elements joined by ",\n", and "\n]\n"; each element
     // reads the same wherever it stands. So every record is serialised once, alone, and packets
@@ -91,24 +91,29 @@ QList<QByteArray> ScaleRecords::pluPackets(const TPLUList &plus)
     QList<QByteArray> packets;
     QByteArray text;
     int count = 0;
+    int done = 0;
+    auto close_ = [&] {
+        packets << text + close;
+        text.clear();
+        done += count;
+        count = 0;
+        if (ends)
+            ends->append(done);
+    };
+    if (ends)
+        ends->clear();
     for (const TPLU &plu : plus) {
         const QByteArray single = toLocalText(QJsonArray{pluToJson(plu)});
         const QByteArray element = single.mid(open.size(), single.size() - open.size() - close.size());
-        if (count > 0 && text.size() + separator.size() + element.size() + close.size() >= PacketBufferSize) {
-            packets << text + close;
-            text.clear();
-            count = 0;
-        }
+        if (count > 0 && text.size() + separator.size() + element.size() + close.size() >= PacketBufferSize)
+            close_();
         text += count == 0 ? open : separator;
         text += element;
-        if (++count == RecordsPerPacket) {
-            packets << text + close;
-            text.clear();
-            count = 0;
-        }
+        if (++count == RecordsPerPacket)
+            close_();
     }
     if (count > 0)
-        packets << text + close;
+        close_();
     return packets;
 }
 

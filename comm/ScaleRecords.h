@@ -32,7 +32,8 @@ public:
 
     // The PLUs in packets of up to four, in order; a packet that would not fit the library's
     // buffer carries fewer records.
-    static QList<QByteArray> pluPackets(const TPLUList &plus);
+    // ends, when given, receives for each packet the number of PLUs up to its end.
+    static QList<QByteArray> pluPackets(const TPLUList &plus, QVector<int> *ends = nullptr);
 
     // 224 LF codes, key h at index h-1; a later PLU with the same hotkey wins.
     static QVector<int> hotkeyTable(const TPLUList &plus);

@@ -1,5 +1,6 @@
 #include "comm/SendCheck.h"
 
+#include "comm/NutritionRecords.h"
 #include "comm/TransferJob.h"
 #include "comm/TransferSnapshot.h"
 #include "core/PackageTypes.h"
@@ -8,9 +9,11 @@
 #include "core/PriceFormat.h"
 #include "core/TextCodec.h"
 #include "core/WeightUnits.h"
+#include "document/ScheduleStore.h"
 
 #include <QHash>
 #include <QRegularExpression>
+#include <QSet>
 #include <QTextCodec>
 #include <array>
 #include <cmath>
@@ -224,6 +227,151 @@ void checkAdvertising(Checker &c, const QString &field, const QString &text)
     const QString shown = QString(text).replace(QStringLiteral("\r\n"), QStringLiteral(" / "));
     c.textFits(-1, -1, field, text, shown, 0, PluLimits::AdvertisingBytes);
 }
+
+// A value of a side record within the scale's range; the record names itself in `field`.
+void inRange(Checker &c, int row, int column, const QString &field, double value, double low, double high)
+{
+    if (value >= low && value <= high) // also false for NaN
+        return;
+    const QString range = QStringLiteral("%1~%2").arg(low).arg(high);
+    const QString shown = QString::number(value, 'g', 10);
+    c.add(row, column, field, shown, range, SendCheck::tr("%1 %2 is outside %3").arg(field, shown, range));
+}
+
+void checkMessages(Checker &c, const QStringList &messages)
+{
+    for (int i = 0; i < messages.size(); ++i) {
+        const QString field = SendCheck::tr("Message %1").arg(i + 1);
+        // Its lines that hold text, on one line of the list.
+        QString shown = messages.at(i).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts).join(QLatin1String(" / "));
+        if (shown.size() > 60)
+            shown = shown.left(59) + QChar(0x2026);
+        c.textFits(-1, -1, field, messages.at(i), shown, 0, PluLimits::MessageBytes);
+    }
+}
+
+void checkSchedule(Checker &c, const QVector<SchedulePeriod> &periods)
+{
+    for (int i = 0; i < periods.size(); ++i) {
+        const SchedulePeriod &p = periods.at(i);
+        // Named as the ".RSC" file names the line: mode and period from 0.
+        const QString line =
+            QStringLiteral("M%1,S%2").arg(i / ScheduleStore::PeriodsPerMode).arg(i % ScheduleStore::PeriodsPerMode);
+        inRange(c, -1, -1, SendCheck::tr("Discount schedule %1: Hour").arg(line), p.hour, 0, 23);
+        inRange(c, -1, -1, SendCheck::tr("Discount schedule %1: Minute").arg(line), quint8(p.minute), 0, 59);
+        inRange(c, -1, -1, SendCheck::tr("Discount schedule %1: Discount").arg(line), quint8(p.rate), 0, 100);
+    }
+}
+
+void checkDepartments(Checker &c, const TransferSnapshot &s)
+{
+    if (!s.departmentsError.isEmpty()) {
+        c.add(-1, -1, SendCheck::tr("Departments"), QString(), QString(), s.departmentsError);
+        return;
+    }
+    if (s.departments.size() > PluLimits::Departments)
+        c.add(-1, -1, SendCheck::tr("Departments"), QString::number(s.departments.size()),
+              QString::number(PluLimits::Departments),
+              SendCheck::tr("%1 departments are more than the %2 a scale keeps")
+                  .arg(s.departments.size())
+                  .arg(PluLimits::Departments));
+    QSet<qint32> seen;
+    for (const DepartmentRecord &d : s.departments) {
+        const QString field = SendCheck::tr("Department %1").arg(d.number);
+        inRange(c, -1, -1, field, d.number, 0, 99);
+        if (seen.contains(d.number))
+            c.add(-1, -1, field, QString::number(d.number), SendCheck::tr("unique"),
+                  SendCheck::tr("%1 is in the table twice").arg(field));
+        seen.insert(d.number);
+        // The name travels as text: its bytes must read in the code page.
+        const QString name = d.nameText();
+        if (TextCodec::toLocal8(name) != d.name.left(d.name.indexOf('\0') < 0 ? d.name.size() : d.name.indexOf('\0')))
+            c.add(-1, -1, field, name,
+                  SendCheck::tr("characters of %1").arg(QString::fromLatin1(TextCodec::codec()->name())),
+                  SendCheck::tr("%1: the name has bytes that %2 cannot read")
+                      .arg(field, QString::fromLatin1(TextCodec::codec()->name())));
+        inRange(c, -1, -1, SendCheck::tr("%1: CGST").arg(field), d.cgst, 0, 100);
+        inRange(c, -1, -1, SendCheck::tr("%1: SGST").arg(field), d.sgst, 0, 100);
+    }
+}
+
+void checkPackTypes(Checker &c, const TransferSnapshot &s)
+{
+    if (!s.hasPackTypes)
+        return;
+    if (s.packTypes.size() > PluLimits::PackTypes)
+        c.add(-1, -1, SendCheck::tr("Package types"), QString::number(s.packTypes.size()),
+              QString::number(PluLimits::PackTypes),
+              SendCheck::tr("%1 package types are more than the %2 a scale keeps")
+                  .arg(s.packTypes.size())
+                  .arg(PluLimits::PackTypes));
+    for (int i = 0; i < s.packTypes.size(); ++i)
+        c.textFits(-1, -1, SendCheck::tr("Package type %1").arg(i + 1), s.packTypes.at(i), s.packTypes.at(i), 0,
+                   PluLimits::PackTypeBytes);
+}
+
+void checkElements(Checker &c, const QVector<NutritionElementFile::Row> &rows)
+{
+    for (int e = 0; e < rows.size(); ++e) {
+        const NutritionElementFile::Row &row = rows.at(e);
+        const QString field = SendCheck::tr("Nutrition element %1").arg(e + 1);
+        c.textFits(-1, -1, field, row.name, row.name, 0, PluLimits::ElementNameBytes);
+        if (!row.unit.isEmpty() && NutritionElementFile::transferUnitCode(row.unit) == 0)
+            c.add(-1, -1, field, row.unit, NutritionElementFile::unitNames().join(QLatin1String(", ")),
+                  SendCheck::tr("%1: the unit \"%2\" is none of %3")
+                      .arg(field, row.unit, NutritionElementFile::unitNames().join(QLatin1String(", "))));
+    }
+}
+
+// Every per-PLU value as it will travel: its content times the unit factor of its element.
+void checkNutrition(Checker &c, const TransferSnapshot &s)
+{
+    if (!s.hasNutritionFile)
+        return;
+    if (!s.nutritionError.isEmpty()) {
+        c.add(-1, -1, SendCheck::tr("Nutrition"), QString(), QString(), s.nutritionError);
+        return;
+    }
+    checkElements(c, s.nutritionFileRows);
+    const QVector<NutritionElement> elements = NutritionRecords::transferElements(s.nutritionFileRows);
+    if (!s.nutritionValuesError.isEmpty()) {
+        c.add(-1, -1, SendCheck::tr("Nutrition"), QString(), QString(), s.nutritionValuesError);
+        return;
+    }
+    int marked = 0, firstMarked = -1;
+    for (int r = 0; r < s.plus.size(); ++r) {
+        const TPLU &plu = s.plus.at(r);
+        if (plu.Nutrition == 0)
+            continue;
+        ++marked;
+        if (firstMarked < 0)
+            firstMarked = r;
+        const QString lf = QString::number(plu.LFCode);
+        for (const NutritionValue &v : s.nutritionValues.value(lf)) {
+            if (v.itemId < 1 || v.itemId > NutritionElementFile::ElementCount)
+                continue;
+            const int e = v.itemId - 1;
+            const int factor = e < elements.size() ? NutritionElementFile::unitFactor(elements.at(e).unit) : 1;
+            const QString name = e < s.nutritionFileRows.size() ? s.nutritionFileRows.at(e).name : QString();
+            const QString field = SendCheck::tr("LF code %1, element %2 (%3)").arg(lf).arg(v.itemId).arg(name);
+            const double sent = v.content * factor;
+            if (!(sent >= 0 && sent <= PluLimits::NutritionValueMax)) {
+                const QString shown = QString::number(v.content, 'g', 10);
+                const QString rule = QStringLiteral("0~%1").arg(PluLimits::NutritionValueMax);
+                c.add(r, C::Nutrition, field, shown, rule,
+                      factor == 1 ? SendCheck::tr("%1: %2 is outside %3").arg(field, shown, rule)
+                                  : SendCheck::tr("%1: %2 is sent as %3, outside %4")
+                                        .arg(field, shown, QString::number(sent, 'g', 10), rule));
+            }
+            inRange(c, r, C::Nutrition, SendCheck::tr("%1: NRV %").arg(field), v.nrv, 0,
+                    PluLimits::NutritionPercentMax);
+        }
+    }
+    if (marked > 0 && s.nutritionValuesMissing)
+        c.add(firstMarked, C::Nutrition, SendCheck::tr("Nutrition"), QString(), QString(),
+              SendCheck::tr("%n row(s) are marked with nutrition, but the file's nutrition values are missing", nullptr,
+                            marked));
+}
 } // namespace
 
 QString SendProblem::line() const
@@ -231,13 +379,16 @@ QString SendProblem::line() const
     return row < 0 ? text : SendCheck::tr("row %1: %2").arg(row + 1).arg(text);
 }
 
-QVector<SendProblem> SendCheck::check(const TransferSnapshot &snapshot, int job)
+QVector<SendProblem> SendCheck::check(TransferSnapshot &snapshot, int job, bool changesOnly)
 {
     const DownloadSelection &parts = snapshot.selection;
     const bool download = job == JobDownloadPlu && snapshot.hasDocument;
     const bool plus = job == JobUpdatePlu || (download && parts.plu);
     const bool hotkeys = download && parts.hotkey;
     const bool advertising = (download && parts.info) || (job == JobDownloadAdvertising && snapshot.hasDocument);
+    // "Send changes" may find the scale changed and send everything: the messages go with it.
+    const bool messages = (download && parts.message) || (changesOnly && snapshot.hasDocument);
+    const bool nutrition = download && parts.nutrition;
 
     Checker c;
     QHash<qint64, int> lfCodes;
@@ -257,5 +408,41 @@ QVector<SendProblem> SendCheck::check(const TransferSnapshot &snapshot, int job)
         checkAdvertising(c, tr("Advertising head"), snapshot.adHead);
         checkAdvertising(c, tr("Advertising tail"), snapshot.adTail);
     }
+    if (messages)
+        checkMessages(c, snapshot.messages);
+    if (download && parts.schedule)
+        checkSchedule(c, snapshot.periods);
+    if (nutrition) {
+        snapshot.readNutritionValues();
+        checkNutrition(c, snapshot);
+    }
+    if (job == JobDownloadNutritionTable) {
+        QVector<NutritionElementFile::Row> rows;
+        for (const NutritionElement &e : snapshot.nutritionElements)
+            rows.append({NutritionElementFile::recordName(e),
+                         e.unit >= 1 && e.unit <= 4 ? NutritionElementFile::unitNames().at(e.unit - 1) : QString()});
+        checkElements(c, rows);
+    }
+    if (job == JobDownloadDepartments)
+        checkDepartments(c, snapshot);
+    if (job == JobDownloadPackageTypes)
+        checkPackTypes(c, snapshot);
     return c.problems;
+}
+
+bool SendCheck::dropsMessages(const TransferSnapshot &snapshot, int job)
+{
+    if (job != JobDownloadPlu || !snapshot.hasDocument || !snapshot.selection.plu || snapshot.selection.message)
+        return false;
+    for (const QString &m : snapshot.messages) {
+        if (!m.trimmed().isEmpty())
+            return true;
+    }
+    return false;
+}
+
+QString SendCheck::dropsMessagesText()
+{
+    return tr("Sending the PLUs clears the scale's messages, and the file's messages are not among the parts "
+              "chosen: the scale will hold no messages.");
 }

@@ -28,8 +28,17 @@ class SendCheck
 {
     Q_DECLARE_TR_FUNCTIONS(SendCheck)
 public:
-    // "Update PLU" checks the PLU rows; "Download PLU" the PLU rows, the hotkey and LF code
-    // columns and the advertising texts as its parts are selected; "Download AD" the
-    // advertising texts. Problems in row, then column order; none when the job may go ahead.
-    static QVector<SendProblem> check(const TransferSnapshot &snapshot, int job);
+    // Checks every record of every part the job sends: "Update PLU" the PLU rows; "Download PLU"
+    // the PLU rows, the hotkey and LF code columns, the advertising texts, the messages, the
+    // discount schedule and the nutrition (elements and each PLU's values as they travel) as its
+    // parts are selected; "Send changes" (changesOnly) the PLU rows and the messages that a full
+    // send would take along; the department, package type and element downloads their tables.
+    // Stores outside the document that the job needs are read into the snapshot first, so the
+    // worker never meets an unreadable one after something was cleared. Problems in row, then
+    // column order, then the side parts; none when the job may go ahead.
+    static QVector<SendProblem> check(TransferSnapshot &snapshot, int job, bool changesOnly = false);
+    // A full PLU send clears the scale's messages with its PLUs: true when the file has messages
+    // and the parts chosen leave them out, which the operator is told before the send.
+    static bool dropsMessages(const TransferSnapshot &snapshot, int job);
+    static QString dropsMessagesText();
 };

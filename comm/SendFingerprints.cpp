@@ -54,75 +54,78 @@ bool exec(QSqlQuery &q, QString *error)
 }
 } // namespace
 
-bool SendFingerprints::read(const QString &scale, QHash<qint64, qint64> *prints, bool *fullSent, bool *lastOk,
-                            QString *error) const
+bool SendFingerprints::read(const QString &scale, History *out, QString *error) const
 {
     QSqlDatabase db;
     if (!FleetDatabase::open(&db, error))
         return false;
     QSqlQuery q(db);
     q.setForwardOnly(true);
-    q.prepare(QStringLiteral("SELECT FullSent, LastOk FROM SendState WHERE Scale = ?"));
+    q.prepare(QStringLiteral(
+        "SELECT FullSent, LastOk, InProgress, PluCount, Capacity, Token FROM SendState WHERE Scale = ?"));
     q.addBindValue(scale);
     if (!exec(q, error))
         return false;
-    *fullSent = false;
-    *lastOk = false;
+    History h;
     if (q.next()) {
-        *fullSent = q.value(0).toBool();
-        *lastOk = q.value(1).toBool();
+        h.fullSent = q.value(0).toBool();
+        h.lastOk = q.value(1).toBool();
+        h.inProgress = q.value(2).toBool();
+        h.memory.plus = q.value(3).toInt();
+        h.memory.capacity = q.value(4).toInt();
+        h.memory.token = q.value(5).toString();
     }
-    prints->clear();
     q.prepare(QStringLiteral("SELECT Prints FROM SendPrints WHERE Scale = ?"));
     q.addBindValue(scale);
     if (!exec(q, error))
         return false;
-    if (!q.next())
-        return true;
-    const QByteArray blob = q.value(0).toByteArray();
-    if (blob.size() % kPairSize != 0) {
-        *error = tr("the send history of %1 is damaged").arg(scale);
-        return false;
+    if (q.next()) {
+        const QByteArray blob = q.value(0).toByteArray();
+        if (blob.size() % kPairSize != 0) {
+            *error = tr("the send history of %1 is damaged").arg(scale);
+            return false;
+        }
+        h.prints.reserve(blob.size() / kPairSize);
+        for (int at = 0; at < blob.size(); at += kPairSize)
+            h.prints.insert(qFromLittleEndian<qint64>(blob.constData() + at),
+                            qFromLittleEndian<qint64>(blob.constData() + at + 8));
     }
-    prints->reserve(blob.size() / kPairSize);
-    for (int at = 0; at < blob.size(); at += kPairSize)
-        prints->insert(qFromLittleEndian<qint64>(blob.constData() + at),
-                       qFromLittleEndian<qint64>(blob.constData() + at + 8));
+    *out = h;
     return true;
 }
 
 bool SendFingerprints::plan(const QString &scale, const TPLUList &plus, const QVector<qint64> &prints, Plan *out,
                             QString *error) const
 {
-    QHash<qint64, qint64> kept;
-    bool fullSent = false, lastOk = false;
-    if (!read(scale, &kept, &fullSent, &lastOk, error))
+    History h;
+    if (!read(scale, &h, error))
         return false;
     Plan p;
+    p.recorded = h.memory;
     p.rows.reserve(plus.size());
     auto everything = [&](const QString &reason) {
         p.full = true;
         p.reason = reason;
         p.rows.clear();
-        for (int i = 0; i < plus.size(); ++i)
-            p.rows.append(i);
         *out = p;
         return true;
     };
-    if (!fullSent)
+    if (h.inProgress)
+        return everything(tr("sending everything: the last send did not finish"));
+    if (!h.fullSent)
         return everything(tr("sending everything: the scale never had a full send from this installation"));
-    if (!lastOk)
+    if (!h.lastOk)
         return everything(tr("sending everything: the last send to the scale failed"));
     QSet<qint64> present;
     for (int i = 0; i < plus.size(); ++i) {
         const TPLU &plu = plus.at(i);
         present.insert(plu.LFCode);
-        const auto it = kept.constFind(plu.LFCode);
-        if (it == kept.constEnd() || it.value() != prints.at(i))
+        const auto it = h.prints.constFind(plu.LFCode);
+        if (it == h.prints.constEnd() || it.value() != prints.at(i))
             p.rows.append(i);
     }
     int removed = 0;
-    for (auto it = kept.constBegin(); it != kept.constEnd(); ++it) {
+    for (auto it = h.prints.constBegin(); it != h.prints.constEnd(); ++it) {
         if (!present.contains(it.key()))
             ++removed;
     }
@@ -134,16 +137,6 @@ bool SendFingerprints::plan(const QString &scale, const TPLUList &plus, const QV
 }
 
 namespace {
-bool writeState(QSqlDatabase &db, const QString &scale, const char *sql, QString *error)
-{
-    QSqlQuery q(db);
-    q.prepare(QString::fromLatin1(sql));
-    // Every placeholder stands for the scale.
-    for (int i = QByteArray(sql).count('?'); i > 0; --i)
-        q.addBindValue(scale);
-    return exec(q, error);
-}
-
 bool writePrints(QSqlDatabase &db, const QString &scale, const QHash<qint64, qint64> &prints, QString *error)
 {
     QSqlQuery q(db);
@@ -153,15 +146,51 @@ bool writePrints(QSqlDatabase &db, const QString &scale, const QHash<qint64, qin
     return exec(q, error);
 }
 
+// The scale's row of SendState; fullSent -1 keeps what the row had (0 for a new one).
+bool writeState(QSqlDatabase &db, const QString &scale, int fullSent, bool lastOk, bool inProgress,
+                const ScaleMemoryState &memory, QString *error)
+{
+    QSqlQuery q(db);
+    q.prepare(
+        QStringLiteral("INSERT INTO SendState(Scale, FullSent, LastOk, InProgress, PluCount, Capacity, Token) "
+                       "VALUES(:scale, MAX(:full, 0), :ok, :busy, :count, :capacity, :token) "
+                       "ON CONFLICT(Scale) DO UPDATE SET FullSent = CASE WHEN :full < 0 THEN FullSent ELSE :full END, "
+                       "LastOk = :ok, InProgress = :busy, PluCount = :count, Capacity = :capacity, Token = :token"));
+    q.bindValue(QStringLiteral(":scale"), scale);
+    q.bindValue(QStringLiteral(":full"), fullSent);
+    q.bindValue(QStringLiteral(":ok"), lastOk ? 1 : 0);
+    q.bindValue(QStringLiteral(":busy"), inProgress ? 1 : 0);
+    q.bindValue(QStringLiteral(":count"), memory.plus);
+    q.bindValue(QStringLiteral(":capacity"), memory.capacity);
+    q.bindValue(QStringLiteral(":token"), memory.token.isNull() ? QString(QLatin1String("")) : memory.token);
+    return exec(q, error);
+}
+
 void addPrints(QHash<qint64, qint64> &to, const TPLUList &plus, const QVector<qint64> &prints)
 {
     for (int i = 0; i < plus.size(); ++i)
         to.insert(plus.at(i).LFCode, prints.at(i));
 }
+
+// A scale that keeps no token still has a count: the PLUs the history says it holds.
+ScaleMemoryState afterSend(ScaleMemoryState after, const QHash<qint64, qint64> &prints)
+{
+    if (!after.known())
+        after.plus = prints.size();
+    return after;
+}
 } // namespace
 
+bool SendFingerprints::markInProgress(const QString &scale, QString *error)
+{
+    QSqlDatabase db;
+    if (!FleetDatabase::open(&db, error))
+        return false;
+    return writeState(db, scale, -1, false, true, ScaleMemoryState(), error);
+}
+
 bool SendFingerprints::recordFull(const QString &scale, const TPLUList &plus, const QVector<qint64> &prints,
-                                  QString *error)
+                                  const ScaleMemoryState &after, QString *error)
 {
     QSqlDatabase db;
     if (!FleetDatabase::open(&db, error))
@@ -171,28 +200,23 @@ bool SendFingerprints::recordFull(const QString &scale, const TPLUList &plus, co
     addPrints(all, plus, prints);
     return FleetDatabase::transaction(db, error, [&] {
         return writePrints(db, scale, all, error) &&
-               writeState(db, scale, "INSERT OR REPLACE INTO SendState(Scale, FullSent, LastOk) VALUES(?, 1, 1)",
-                          error);
+               writeState(db, scale, 1, true, false, afterSend(after, all), error);
     });
 }
 
 bool SendFingerprints::recordUpdate(const QString &scale, const TPLUList &sent, const QVector<qint64> &prints,
-                                    QString *error)
+                                    const ScaleMemoryState &after, QString *error)
 {
     QSqlDatabase db;
     if (!FleetDatabase::open(&db, error))
         return false;
-    QHash<qint64, qint64> all;
-    bool fullSent = false, lastOk = false;
-    if (!read(scale, &all, &fullSent, &lastOk, error))
+    History h;
+    if (!read(scale, &h, error))
         return false;
-    addPrints(all, sent, prints);
+    addPrints(h.prints, sent, prints);
     return FleetDatabase::transaction(db, error, [&] {
-        return writePrints(db, scale, all, error) &&
-               writeState(db, scale,
-                          "INSERT OR REPLACE INTO SendState(Scale, FullSent, LastOk) VALUES(?, COALESCE((SELECT "
-                          "FullSent FROM SendState WHERE Scale = ?), 0), 1)",
-                          error);
+        return writePrints(db, scale, h.prints, error) &&
+               writeState(db, scale, -1, true, false, afterSend(after, h.prints), error);
     });
 }
 
@@ -201,10 +225,5 @@ bool SendFingerprints::recordFailure(const QString &scale, QString *error)
     QSqlDatabase db;
     if (!FleetDatabase::open(&db, error))
         return false;
-    return FleetDatabase::transaction(db, error, [&] {
-        return writeState(db, scale,
-                          "INSERT OR REPLACE INTO SendState(Scale, FullSent, LastOk) VALUES(?, COALESCE((SELECT "
-                          "FullSent FROM SendState WHERE Scale = ?), 0), 0)",
-                          error);
-    });
+    return writeState(db, scale, -1, false, false, ScaleMemoryState(), error);
 }

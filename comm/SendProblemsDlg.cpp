@@ -36,8 +36,22 @@ SendProblemsDlg::SendProblemsDlg(const QVector<SendProblem> &problems, QWidget *
 
 SendProblemsDlg::~SendProblemsDlg() = default;
 
+void SendProblemsDlg::offerAction(const QString &summary, const QString &actionText)
+{
+    m_offersAction = true;
+    ui->summaryLabel->setText(summary);
+    ui->problemTable->setHorizontalHeaderLabels({tr("Row"), tr("Column"), tr("Value"), tr("Problem")});
+    auto *action = new QPushButton(actionText, this);
+    action->setObjectName(QStringLiteral("actionBtn"));
+    ui->buttonLayout->insertWidget(ui->buttonLayout->indexOf(ui->closeBtn), action);
+    ui->closeBtn->setText(tr("Cancel"));
+    connect(action, &QPushButton::clicked, this, &QDialog::accept);
+}
+
 void SendProblemsDlg::choose(int index)
 {
+    if (m_offersAction)
+        return;
     // The advertising texts have no cell to go to.
     if (index < 0 || index >= m_problems.size() || m_problems.at(index).row < 0)
         return;

@@ -19,6 +19,10 @@ public:
     explicit SendProblemsDlg(const QVector<SendProblem> &problems, QWidget *parent = nullptr);
     ~SendProblemsDlg() override;
 
+    // Makes the list a question before an action (an import): the summary, a button that
+    // accepts ("Import the good rows") and Close as "Cancel". A double-click chooses nothing.
+    void offerAction(const QString &summary, const QString &actionText);
+
     // The problem double-clicked, or nullptr when the list was closed.
     const SendProblem *chosen() const { return m_chosen >= 0 ? &m_problems.at(m_chosen) : nullptr; }
 
@@ -28,4 +32,5 @@ private:
     std::unique_ptr<Ui::SendProblemsDlg> ui;
     QVector<SendProblem> m_problems;
     int m_chosen = -1;
+    bool m_offersAction = false;
 };

@@ -6,6 +6,8 @@
 #include "document/PluDocument.h"
 #include "document/PluTableModel.h"
 
+#include <QFile>
+
 namespace {
 TransferSnapshot::HotkeySheetSource &hotkeySheetSource()
 {
@@ -54,13 +56,10 @@ TransferSnapshot TransferSnapshot::take(PluDocument *doc)
         s.hasHotkeySheet = true;
         s.hotkeySheetPlus = hotkeySheetSource()();
     }
-    if (departmentSource()) {
+    if (departmentSource())
         s.departments = departmentSource()();
-    } else {
-        DepartmentTable table;
-        table.load();
-        s.departments = table.records();
-    }
+    else
+        DepartmentTable::read(DepartmentTable::defaultPath(), &s.departments, &s.departmentsError);
     if (packTypeSource()) {
         s.hasPackTypes = true;
         s.packTypes = packTypeSource()();
@@ -89,7 +88,7 @@ TransferSnapshot TransferSnapshot::take(PluDocument *doc)
 
 void TransferSnapshot::preparePluPackets()
 {
-    pluPackets = ScaleRecords::pluPackets(plus);
+    pluPackets = ScaleRecords::pluPackets(plus, &pluPacketEnds);
     pluPacketsReady = true;
 }
 
@@ -108,4 +107,19 @@ void TransferSnapshot::takeNutrition(const QString &pluFile)
     nutritionValuesPath = NutritionElementFile::valuesFilePath(pluFile);
     nutritionElements =
         nutritionElementSource() ? nutritionElementSource()() : NutritionElementFile::records(nutritionFileRows);
+}
+
+void TransferSnapshot::readNutritionValues()
+{
+    if (nutritionValuesRead)
+        return;
+    nutritionValuesRead = true;
+    nutritionValues.clear();
+    nutritionValuesError.clear();
+    nutritionValuesMissing = nutritionValuesPath.isEmpty() || !QFile::exists(nutritionValuesPath);
+    if (nutritionValuesMissing)
+        return;
+    NutritionValueStore store(nutritionValuesPath);
+    if (!store.open(&nutritionValuesError) || !store.loadAll(&nutritionValues, &nutritionValuesError))
+        nutritionValues.clear();
 }

@@ -4,6 +4,7 @@
 #include "core/TPLU.h"
 #include "document/DepartmentRecord.h"
 #include "document/NutritionElementFile.h"
+#include "document/NutritionValueStore.h"
 #include "document/PluTableModel.h"
 #include "document/SchedulePeriod.h"
 
@@ -34,8 +35,10 @@ struct TransferSnapshot
     // The hotkey sheet editor's PLU list, which "Download" of the editor sends as the hotkey table.
     bool hasHotkeySheet = false;
     TPLUList hotkeySheetPlus;
-    // The department table as its editor shows it, else as "DeptSet.dat" holds it.
+    // The department table as its editor shows it, else as "DeptSet.dat" holds it; why the file
+    // cannot be sent when it is missing, empty or cut.
     DepartmentRecords departments;
+    QString departmentsError;
     // The package type codes of the local database, when it is open.
     bool hasPackTypes = false;
     QStringList packTypes;
@@ -49,10 +52,17 @@ struct TransferSnapshot
     QVector<NutritionElementFile::Row> nutritionFileRows;
     QString nutritionError;
     QString nutritionValuesPath;
+    // The per-PLU values, read by readNutritionValues() before anything is sent: a store that
+    // cannot be read must stop the job before the scale's nutrition is cleared.
+    bool nutritionValuesRead = false;
+    bool nutritionValuesMissing = false; // no store file
+    QString nutritionValuesError;
+    QHash<QString, QVector<NutritionValue>> nutritionValues; // by LF code as the grid shows it
 
     // The PLUs as packets for the link library, when built beforehand: a snapshot sent to several
     // scales is then coded once instead of once per worker.
     QList<QByteArray> pluPackets;
+    QVector<int> pluPacketEnds; // PLUs up to the end of each packet
     bool pluPacketsReady = false;
 
     // Reads the document (recounting its used rows) and the current settings and selection.
@@ -69,6 +79,8 @@ struct TransferSnapshot
     void preparePluPackets();
     // Reads the nutrition stores that belong to this PLU file (see above).
     void takeNutrition(const QString &pluFile);
+    // Reads the per-PLU nutrition values once (see above).
+    void readNutritionValues();
     using NutritionElementSource = std::function<QVector<NutritionElement>()>;
     static void setNutritionElementSource(NutritionElementSource source);
 };

@@ -11,6 +11,20 @@ void TransferTarget::begin()
 
 void TransferTarget::receivePlus(const QVector<QPair<int, TPLU>> &batch)
 {
+    if (m_pluSink)
+        m_pluSink(batch);
+    else
+        stagePlus(batch);
+    if (batch.isEmpty())
+        return;
+    const int itemNo = batch.last().first;
+    // The library announces no total: keep the bar ahead of the count.
+    emit updateTotalPackage(itemNo + 50);
+    emit updateCurPackage(itemNo);
+}
+
+void TransferTarget::stagePlus(const QVector<QPair<int, TPLU>> &batch)
+{
     if (!m_staged.hasPlus) {
         m_staged.hasPlus = true;
         m_staged.rows.fill(PluTableModel::newRow(), PluColumns::RowCount);
@@ -22,12 +36,6 @@ void TransferTarget::receivePlus(const QVector<QPair<int, TPLU>> &batch)
         m_staged.rows[p.first - 1] = PluTableModel::rowFromPlu(p.second);
         m_staged.rowCount = qMax(m_staged.rowCount, p.first);
     }
-    if (batch.isEmpty())
-        return;
-    const int itemNo = batch.last().first;
-    // The library announces no total: keep the bar ahead of the count.
-    emit updateTotalPackage(itemNo + 50);
-    emit updateCurPackage(itemNo);
 }
 
 void TransferTarget::receiveMessages(const QStringList &messages)

@@ -10,6 +10,7 @@
 #include <QPair>
 #include <QStringList>
 #include <QVector>
+#include <functional>
 
 // Where the records an upload from a scale brings are kept until the job has ended. Nothing
 // reaches the document while the job runs: a failed or cancelled upload leaves it as it was, and
@@ -48,6 +49,9 @@ public:
     explicit TransferTarget(PluDocument *doc, QObject *parent = nullptr);
 
     PluDocument *document() const { return m_doc; }
+    // PLUs go to the sink as they arrive instead of being staged (a read-back that compares them).
+    using PluSink = std::function<void(const QVector<QPair<int, TPLU>> &batch)>;
+    void setPluSink(PluSink sink) { m_pluSink = std::move(sink); }
 
     // A job starts: what an earlier one brought is dropped.
     void begin();
@@ -74,6 +78,9 @@ signals:
     void updateCurPackage(int current);
 
 private:
+    void stagePlus(const QVector<QPair<int, TPLU>> &batch);
+
     PluDocument *m_doc;
     Staged m_staged;
+    PluSink m_pluSink;
 };

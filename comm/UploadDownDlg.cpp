@@ -1,5 +1,8 @@
 #include "comm/UploadDownDlg.h"
 
+#include "comm/CancelOutcome.h"
+#include "comm/ScaleAddress.h"
+#include "comm/ScaleJobRunner.h"
 #include "comm/TransferTarget.h"
 #include "comm/ZQCommucationProcess.h"
 #include "ui_UploadDownDlg.h"
@@ -8,7 +11,7 @@
 
 UploadDownDlg::UploadDownDlg(const QString &link, const QString &baud, int linkType, int job,
                              const TransferSnapshot &snapshot, TransferTarget *target, QWidget *parent)
-    : QDialog(parent), ui(std::make_unique<Ui::UploadDownDlg>()), m_job(job)
+    : QDialog(parent), ui(std::make_unique<Ui::UploadDownDlg>()), m_link(link), m_baud(baud), m_job(job)
 {
     ui->setupUi(this);
     setWindowFlags((windowFlags() | Qt::CustomizeWindowHint | Qt::WindowTitleHint) &
@@ -29,6 +32,7 @@ UploadDownDlg::UploadDownDlg(const QString &link, const QString &baud, int linkT
     connect(m_worker.get(), &ZQCommucationProcess::updateCurPackage, this, &UploadDownDlg::ProcessSetCurStep);
     connect(m_worker.get(), &ZQCommucationProcess::updateStatus, this, &UploadDownDlg::SetStatus);
     connect(m_worker.get(), &ZQCommucationProcess::updateFinish, this, &UploadDownDlg::updateFinish);
+    connect(m_worker.get(), &QThread::finished, this, &UploadDownDlg::onWorkerStopped, Qt::QueuedConnection);
     m_worker->start();
 }
 
@@ -101,7 +105,46 @@ void UploadDownDlg::on_cancelBtn_clicked()
 
 void UploadDownDlg::reject()
 {
-    if (m_worker && m_worker->isRunning())
-        m_worker->requestBreak();
+    // A running job is broken off, and the dialog stays to say what the scale now holds.
+    if (m_worker->isRunning() || m_probe) {
+        if (!m_cancelling) {
+            m_cancelling = true;
+            ui->cancelBtn->setEnabled(false);
+            m_worker->requestBreak();
+        }
+        return;
+    }
     QDialog::reject();
+}
+
+void UploadDownDlg::onWorkerStopped()
+{
+    if (!m_cancelling || m_worker->isFinished())
+        return;
+    if (!CancelOutcome::needsScale(*m_worker)) {
+        showCancelled(CancelOutcome::text(*m_worker));
+        return;
+    }
+    ScaleAddress address;
+    QString error;
+    if (!ScaleAddress::parse(m_link, m_baud.toInt(), &address, &error)) {
+        showCancelled(CancelOutcome::text(*m_worker));
+        return;
+    }
+    SetStatus(false, tr("Asking the scale what it holds..."));
+    ui->okBtn->setEnabled(false);
+    m_probe = std::make_unique<ScaleJobRunner>(address, JobNone0, TransferSnapshot(), nullptr);
+    m_probe->worker()->setReadsState(true);
+    connect(m_probe.get(), &ScaleJobRunner::ended, this, [this](bool answered) {
+        const int held = answered ? m_probe->worker()->stateAfter().plus : -1;
+        showCancelled(CancelOutcome::text(*m_worker, held));
+        m_probe.release()->deleteLater();
+    });
+    m_probe->start();
+}
+
+void UploadDownDlg::showCancelled(const QString &text)
+{
+    SetStatus(true, text);
+    ui->cancelBtn->setEnabled(false);
 }

@@ -9,10 +9,12 @@ namespace Ui {
 class UploadDownDlg;
 }
 class TransferTarget;
+class ScaleJobRunner;
 class ZQCommucationProcess;
 
 // Runs one transfer: creates and starts the worker, shows its status and progress, lets the
-// operator cancel, and closes itself (accepted) when the job has finished.
+// operator cancel, and closes itself (accepted) when the job has finished. A cancelled job
+// says what it left on the scale before the dialog closes.
 class UploadDownDlg : public QDialog
 {
     Q_OBJECT
@@ -37,7 +39,14 @@ public slots:
     void reject() override;
 
 private:
+    void onWorkerStopped();
+    void showCancelled(const QString &text);
+
     std::unique_ptr<Ui::UploadDownDlg> ui;
     std::unique_ptr<ZQCommucationProcess> m_worker;
+    std::unique_ptr<ScaleJobRunner> m_probe;
+    QString m_link;
+    QString m_baud;
     int m_job;
+    bool m_cancelling = false;
 };

@@ -12,6 +12,8 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QJsonDocument>
+#include <algorithm>
+#include <cstdlib>
 #include <cstring>
 
 namespace {
@@ -21,6 +23,15 @@ QString g_libraryFolder;
 constexpr int kPluBatch = 256;
 constexpr qint64 kPluBatchMs = 50;
 thread_local ZQCommucationProcess *t_worker = nullptr;
+// Results of the link library the worker tells apart.
+constexpr int kBadArgument = -2;
+constexpr int kUnsupported = -8;
+constexpr int kMemoryFull = -9;
+// zqscaleUploadData kind that tells what the scale's PLU memory holds.
+constexpr int kMemoryStateKind = 101;
+// zqscaleUploadData kind that tells how many PLUs of the link the scale has answered so far.
+constexpr int kAnsweredKind = 102;
+void ZQSCALE_CALL ignoreRecord(const char *, int, int) {}
 } // namespace
 
 ZQCommucationProcess::ZQCommucationProcess(QObject *parent)
@@ -103,14 +114,15 @@ void ZQCommucationProcess::run()
         ok = fail(tr("Connect Fail"));
     else
         ok = runSequence();
+    // Everything sent ahead must be answered before the job counts as done; after that only the
+    // goodbye is left, and a scale that took everything but missed it still holds the job's work.
+    if (ok && settleSentAhead() != 0)
+        ok = fail(tr("Data Send Fail"));
     if (ok) {
-        if (!m_lib->zqscaleDisConnect || m_lib->zqscaleDisConnect(m_handle) != 0) {
-            fail(tr("Data Send Fail"));
-        } else {
-            status(QT_TRANSLATE_NOOP("ZQCommucationProcess", "Finish"));
-            m_finished = true;
-            emit updateFinish();
-        }
+        m_goodbyeMissed = !m_lib->zqscaleDisConnect || m_lib->zqscaleDisConnect(m_handle) != 0;
+        emit updateStatus(false, m_goodbyeMissed ? tr("Finish (the scale did not answer the goodbye)") : tr("Finish"));
+        m_finished = true;
+        emit updateFinish();
     } else if (m_linkType == LinkSerial && m_lib->zqscaleDisConnect) {
         m_lib->zqscaleDisConnect(m_handle);
     }
@@ -143,11 +155,17 @@ bool ZQCommucationProcess::runSequence()
     case JobUploadPluForHotkeys:
         return uploadPlus();
     case JobUpdatePlu:
+        if (m_plan.changesOnly)
+            return sendChanges();
         status(QT_TRANSLATE_NOOP("ZQCommucationProcess", "update plu"));
         return sendPlus(false);
     case JobDownloadPlu:
+        if (m_plan.changesOnly)
+            return sendChanges();
         status(QT_TRANSLATE_NOOP("ZQCommucationProcess", "Download plu"));
         if (!m_snapshot.hasDocument)
+            return false;
+        if (sel.nutrition && !nutritionReadable())
             return false;
         if (sel.plu && !sendPlus(true))
             return false;
@@ -184,35 +202,174 @@ bool ZQCommucationProcess::runSequence()
     case JobUploadPackageTypes:
         return uploadPackTypes();
     default:
-        return true; // connect and disconnect only
+        // Connect and disconnect only; asked to, it also reads what the scale holds.
+        if (m_readsState) {
+            if (!readState(&m_stateAfter))
+                return fail(tr("Connect Fail"));
+            if (!m_stateAfter.known())
+                m_stateAfter.plus = countPlus();
+        }
+        return true;
     }
 }
 
 bool ZQCommucationProcess::sendPlus(bool clearFirst)
 {
+    return sendPluList(m_snapshot.plus, true, clearFirst, false);
+}
+
+QString ZQCommucationProcess::memoryFullText() const
+{
+    return m_stateBefore.capacity >= 0 ? tr("The scale's memory is full (%1 PLUs)").arg(m_stateBefore.capacity)
+                                       : tr("The scale's memory is full");
+}
+
+bool ZQCommucationProcess::sendPluList(const TPLUList &plus, bool snapshotList, bool clearFirst, bool stateKnown)
+{
+    if (!stateKnown && !readState(&m_stateBefore))
+        return fail(clearFirst ? tr("Clear PLU data Error") : tr("Download Plu Error"));
+    // A list the scale cannot hold is refused before the clear, so the scale keeps its old one.
+    if (clearFirst && m_stateBefore.capacity >= 0 && plus.size() > m_stateBefore.capacity)
+        return fail(memoryFullText());
+    m_plusToSend = plus.size();
+    m_changeSent = true;
+    m_clearSent = m_clearSent || clearFirst;
     if (clearFirst && (!m_lib->zqscaleClearPLUData || m_lib->zqscaleClearPLUData(m_handle) != 0))
         return fail(tr("Clear PLU data Error"));
-    const QList<QByteArray> packets =
-        m_snapshot.pluPacketsReady ? m_snapshot.pluPackets : ScaleRecords::pluPackets(m_snapshot.plus);
-    emit updateTotalPackage(packets.size());
-    for (int p = 0; p < packets.size(); ++p) {
-        if (!m_lib->zqscaleDownLoadPLU || m_lib->zqscaleDownLoadPLU(m_handle, packets.at(p).constData(), p) != 0)
-            return fail(tr("Download Plu Error"));
-        emit updateCurPackage(p + 1);
+    QList<QByteArray> packets;
+    QVector<int> ends;
+    if (snapshotList && m_snapshot.pluPacketsReady) {
+        packets = m_snapshot.pluPackets;
+        ends = m_snapshot.pluPacketEnds;
+    } else {
+        packets = ScaleRecords::pluPackets(plus, &ends);
     }
-    if (!confirmSentAhead())
+    emit updateTotalPackage(packets.size());
+    // The count shows what the scale took: packets sent ahead count once they are answered.
+    const qint64 answeredBefore = m_sendingAhead ? answeredPlus() : 0;
+    auto answered = [&](int sent) {
+        if (!m_sendingAhead)
+            return sent;
+        const qint64 took = answeredPlus() - answeredBefore;
+        m_plusAnswered = int(took);
+        return int(std::upper_bound(ends.cbegin(), ends.cend(), took) - ends.cbegin());
+    };
+    auto failed = [this](int result) {
+        return fail(result == kMemoryFull ? memoryFullText() : tr("Download Plu Error"));
+    };
+    for (int p = 0; p < packets.size(); ++p) {
+        const int r =
+            m_lib->zqscaleDownLoadPLU ? m_lib->zqscaleDownLoadPLU(m_handle, packets.at(p).constData(), p) : -1;
+        if (r != 0)
+            return failed(r);
+        if (!m_sendingAhead)
+            m_plusAnswered = ends.value(p);
+        emit updateCurPackage(answered(p + 1));
+    }
+    const int settled = settleSentAhead();
+    if (settled != 0)
+        return failed(settled);
+    m_plusAnswered = plus.size();
+    emit updateCurPackage(packets.size());
+    // What the scale holds now is what a later "Send changes" checks against.
+    if (!readState(&m_stateAfter))
         return fail(tr("Download Plu Error"));
     return true;
 }
 
-bool ZQCommucationProcess::confirmSentAhead()
+bool ZQCommucationProcess::sendChanges()
+{
+    QString why = m_plan.fullReason;
+    if (why.isEmpty()) {
+        if (!readState(&m_stateBefore))
+            return fail(tr("Download Plu Error"));
+        why = untrustedReason(m_stateBefore);
+    }
+    const bool stateKnown = m_plan.fullReason.isEmpty();
+    m_sentEverything = !why.isEmpty();
+    if (!m_sentEverything) {
+        emit planChosen(false, tr("%n changed PLU(s)", nullptr, m_plan.changed.size()));
+        status(QT_TRANSLATE_NOOP("ZQCommucationProcess", "update plu"));
+        return sendPluList(m_plan.changed, false, false, stateKnown);
+    }
+    emit planChosen(true, why);
+    status(QT_TRANSLATE_NOOP("ZQCommucationProcess", "Download plu"));
+    // Clearing the PLUs takes the messages with it: they go again with the list.
+    return sendPluList(m_snapshot.plus, true, true, stateKnown) && sendMessages();
+}
+
+QString ZQCommucationProcess::untrustedReason(const ScaleMemoryState &now)
+{
+    const ScaleMemoryState &recorded = m_plan.recorded;
+    const QString reset = tr("sending everything: the scale was reset");
+    const QString other = tr("sending everything: the scale was changed by another sender");
+    if (!now.known()) {
+        // A scale that keeps no token: its count is the best there is.
+        const int counted = countPlus();
+        if (counted < 0)
+            return tr("sending everything: the scale cannot say what it holds");
+        if (counted == recorded.plus)
+            return QString();
+        return counted == 0 ? reset : other;
+    }
+    if (recorded.token.isEmpty())
+        return tr("sending everything: what the scale held after the last send is not known");
+    if (now.token == recorded.token && now.plus == recorded.plus)
+        return QString();
+    return now.plus == 0 ? reset : other;
+}
+
+bool ZQCommucationProcess::readState(ScaleMemoryState *state)
+{
+    *state = ScaleMemoryState();
+    if (!m_lib->zqscaleUploadData)
+        return true;
+    m_stateRead = ScaleMemoryState();
+    const int r = m_lib->zqscaleUploadData(m_handle, kMemoryStateKind, &ZQCommucationProcess::onState);
+    // An older library refuses the kind, an older scale the command: neither says what it holds.
+    if (r == kBadArgument || r == kUnsupported)
+        return true;
+    if (r < 0)
+        return false;
+    *state = m_stateRead;
+    return true;
+}
+
+qint64 ZQCommucationProcess::answeredPlus()
+{
+    m_answeredRead = -1;
+    if (m_lib->zqscaleUploadData)
+        m_lib->zqscaleUploadData(m_handle, kAnsweredKind, &ZQCommucationProcess::onAnswered);
+    return m_answeredRead;
+}
+
+void ZQCommucationProcess::onAnswered(const char *json, int, int)
+{
+    // {"PlusAnswered":N}: read by hand, it is asked after every packet.
+    const char *colon = json ? std::strchr(json, ':') : nullptr;
+    if (ZQCommucationProcess *self = t_worker)
+        self->m_answeredRead = colon ? std::strtoll(colon + 1, nullptr, 10) : -1;
+}
+
+int ZQCommucationProcess::countPlus()
+{
+    if (!m_lib->zqscaleUploadPluData)
+        return -1;
+    const int r = m_lib->zqscaleUploadPluData(m_handle, &ignoreRecord);
+    return r < 0 ? -1 : r;
+}
+
+int ZQCommucationProcess::settleSentAhead()
 {
     // Link settings that change nothing: the library answers once everything sent is answered.
-    return !m_sendingAhead || setLinkSettings("{}");
+    if (!m_sendingAhead)
+        return 0;
+    return m_lib->zqscaleDownLoadData ? m_lib->zqscaleDownLoadData(m_handle, 100, "{}") : -1;
 }
 
 bool ZQCommucationProcess::sendHotkeys(const TPLUList &plus, bool strict)
 {
+    m_changeSent = true;
     status(QT_TRANSLATE_NOOP("ZQCommucationProcess", "Download Hotkey"));
     QVector<int> table = ScaleRecords::hotkeyTable(plus);
     table.resize(3 * ScaleRecords::HotkeysPerPacket); // the last packet is padded with zeros
@@ -231,6 +388,7 @@ bool ZQCommucationProcess::sendHotkeys(const TPLUList &plus, bool strict)
 
 bool ZQCommucationProcess::sendAdvertising()
 {
+    m_changeSent = true;
     emit updateTotalPackage(1);
     emit updateCurPackage(0);
     const QByteArray head = TextCodec::toLocal8(m_snapshot.adHead);
@@ -245,6 +403,7 @@ bool ZQCommucationProcess::sendAdvertising()
 
 bool ZQCommucationProcess::sendMessages()
 {
+    m_changeSent = true;
     status(QT_TRANSLATE_NOOP("ZQCommucationProcess", "Download Message Info"));
     if (!m_snapshot.selection.plu && m_snapshot.clearMessagesFirst && m_lib->zqscaleClearMessage)
         m_lib->zqscaleClearMessage(m_handle);
@@ -262,6 +421,7 @@ bool ZQCommucationProcess::sendMessages()
 
 bool ZQCommucationProcess::sendSchedule()
 {
+    m_changeSent = true;
     status(QT_TRANSLATE_NOOP("ZQCommucationProcess", "Download Discount Info"));
     const QByteArray text = ScaleRecords::toLocalText(ScaleRecords::periodsToJson(m_snapshot.periods));
     emit updateTotalPackage(1);
@@ -275,20 +435,33 @@ bool ZQCommucationProcess::sendSchedule()
 
 bool ZQCommucationProcess::sendNutritionTable()
 {
+    m_changeSent = true;
     const QByteArray text = ScaleRecords::toLocalText(NutritionRecords::elementTable(m_snapshot.nutritionElements));
     if (!m_lib->zqscaleDownLoadNutritionTable || m_lib->zqscaleDownLoadNutritionTable(m_handle, text.constData()) != 0)
         return fail(tr("Download Nutrition Table fail"));
     return true;
 }
 
+bool ZQCommucationProcess::nutritionReadable()
+{
+    // Read before the first clear: a store that cannot be read must not cost the scale its values.
+    m_snapshot.readNutritionValues();
+    if (!m_snapshot.hasNutritionFile)
+        return true;
+    if (!m_snapshot.nutritionError.isEmpty())
+        return fail(tr("Download Nutrition Table fail") + QLatin1String(": ") + m_snapshot.nutritionError);
+    if (!m_snapshot.nutritionValuesError.isEmpty())
+        return fail(tr("Download plu Nutrition fail") + QLatin1String(": ") + m_snapshot.nutritionValuesError);
+    return true;
+}
+
 bool ZQCommucationProcess::sendPluNutrition()
 {
+    m_changeSent = true;
     status(QT_TRANSLATE_NOOP("ZQCommucationProcess", "Download Nutrition Info"));
     // A PLU file without a name or without elements has no nutrition to send.
     if (!m_snapshot.hasDocument || !m_snapshot.hasNutritionFile)
         return true;
-    if (!m_snapshot.nutritionError.isEmpty())
-        return fail(tr("Download Nutrition Table fail") + QLatin1String(": ") + m_snapshot.nutritionError);
     const QVector<NutritionElement> elements = NutritionRecords::transferElements(m_snapshot.nutritionFileRows);
     if (!elements.isEmpty()) {
         const QByteArray table = ScaleRecords::toLocalText(NutritionRecords::elementTable(elements));
@@ -298,15 +471,9 @@ bool ZQCommucationProcess::sendPluNutrition()
     }
     if (!m_lib->zqscaleClearPluNutritionData || m_lib->zqscaleClearPluNutritionData(m_handle) < 0)
         return fail(tr("Clear plu Nutrition fail"));
-    const QString path = m_snapshot.nutritionValuesPath;
-    if (path.isEmpty() || !QFile::exists(path))
+    if (m_snapshot.nutritionValuesMissing)
         return true;
-    // The scale's values were just cleared: a store that cannot be read must not pass for an empty one.
-    QHash<QString, QVector<NutritionValue>> values;
-    QString error;
-    NutritionValueStore store(path);
-    if (!store.open(&error) || !store.loadAll(&values, &error))
-        return fail(tr("Download plu Nutrition fail") + QLatin1String(": ") + error);
+    const QHash<QString, QVector<NutritionValue>> &values = m_snapshot.nutritionValues;
 
     const int rows = m_snapshot.plus.size();
     const int packets = (rows + NutritionRecords::ObjectsPerPacket - 1) / NutritionRecords::ObjectsPerPacket;
@@ -411,6 +578,7 @@ bool ZQCommucationProcess::uploadSchedule()
 
 bool ZQCommucationProcess::sendDepartments()
 {
+    m_changeSent = true;
     const QByteArray text = ScaleRecords::toLocalText(ScaleRecords::departmentsToJson(m_snapshot.departments));
     // Mode 1: the scale's table becomes exactly this one.
     if (!m_lib->zqscaleDownLoadDepartment || m_lib->zqscaleDownLoadDepartment(m_handle, text.constData(), 1) != 0)
@@ -430,6 +598,7 @@ bool ZQCommucationProcess::uploadDepartments()
 
 bool ZQCommucationProcess::sendPackTypes()
 {
+    m_changeSent = true;
     if (!m_snapshot.hasPackTypes)
         return true;
     const QByteArray text = ScaleRecords::toLocalText(ScaleRecords::packTypesToJson(m_snapshot.packTypes));
@@ -518,6 +687,14 @@ void ZQCommucationProcess::onDepartments(const char *json, int itemNo, int)
         if (target)
             target->receiveDepartments(itemNo, records);
     });
+}
+
+void ZQCommucationProcess::onState(const char *json, int, int)
+{
+    if (ZQCommucationProcess *self = t_worker) {
+        if (!ScaleMemoryState::fromJson(json, &self->m_stateRead))
+            self->m_stateRead = ScaleMemoryState();
+    }
 }
 
 void ZQCommucationProcess::onPackTypes(const char *json, int itemNo, int)

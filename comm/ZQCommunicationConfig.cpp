@@ -140,10 +140,17 @@ void ZQCommunicationConfig::on_OKBtn_clicked()
         config->setValue(ZQConfig::LinkTimeoutMs, qRound(ui->doubleSpinBoxTimeout->value() * 1000));
         config->sync(); // the link library reads the file
     }
-    const TransferSnapshot snapshot = TransferSnapshot::take(m_target ? m_target->document() : nullptr);
+    TransferSnapshot snapshot = TransferSnapshot::take(m_target ? m_target->document() : nullptr);
     // A bad row must stop the job before the link opens, not after the scale has been cleared.
     if (showSendProblems(snapshot))
         return;
+    if (SendCheck::dropsMessages(snapshot, m_job) &&
+        Prompt::question(parentWidget(), tr("Warning"),
+                         SendCheck::dropsMessagesText() + QLatin1String("\n\n") + tr("Send anyway?"),
+                         QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes) {
+        reject();
+        return;
+    }
     UploadDownDlg progress(link, linkBaud, m_linkType, m_job, snapshot, m_target, parentWidget());
     if (progress.exec() == QDialog::Accepted)
         accept();
@@ -151,7 +158,7 @@ void ZQCommunicationConfig::on_OKBtn_clicked()
         reject();
 }
 
-bool ZQCommunicationConfig::showSendProblems(const TransferSnapshot &snapshot)
+bool ZQCommunicationConfig::showSendProblems(TransferSnapshot &snapshot)
 {
     const QVector<SendProblem> problems = SendCheck::check(snapshot, m_job);
     if (problems.isEmpty())

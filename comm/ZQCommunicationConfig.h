@@ -51,7 +51,7 @@ protected:
 private:
     void fillPorts(const QStringList &ports);
     // Lists what the job must not send; false when nothing stands in the way.
-    bool showSendProblems(const TransferSnapshot &snapshot);
+    bool showSendProblems(TransferSnapshot &snapshot);
 
     std::unique_ptr<Ui::ZQCommunicationConfig> ui;
     SerialPortWatcher *m_watcher;

@@ -34,4 +34,12 @@ public:
     static constexpr int PluNameBytes = 72;
     // An upload reads the advertising head and tail into 260-byte buffers, NUL included.
     static constexpr int AdvertisingBytes = 259;
+    // What a scale keeps of the side records.
+    static constexpr int MessageBytes = 2 * 1024 * 1024;
+    static constexpr int Departments = 100;
+    static constexpr int PackTypes = 64;
+    static constexpr int PackTypeBytes = 32;
+    static constexpr int ElementNameBytes = 14;
+    static constexpr double NutritionValueMax = 999999;
+    static constexpr double NutritionPercentMax = 99999;
 };

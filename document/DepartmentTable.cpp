@@ -3,7 +3,9 @@
 #include "core/AppPaths.h"
 #include "core/AtomicFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 
 QString DepartmentTable::defaultPath()
 {
@@ -19,6 +21,37 @@ bool DepartmentTable::load(const QString &path)
     if (read.isEmpty())
         return false;
     m_records = read;
+    return true;
+}
+
+bool DepartmentTable::read(const QString &path, DepartmentRecords *records, QString *error)
+{
+    records->clear();
+    QFile file(path);
+    const QString name = QFileInfo(path).fileName();
+    if (!file.exists()) {
+        *error = QCoreApplication::translate("DepartmentTable", "\"%1\" is missing").arg(name);
+        return false;
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error =
+            QCoreApplication::translate("DepartmentTable", "\"%1\" cannot be read: %2").arg(name, file.errorString());
+        return false;
+    }
+    const QByteArray bytes = file.readAll();
+    if (bytes.isEmpty()) {
+        *error = QCoreApplication::translate("DepartmentTable", "\"%1\" is empty").arg(name);
+        return false;
+    }
+    if (bytes.size() % DepartmentRecord::Size != 0) {
+        *error = QCoreApplication::translate("DepartmentTable",
+                                             "\"%1\" is cut or damaged: %2 bytes are not whole records of %3")
+                     .arg(name)
+                     .arg(bytes.size())
+                     .arg(DepartmentRecord::Size);
+        return false;
+    }
+    *records = fromBytes(bytes);
     return true;
 }
 

@@ -17,6 +17,8 @@ public:
     // Missing, unreadable or empty file: false, and the table keeps its rows (the editor shows
     // what it had). A trailing partial record is ignored.
     bool load(const QString &path = defaultPath());
+    // As a send needs it: a missing, unreadable, empty or cut file is an error, never a table.
+    static bool read(const QString &path, DepartmentRecords *records, QString *error);
     // Written atomically: a failure leaves the old file and names the reason in *error.
     bool save(const QString &path, QString *error) const;
     bool save(QString *error) const { return save(defaultPath(), error); }

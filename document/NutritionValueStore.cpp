@@ -1,5 +1,7 @@
 #include "document/NutritionValueStore.h"
 
+#include "core/SqliteOptions.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QSqlError>
@@ -52,6 +54,7 @@ bool NutritionValueStore::open(QString *error)
                           ? QSqlDatabase::database(m_connection, false)
                           : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
     db.setDatabaseName(m_path);
+    db.setConnectOptions(QString::fromLatin1(kSqliteConnectOptions));
     if (!db.open()) {
         *error = failure(db.lastError().text());
         return false;

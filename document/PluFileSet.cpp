@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 
 namespace {
 const char *const kExtensions[3] = {".Info", ".Msg", ".RSC"};
@@ -70,6 +71,17 @@ PluFileSet::LoadResult PluFileSet::load(PluDocument *doc, const QString &path, Q
 {
     if (path.isEmpty())
         return LoadResult::Failed;
+    // A save that a crash stopped between its renames is finished first, so that what is read is
+    // one whole set.
+    {
+        const SidePaths sides = sidePathsForLoad(path);
+        QString reason;
+        if (!AtomicFile::recoverSet({path, sides.info, sides.msg, sides.rsc}, &reason)) {
+            if (error)
+                *error = reason;
+            return LoadResult::Failed;
+        }
+    }
     if (!QFileInfo::exists(path)) {
         doc->clear();
         const SidePaths sides = sidePathsForLoad(path);
@@ -143,6 +155,26 @@ bool PluFileSet::save(PluDocument *doc, const QString &mainPath, const SidePaths
     if (mainPath.isEmpty())
         return false;
     const int rows = doc->recomputeRowCount();
+    // Only named rows are written: a grid that shows rows without any name would become an
+    // empty file while the operator sees a list.
+    if (rows == 0) {
+        const PluTableModel::Row fresh = PluTableModel::newRow();
+        const QVector<PluTableModel::Row> &grid = doc->model()->rows();
+        const bool shown = std::any_of(grid.cbegin(), grid.cend(), [&fresh](const PluTableModel::Row &row) {
+            for (int c = 0; c < PluColumns::Count; ++c) {
+                if (row[c].toString() != fresh[c].toString())
+                    return true;
+            }
+            return false;
+        });
+        if (shown) {
+            if (error)
+                *error = QCoreApplication::translate(
+                    "MainWindow", "Nothing was saved: no row of the table has a PLU name, and a row without a "
+                                  "name is not written. Give the rows their names first.");
+            return false;
+        }
+    }
     QVector<AtomicFile::Member> members{{mainPath, PluFile::toBytes(*doc->model(), rows)}};
     if (!sides.info.isEmpty())
         members.append({sides.info, doc->advertising().toInfoBytes()});
@@ -150,7 +182,10 @@ bool PluFileSet::save(PluDocument *doc, const QString &mainPath, const SidePaths
         members.append({sides.msg, doc->messages().toMsgBytes()});
     if (!sides.rsc.isEmpty())
         members.append({sides.rsc, doc->schedules().toRscBytes()});
-    if (!AtomicFile::writeSet(members, error))
+    QStringList paths;
+    for (const AtomicFile::Member &m : members)
+        paths << m.path;
+    if (!AtomicFile::recoverSet(paths, error) || !AtomicFile::writeSet(members, error))
         return false;
     doc->setSidePaths(sides.info, sides.msg, sides.rsc);
     doc->setCurrentFile(mainPath);

@@ -6,6 +6,8 @@
 #include "core/WeightUnits.h"
 #include "core/ZQConfig.h"
 
+#include <algorithm>
+#include <cmath>
 #include <limits>
 
 using C = PluColumns;
@@ -213,6 +215,22 @@ void PluTableModel::pluToRow(const TPLU &plu, int row)
     touched(row, row);
 }
 
+namespace {
+// A weight with its unit's decimals, or as many more as it needs: a scale may hold a tare finer
+// than its unit shows, and reading it back must not round it away.
+QString weightText(double value, int decimals)
+{
+    constexpr int kMostDecimals = 6;
+    for (int d = decimals; d < kMostDecimals; ++d) {
+        const QString text = QString::number(value, 'f', d);
+        // Within a hair: 35 * 0.005 is a bit more than 0.175, and 0.175 is what it means.
+        if (std::abs(text.toDouble() - value) <= 1e-9 * std::max(1.0, std::abs(value)))
+            return text;
+    }
+    return QString::number(value, 'f', kMostDecimals);
+}
+} // namespace
+
 PluTableModel::Row PluTableModel::rowFromPlu(const TPLU &plu)
 {
     Row r;
@@ -228,11 +246,11 @@ PluTableModel::Row PluTableModel::rowFromPlu(const TPLU &plu)
     r[C::WeightUnit] = unitName(unit);
     r[C::QtyUnit] = QString::number(plu.QtyUnit);
     r[C::Department] = QString::number(plu.Deptment);
-    r[C::Tare] = QString::number(plu.Tare, 'f', unitDecimals);
+    r[C::Tare] = weightText(plu.Tare, unitDecimals);
     r[C::ShelfTime] = QString::number(plu.ShlefTime);
     r[C::PackageType] =
         PackageTypes::name(plu.PackageType >= 0 && plu.PackageType < PackageTypes::Count ? plu.PackageType : 0);
-    r[C::PackageWeight] = QString::number(plu.PackageWeight, 'f', unitDecimals);
+    r[C::PackageWeight] = weightText(plu.PackageWeight, unitDecimals);
     r[C::Tolerance] = QString::number(plu.Tolerance);
     r[C::Message1] = QString::number(plu.Message1);
     r[C::Message2] = QString::number(plu.Message2);

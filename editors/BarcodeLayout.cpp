@@ -108,16 +108,19 @@ QString caption(Field::Kind kind)
     return QString();
 }
 
-// The value's last `digits` digits; a value that needs more, or is negative, is a problem.
-QString fitted(qint64 value, int digits, const QString &what, QStringList *problems)
+// The value's last `digits` digits; a value that needs more, or is negative, is a problem that
+// keeps the barcode from being drawn: its digits would say something else.
+QString fitted(qint64 value, int digits, const QString &what, QStringList *problems, bool *fits)
 {
     if (value < 0) {
         problems->append(BarcodeLayout::tr("%1 is negative; the barcode shows 0.").arg(what));
         value = 0;
+        *fits = false;
     }
     if (digits < 19 && value >= pow10(digits)) {
         problems->append(BarcodeLayout::tr("%1 needs more digits than the %2 the layout gives.").arg(what).arg(digits));
         value %= pow10(digits);
+        *fits = false;
     }
     return QString::number(value).rightJustified(digits, QLatin1Char('0'));
 }
@@ -198,6 +201,7 @@ BarcodeLayout::Composed BarcodeLayout::compose(const BarcodeSample &sample) cons
     out.symbol = m_symbol;
     if (!isKnown())
         return out;
+    bool fits = true;
     const bool pieces = WeightUnits::isPieceUnit(sample.unitCode);
     const double weightKg = qMax(0.0, sample.weightKg);
     for (const Field &f : m_fields) {
@@ -207,31 +211,35 @@ BarcodeLayout::Composed BarcodeLayout::compose(const BarcodeSample &sample) cons
             text = f.fixed;
             break;
         case Field::Department:
-            text = fitted(sample.department, f.digits, tr("Department %1").arg(sample.department), &out.problems);
+            text =
+                fitted(sample.department, f.digits, tr("Department %1").arg(sample.department), &out.problems, &fits);
             break;
         case Field::Code: {
             QString code = sample.code;
             code.remove(QRegularExpression(QStringLiteral("[^0-9]")));
             code.remove(QRegularExpression(QStringLiteral("^0+")));
-            if (code.size() > f.digits)
+            if (code.size() > f.digits) {
                 out.problems.append(
                     tr("Code %1 needs more digits than the %2 the layout gives.").arg(sample.code).arg(f.digits));
+                fits = false;
+            }
             text = code.right(f.digits).rightJustified(f.digits, QLatin1Char('0'));
             break;
         }
         case Field::LFCode:
-            text = fitted(sample.lfCode, f.digits, tr("LF code %1").arg(sample.lfCode), &out.problems);
+            text = fitted(sample.lfCode, f.digits, tr("LF code %1").arg(sample.lfCode), &out.problems, &fits);
             break;
         case Field::Price: {
             const double units =
                 pieces || !WeightUnits::isValid(sample.unitCode) ? 1.0 : weightKg / kKgPerPriceUnit[sample.unitCode];
             const qint64 price = PriceFormat::roundHalfAway(double(sample.unitPrice) * units);
-            text = fitted(price, f.digits, tr("The price %1").arg(PriceFormat::fromScaled(price)), &out.problems);
+            text =
+                fitted(price, f.digits, tr("The price %1").arg(PriceFormat::fromScaled(price)), &out.problems, &fits);
             break;
         }
         case Field::UnitPrice:
             text = fitted(sample.unitPrice, f.digits,
-                          tr("The unit price %1").arg(PriceFormat::fromScaled(sample.unitPrice)), &out.problems);
+                          tr("The unit price %1").arg(PriceFormat::fromScaled(sample.unitPrice)), &out.problems, &fits);
             break;
         case Field::Weight: {
             const Measure measure = weightMeasure(sample.unitCode, f.decimals);
@@ -240,12 +248,12 @@ BarcodeLayout::Composed BarcodeLayout::compose(const BarcodeSample &sample) cons
             text = fitted(
                 value, f.digits,
                 tr("The weight %1 %2").arg(QString::number(inUnit, 'f', f.decimals), QLatin1String(measure.name)),
-                &out.problems);
+                &out.problems, &fits);
             break;
         }
         case Field::Discount: {
             const int discount = sample.rebate >= 0 && sample.rebate <= 127 ? sample.rebate : 0;
-            text = fitted(discount, f.digits, tr("Discount %1").arg(discount), &out.problems);
+            text = fitted(discount, f.digits, tr("Discount %1").arg(discount), &out.problems, &fits);
             break;
         }
         case Field::Check:
@@ -269,7 +277,13 @@ BarcodeLayout::Composed BarcodeLayout::compose(const BarcodeSample &sample) cons
     } else {
         out.drawable = out.digits.size() <= 30;
     }
+    out.drawable = out.drawable && fits;
     return out;
+}
+
+QString BarcodeLayout::Composed::heldDigits() const
+{
+    return symbol == Symbol::Gs1_128 ? QLatin1String(Gs1Identifier) + digits : digits;
 }
 
 QString BarcodeLayout::Composed::symbolData() const

@@ -75,8 +75,10 @@ public:
         QVector<Part> parts;
         // Values that did not fit their field, a last digit that is no check digit.
         QStringList problems;
-        // A valid symbol can be drawn from the digits.
+        // A valid symbol can be drawn from the digits: every value fits its field.
         bool drawable = false;
+        // The digits the symbol holds: for GS1-128 with the application identifier first.
+        QString heldDigits() const;
         // The text the barcode library encodes.
         QString symbolData() const;
     };

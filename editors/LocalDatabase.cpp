@@ -1,5 +1,7 @@
 #include "editors/LocalDatabase.h"
 
+#include "core/SqliteOptions.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QJsonObject>
@@ -41,6 +43,7 @@ bool LocalDatabase::openLocalDatabase(const QString &path)
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), ConnectionName);
         db.setDatabaseName(path);
+        db.setConnectOptions(QString::fromLatin1(kSqliteConnectOptions));
         if (!db.open())
             return fail(tr("Cannot open the local database"), db.lastError().text());
         QString reason;

@@ -2,6 +2,7 @@
 
 #include "hotkey/HotkeySheetTypes.h"
 
+#include <QFontMetricsF>
 #include <QPaintDevice>
 #include <QPainter>
 
@@ -9,14 +10,29 @@ namespace {
 constexpr double kCorner = 7;
 constexpr double kHalfRoundness = 25;
 const QColor kSelectedFill(229, 241, 255);
-constexpr int kTextFlags = Qt::TextWordWrap;
+// Long names first take a smaller type on one line, down to this share of the key's size, then
+// wrap; no type gets smaller than this many pixels.
+constexpr double kOneLineShare = 0.7;
+constexpr double kMinPixels = 5;
 
 void drawText(QPainter *p, const QFont &font, const QRect &rect, int alignment, const QString &text)
 {
     if (text.isEmpty())
         return;
-    p->setFont(HotkeyCellPainter::fontFor(font, p));
-    p->drawText(rect, alignment | kTextFlags, text);
+    const HotkeyCellPainter::Fit fit = HotkeyCellPainter::fitText(font, rect, text, p);
+    p->setFont(fit.font);
+    p->drawText(rect, alignment | fit.flags, fit.text);
+}
+
+// A copy of the font at a share of its size, in whichever unit it was given.
+QFont scaledFont(const QFont &font, double share)
+{
+    QFont f(font);
+    if (font.pointSizeF() > 0)
+        f.setPointSizeF(font.pointSizeF() * share);
+    else if (font.pixelSize() > 0)
+        f.setPixelSize(qMax(1, qRound(font.pixelSize() * share)));
+    return f;
 }
 
 void drawLeft(QPainter *p, const QFont &font, int x, int y, int w, int h, const QString &text)
@@ -63,6 +79,39 @@ QFont HotkeyCellPainter::fontFor(const QFont &font, const QPainter *painter)
     QFont scaled(font);
     scaled.setPointSizeF(font.pointSizeF() * HotkeySheetTypes::PixelsPerInch / dpi);
     return scaled;
+}
+
+HotkeyCellPainter::Fit HotkeyCellPainter::fitText(const QFont &font, const QRect &rect, const QString &text,
+                                                  const QPainter *painter)
+{
+    QPaintDevice *device = painter ? painter->device() : nullptr;
+    const QFont base = painter ? fontFor(font, painter) : font;
+    const auto metrics = [device](const QFont &f) { return device ? QFontMetricsF(f, device) : QFontMetricsF(f); };
+    const QSizeF room = rect.size();
+    // One line, at the key's size and then smaller.
+    for (double share = 1.0; share >= kOneLineShare - 1e-9; share -= 0.05) {
+        const QFont f = scaledFont(base, share);
+        const QFontMetricsF m = metrics(f);
+        if (m.horizontalAdvance(text) <= room.width() && m.height() <= room.height())
+            return {f, 0, text};
+    }
+    // Wrapped at words, or anywhere for a word longer than the line, down to the smallest type.
+    for (double share = 1.0; share > 0.05; share -= 0.05) {
+        const QFont f = scaledFont(base, share);
+        const QFontMetricsF m = metrics(f);
+        if (m.height() < kMinPixels)
+            break;
+        for (int flags : {int(Qt::TextWordWrap), int(Qt::TextWrapAnywhere)}) {
+            const QRectF used = m.boundingRect(QRectF(QPointF(), room), flags, text);
+            if (used.width() <= room.width() && used.height() <= room.height())
+                return {f, flags, text};
+        }
+    }
+    // Too long for the key even so: the cut shows as an ellipsis.
+    QFont f = base;
+    while (metrics(f).height() > kMinPixels && metrics(scaledFont(f, 0.9)).height() >= kMinPixels)
+        f = scaledFont(f, 0.9);
+    return {f, 0, metrics(f).elidedText(text, Qt::ElideRight, room.width())};
 }
 
 QPainterPath HotkeyCellPainter::outline(const QRectF &r)

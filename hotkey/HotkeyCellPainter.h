@@ -2,6 +2,7 @@
 
 #include "hotkey/ItemData.h"
 
+#include <QFont>
 #include <QPainterPath>
 #include <QRect>
 #include <QVector>
@@ -24,6 +25,17 @@ public:
     static void paintSheetOutline(QPainter *painter, int type);
     // The whole card of a sheet type: the outline and every key at its place.
     static void paintCard(QPainter *painter, const QVector<HotkeyKey> &keys, int type);
+
+    // How a key's text is drawn in a rectangle without losing a character: at the key's size
+    // when it fits on one line, else in a smaller type, else wrapped (in a smaller type as
+    // needed); only a text too long for any readable type is cut, with an ellipsis.
+    struct Fit
+    {
+        QFont font;
+        int flags = 0; // Qt::TextWordWrap or Qt::TextWrapAnywhere when wrapped
+        QString text;
+    };
+    static Fit fitText(const QFont &font, const QRect &rect, const QString &text, const QPainter *painter);
 
     // A font in points as it must be set on this painter's device to have its screen size in
     // sheet pixels.

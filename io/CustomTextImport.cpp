@@ -1,11 +1,15 @@
 #include "io/CustomTextImport.h"
 
 #include "core/PluColumns.h"
+#include "core/PriceFormat.h"
 #include "core/TextCodec.h"
 #include "core/TextLines.h"
 #include "core/WeightUnits.h"
 #include "core/ZQConfig.h"
+#include "io/ImportCheck.h"
+#include "table/PluCellChecker.h"
 
+#include <QRegularExpression>
 #include <cmath>
 #include <limits>
 
@@ -36,6 +40,34 @@ int integer(const QString &text)
     bool ok = false;
     const int v = text.toInt(&ok);
     return ok ? v : 0;
+}
+
+const int kColumnOf[CustomTextImport::PropertyCount] = {
+    PluColumns::HotKey,  PluColumns::PluName,   PluColumns::LFCode,     PluColumns::Code,
+    PluColumns::BarCode, PluColumns::UnitPrice, PluColumns::WeightUnit, PluColumns::Department,
+    PluColumns::Tare,    PluColumns::ShelfTime, PluColumns::Tolerance,
+};
+
+// The price as the scaling reads it: no more decimals than it multiplies away.
+bool checkPrice(int line, const QString &text, const CustomTextImport::Layout &layout, ImportCheck *check)
+{
+    const int kept = layout.times100 ? 2 : layout.times1000 ? 3 : 0;
+    const QString t = text.trimmed();
+    const int point = t.indexOf(QLatin1Char('.'));
+    QString fraction = point < 0 ? QString() : t.mid(point + 1);
+    while (fraction.endsWith(QLatin1Char('0')))
+        fraction.chop(1);
+    bool ok = false;
+    t.toDouble(&ok);
+    if (!ok && !t.isEmpty())
+        return check->problem(line, PluColumns::UnitPrice, text, ImportCheck::tr("not a number"));
+    if (fraction.size() > kept)
+        return check->problem(line, PluColumns::UnitPrice, text,
+                              ImportCheck::tr("more decimals than the price scaling takes (%1)").arg(kept));
+    const int32_t scaled = CustomTextImport::scaledPrice(text, layout);
+    const QString shown = PriceFormat::fromScaled(scaled);
+    const QString reason = PluCellChecker::valueProblem(PluColumns::UnitPrice, shown, WeightUnits::DefaultCode);
+    return reason.isEmpty() || check->problem(line, PluColumns::UnitPrice, text, reason);
 }
 } // namespace
 
@@ -119,30 +151,60 @@ int CustomTextImport::unitOf(const QString &line, const QStringList &fields, con
     return WeightUnits::DefaultCode;
 }
 
-TPLUList CustomTextImport::records(const QByteArray &bytes, const Layout &layout, int *dropped)
+TPLUList CustomTextImport::records(const QByteArray &bytes, const Layout &layout, int *dropped, ImportCheck *check)
 {
     QStringList lines = TextLines::split(TextCodec::fromLocal8(bytes));
-    if (layout.firstLineIsTitle && !lines.isEmpty())
+    const int firstLine = layout.firstLineIsTitle && !lines.isEmpty() ? 2 : 1;
+    if (firstLine == 2)
         lines.removeFirst();
-    if (dropped)
-        *dropped = qMax(0, lines.size() - PluColumns::RowCount);
     const QString separator = layout.separator();
     const bool fixed = layout.separatorIndex == FixedPositions;
     TPLUList list;
     list.reserve(qMin(lines.size(), int(PluColumns::RowCount)));
     TPLU record;
-    for (int i = 0; i < lines.size() && i < PluColumns::RowCount; ++i) {
+    int beyond = 0;
+    for (int i = 0; i < lines.size(); ++i) {
         const QString &line = lines.at(i);
+        if (line.trimmed().isEmpty())
+            continue;
+        if (list.size() == PluColumns::RowCount) {
+            ++beyond;
+            continue;
+        }
+        const int number = firstLine + i;
         // An empty custom separator would split between every character; it keeps the line whole.
         const QStringList fields = fixed                 ? QStringList()
                                    : separator.isEmpty() ? QStringList{line}
                                                          : line.split(separator);
+        const int unit = unitOf(line, fields, layout);
+        bool good = true;
+        if (check && !layout.fixedUnit && layout.fields[WeightUnit].taken) {
+            const QString text = take(line, fields, layout, WeightUnit);
+            if (!text.trimmed().isEmpty() && !layout.unitValues.contains(text, Qt::CaseInsensitive))
+                good = check->problem(number, PluColumns::WeightUnit, text,
+                                      ImportCheck::tr("no weight unit has this import value"));
+        }
         for (int p = 0; p < PropertyCount; ++p) {
             if (p == WeightUnit || !layout.fields[p].taken)
                 continue;
             const QString text = take(line, fields, layout, static_cast<Property>(p));
-            if (text.isNull())
+            if (text.isNull()) {
+                if (check && p == PluName && record.pluNameBytes().isEmpty())
+                    good = check->problem(number, PluColumns::PluName, QString(),
+                                          PluCellChecker::valueProblem(PluColumns::PluName, QString(), unit));
                 continue;
+            }
+            if (check) {
+                // Fixed positions pad numbers with zeros ("0101"): padding, not digits of a code.
+                QString checked = text;
+                if (fixed && p != PluName && p != UnitPrice)
+                    checked.remove(QRegularExpression(QStringLiteral("^0+(?=\\d)")));
+                const bool ok = p == UnitPrice ? checkPrice(number, text, layout, check)
+                                               : check->cell(number, kColumnOf[p], checked, unit);
+                if (ok && (p == LFCode || p == HotKey))
+                    good = check->unique(number, kColumnOf[p], integer(text)) && good;
+                good = ok && good;
+            }
             switch (p) {
             case HotKey:
                 record.HotKey = integer(text);
@@ -178,8 +240,11 @@ TPLUList CustomTextImport::records(const QByteArray &bytes, const Layout &layout
                 break;
             }
         }
-        record.WeightUnit = unitOf(line, fields, layout);
-        list.append(record);
+        record.WeightUnit = unit;
+        if (good)
+            list.append(record);
     }
+    if (dropped)
+        *dropped = beyond;
     return list;
 }

@@ -2,6 +2,8 @@
 
 #include "core/TPLU.h"
 
+class ImportCheck;
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -54,8 +56,12 @@ public:
     };
 
     // The article of every kept line, at most a grid's worth; *dropped counts the lines beyond.
-    // A property a line does not yield keeps the value of the line before.
-    static TPLUList records(const QByteArray &bytes, const Layout &layout, int *dropped = nullptr);
+    // Blank lines are skipped. A property a line does not yield keeps the value of the line
+    // before. With a check, every property taken is checked as the grid checks its cell, with
+    // the line's number; a line with a problem (a name missing, a price with more decimals
+    // than the scaling takes, a unit the import values do not name) is left out.
+    static TPLUList records(const QByteArray &bytes, const Layout &layout, int *dropped = nullptr,
+                            ImportCheck *check = nullptr);
     // A line's text of one property, or a null string when the line does not yield it.
     static QString take(const QString &line, const QStringList &fields, const Layout &layout, Property property);
     // Price text times 100, 1000 or 1 as the layout says, in single precision, rounded up at .5.

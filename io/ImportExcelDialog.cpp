@@ -12,6 +12,7 @@ ImportExcelDialog::ImportExcelDialog(QWidget *parent) : QDialog(parent), ui(std:
     connect(ui->headerWidget, &ZQheaderwidget::Sentstyle, this, &ImportExcelDialog::restyle);
     connect(ui->OKBtn, &QPushButton::clicked, this, &ImportExcelDialog::accept);
     connect(ui->cancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+    connect(ui->updateBox, &QGroupBox::toggled, ui->tableRowBox, &QWidget::setDisabled);
 }
 
 ImportExcelDialog::~ImportExcelDialog() = default;
@@ -29,13 +30,13 @@ ZQheaderwidget *ImportExcelDialog::header() const
     return ui->headerWidget;
 }
 
-void ImportExcelDialog::setRecords(const TPLUList &records, int rowsLeftOut)
+void ImportExcelDialog::setRows(const QVector<SheetImport::SourceRow> &rows, int rowsLeftOut)
 {
-    m_read = records;
+    m_rows = rows;
     restyle(ui->headerWidget->styles());
-    ui->startRowSpinBox->setValue(records.isEmpty() ? 0 : 1);
-    ui->endRowSpinBox->setValue(records.size());
-    QString text = tr("Rows that can be imported: %1.").arg(records.size());
+    ui->startRowSpinBox->setValue(SheetImport::proposedFirstRow(rows));
+    ui->endRowSpinBox->setValue(rows.size());
+    QString text = tr("Rows that can be imported: %1.").arg(rows.size());
     if (rowsLeftOut > 0)
         text += QLatin1Char(' ') +
                 tr("Rows left out for fewer than %1 cells: %2.").arg(SheetImport::MinCells).arg(rowsLeftOut);
@@ -57,20 +58,37 @@ int ImportExcelDialog::tableRow() const
     return ui->toRowSpinBox->value();
 }
 
+bool ImportExcelDialog::updates() const
+{
+    return ui->updateBox->isChecked();
+}
+
+bool ImportExcelDialog::addsNew() const
+{
+    return updates() && ui->addNewCheckBox->isChecked();
+}
+
 void ImportExcelDialog::restyle(const QList<int> &styles)
 {
-    m_selected = SheetImport::chosen(m_read, styles);
+    m_flags = styles;
 }
 
 void ImportExcelDialog::accept()
 {
-    switch (SheetImport::checkRange(firstRow(), lastRow(), tableRow(), m_selected.size())) {
+    // A row without a name is no row of the file; an update keeps the names it does not take.
+    if ((!updates() || addsNew()) && !SheetImport::isChosen(m_flags, 1)) {
+        Prompt::warning(this, tr("Warning"),
+                        tr("Tick \"PLU name\": a row without a name is not kept. To change some properties "
+                           "of the articles of the table, choose \"Update from sheet\"."));
+        return;
+    }
+    switch (SheetImport::checkRange(firstRow(), lastRow(), updates() ? 1 : tableRow(), m_rows.size())) {
     case SheetImport::RangeError::None:
         break;
     case SheetImport::RangeError::BeyondRecords:
         Prompt::critical(this, tr("critical"),
                          tr("Content") + QLatin1Char('\n') +
-                             tr("Rows read: %1; the last row is beyond them.").arg(m_selected.size()));
+                             tr("Rows read: %1; the last row is beyond them.").arg(m_rows.size()));
         return;
     case SheetImport::RangeError::NoFirstRow:
         Prompt::warning(this, tr("Warning"), tr("The first row counts from 1."));

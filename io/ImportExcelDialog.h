@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/TPLU.h"
+#include "io/SheetImport.h"
 
 #include <QDialog>
 #include <memory>
@@ -11,9 +11,10 @@ namespace Ui {
 class ImportExcelDialog;
 }
 
-// "Import rules": which properties of the records read from a spreadsheet are taken, which of
-// them (first and last row, counting the rows taken) and from which table row on. OK checks the
-// ranges and stores them (group "PLU_Import").
+// "Import rules": which properties of the rows read from a spreadsheet are taken, which of
+// them (first and last row, counting the rows taken) and from which table row on, or whether
+// they update the articles of the table by LF code. OK checks the ranges and stores them
+// (group "PLU_Import").
 class ImportExcelDialog : public QDialog
 {
     Q_OBJECT
@@ -21,14 +22,17 @@ public:
     explicit ImportExcelDialog(QWidget *parent = nullptr);
     ~ImportExcelDialog() override;
 
-    // The records read; proposes all of them (rows 1 to their number). rowsLeftOut: sheet rows
-    // with too few cells, told to the operator.
-    void setRecords(const TPLUList &records, int rowsLeftOut);
-    const TPLUList &records() const { return m_read; }
-    const TPLUList &selectedRecords() const { return m_selected; }
+    // The rows read; proposes all of them after a caption row. rowsLeftOut: sheet rows with
+    // too few cells, told to the operator.
+    void setRows(const QVector<SheetImport::SourceRow> &rows, int rowsLeftOut);
+    const QVector<SheetImport::SourceRow> &rows() const { return m_rows; }
+    const SheetImport::Flags &flags() const { return m_flags; }
     int firstRow() const;
     int lastRow() const;
     int tableRow() const;
+    // "Update from sheet", and whether rows without a match are added.
+    bool updates() const;
+    bool addsNew() const;
     ZQheaderwidget *header() const;
 
     void accept() override;
@@ -41,6 +45,6 @@ public slots:
 
 private:
     std::unique_ptr<Ui::ImportExcelDialog> ui;
-    TPLUList m_read;
-    TPLUList m_selected;
+    QVector<SheetImport::SourceRow> m_rows;
+    SheetImport::Flags m_flags;
 };

@@ -1,10 +1,12 @@
 #include "io/IoController.h"
 
+#include "comm/SendProblemsDlg.h"
 #include "core/PluColumns.h"
 #include "core/Prompt.h"
 #include "document/PluDocument.h"
 #include "document/PluTableModel.h"
 #include "io/CustomTextImport.h"
+#include "io/ImportCheck.h"
 #include "io/ImportExcelDialog.h"
 #include "io/SheetExport.h"
 #include "io/SheetImport.h"
@@ -34,6 +36,23 @@ int usedRows(const QVector<PluTableModel::Row> &rows)
     return 0;
 }
 } // namespace
+
+bool IoController::takeGoodRows(const QString &path, const QVector<ImportProblem> &problems)
+{
+    if (problems.isEmpty())
+        return true;
+    QVector<SendProblem> lines;
+    lines.reserve(problems.size());
+    for (const ImportProblem &p : problems)
+        lines.append({p.sourceRow - 1, p.column, PluColumns::caption(p.column), p.value, p.reason, p.line()});
+    SendProblemsDlg list(lines, m_host->hostWidget());
+    list.setWindowTitle(tr("Import"));
+    list.offerAction(tr("These cells of \"%1\" cannot be taken as they are (rows as the file counts them). "
+                        "Import the good rows and leave these rows out, or cancel and keep the table as it is.")
+                         .arg(QFileInfo(path).fileName()),
+                     tr("Import the good rows"));
+    return list.exec() == QDialog::Accepted;
+}
 
 IoController::IoController(EditorHost *host, QObject *parent) : QObject(parent), m_host(host)
 {
@@ -86,21 +105,52 @@ void IoController::importPluFromExcel()
             warnUnreadable(path, error.reason);
         return;
     }
-    const TPLUList records = SheetImport::records(sheet);
-    if (records.isEmpty()) {
+    const QVector<SheetImport::SourceRow> rows = SheetImport::articleRows(sheet);
+    if (rows.isEmpty()) {
         warnUnreadable(path, tr("no row of its first sheet has the %1 cells of an article").arg(SheetImport::MinCells));
         return;
     }
     if (!m_excelDialog)
         m_excelDialog = new ImportExcelDialog(parent);
-    m_excelDialog->setRecords(records, sheet.rows.size() - records.size());
+    m_excelDialog->setRows(rows, sheet.rows.size() - rows.size());
     if (m_excelDialog->exec() != QDialog::Accepted)
         return;
 
     PluDocument *doc = m_host->document();
+    const ImportExcelDialog &chosen = *m_excelDialog;
+    ImportCheck check;
     PluDocument::Content content = doc->content();
-    content.rows = SheetImport::place(m_excelDialog->selectedRecords(), m_excelDialog->firstRow(),
-                                      m_excelDialog->lastRow(), m_excelDialog->tableRow());
+    if (chosen.updates()) {
+        const SheetImport::Update update =
+            SheetImport::update(content.rows, doc->recomputeRowCount(), rows, chosen.firstRow(), chosen.lastRow(),
+                                chosen.flags(), chosen.addsNew(), &check);
+        if (!takeGoodRows(path, check.problems()))
+            return;
+        if (update.updated + update.added > 0) {
+            content.rows = update.rows;
+            content.rowCount = update.rowCount;
+            m_host->editCommands()->replaceContent(tr("Update from sheet"), content);
+        }
+        QString summary = tr("Articles updated: %1, unchanged: %2.\nRows added: %3, without a matching article: %4.")
+                              .arg(update.updated)
+                              .arg(update.unchanged)
+                              .arg(update.added)
+                              .arg(update.unmatched.size());
+        for (int i = 0; i < update.unmatched.size() && i < 10; ++i)
+            summary += QLatin1Char('\n') + update.unmatched.at(i).line();
+        if (update.unmatched.size() > 10)
+            summary += QLatin1Char('\n') + tr("... and %1 more").arg(update.unmatched.size() - 10);
+        Prompt::information(parent, tr("Info"), summary);
+        return;
+    }
+    const TPLUList records = SheetImport::checked(rows, chosen.firstRow(), chosen.lastRow(), chosen.flags(), &check);
+    if (!takeGoodRows(path, check.problems()))
+        return;
+    if (records.isEmpty()) {
+        warnUnreadable(path, tr("no row can be imported"));
+        return;
+    }
+    content.rows = SheetImport::place(records, chosen.tableRow());
     content.rowCount = usedRows(content.rows);
     m_host->editCommands()->replaceContent(tr("Import PLU from Excel"), content);
     // The table no longer is the file it came from; Save asks for a name.
@@ -136,17 +186,27 @@ void IoController::importTxt(const QString &path)
         warnUnreadable(path, file.errorString());
         return;
     }
+    const CustomTextImport::Layout layout = CustomTextImport::Layout::stored();
+    if (!layout.fields[CustomTextImport::PluName].taken) {
+        warnUnreadable(path, tr("the stored layout takes no PLU name, and a row without a name is not kept"));
+        return;
+    }
     int dropped = 0;
-    const TPLUList records = CustomTextImport::records(file.readAll(), CustomTextImport::Layout::stored(), &dropped);
-    const QVector<PluTableModel::Row> grid = SheetImport::place(records, 1, records.size(), 1);
+    ImportCheck check;
+    const TPLUList records = CustomTextImport::records(file.readAll(), layout, &dropped, &check);
+    if (!takeGoodRows(path, check.problems()))
+        return;
+    if (records.isEmpty()) {
+        warnUnreadable(path, tr("no row can be imported"));
+        return;
+    }
 
-    // As New before it: a new, unnamed document without side data, then the imported rows.
+    // The rows are replaced; the side data stay, so that a Save over the set keeps them.
     PluDocument *doc = m_host->document();
-    PluDocument::Content content;
-    content.rows = grid;
+    PluDocument::Content content = doc->content();
+    content.rows = SheetImport::place(records, 1);
     content.rowCount = records.size();
     m_host->editCommands()->replaceContent(tr("Custom import"), content);
-    doc->setSidePaths(QString(), QString(), QString());
     doc->setCurrentFile(QString());
     doc->setModified(false);
     if (dropped > 0)

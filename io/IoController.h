@@ -6,6 +6,7 @@
 
 class EditorHost;
 class ImportExcelDialog;
+struct ImportProblem;
 
 // Imports and exports of the File menu: spreadsheets, foreign text files. Owns their dialogs.
 class IoController : public QObject
@@ -27,6 +28,8 @@ public:
     bool readSheet(const QString &path, Sheet *sheet, SheetError *error);
 
 private:
+    // Lists the problems of an import, if any; true when the good rows are to be imported.
+    bool takeGoodRows(const QString &path, const QVector<ImportProblem> &problems);
     void warnUnreadable(const QString &path, const QString &reason);
 
     EditorHost *m_host;

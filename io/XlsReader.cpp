@@ -1,6 +1,7 @@
 #include "io/XlsReader.h"
 
 #include "io/BiffFormulas.h"
+#include "io/CompoundFile.h"
 #include "io/SheetBuilder.h"
 
 #include <QCoreApplication>
@@ -12,6 +13,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTime>
 #include <freexl.h>
 
@@ -51,6 +53,37 @@ private:
     const void *m_handle = nullptr;
 };
 
+// What FreeXL's code says about the file, in words.
+QString reasonOf(int code)
+{
+    switch (code) {
+    case FREEXL_INVALID_CFBF_HEADER:
+    case FREEXL_CFBF_INVALID_SIGNATURE:
+    case FREEXL_CFBF_INVALID_SECTOR_SIZE:
+        return XlsReader::tr("the workbook's container has a damaged header");
+    case FREEXL_CFBF_READ_ERROR:
+    case FREEXL_CFBF_SEEK_ERROR:
+        return XlsReader::tr("the workbook ends before its last part (a broken copy or download?)");
+    case FREEXL_CFBF_EMPTY_FAT_CHAIN:
+    case FREEXL_CFBF_ILLEGAL_FAT_ENTRY:
+    case FREEXL_INVALID_MINI_STREAM:
+    case FREEXL_CFBF_ILLEGAL_MINI_FAT_ENTRY:
+        return XlsReader::tr("the table of the workbook's container points outside the file");
+    case FREEXL_BIFF_INVALID_BOF:
+        return XlsReader::tr("the workbook does not start as an Excel 97-2003 workbook does");
+    case FREEXL_BIFF_INVALID_SST:
+    case FREEXL_BIFF_ILLEGAL_SST_INDEX:
+        return XlsReader::tr("a cell refers to a shared text that does not exist");
+    case FREEXL_INVALID_CHARACTER:
+    case FREEXL_UNSUPPORTED_CHARSET:
+        return XlsReader::tr("the workbook's texts are in a character set that cannot be read");
+    case FREEXL_ILLEGAL_RK_VALUE:
+        return XlsReader::tr("a number of the workbook cannot be read");
+    default:
+        return XlsReader::tr("the workbook is damaged");
+    }
+}
+
 bool failed(int code, SheetError *error)
 {
     switch (code) {
@@ -66,9 +99,17 @@ bool failed(int code, SheetError *error)
         error->set(SheetError::NotASpreadsheet, XlsReader::tr("an Office file, but no workbook"));
         return true;
     default:
-        error->set(SheetError::Damaged, XlsReader::tr("the workbook is damaged (code %1)").arg(code));
+        error->set(SheetError::Damaged, reasonOf(code));
         return true;
     }
+}
+
+// Codes of the container rather than of the workbook in it: a rewritten container may read.
+bool containerFault(int code)
+{
+    return code == FREEXL_INVALID_MINI_STREAM || code == FREEXL_CFBF_ILLEGAL_MINI_FAT_ENTRY ||
+           code == FREEXL_CFBF_EMPTY_FAT_CHAIN || code == FREEXL_CFBF_ILLEGAL_FAT_ENTRY ||
+           code == FREEXL_BIFF_WORKBOOK_NOT_FOUND || code == FREEXL_CFBF_READ_ERROR;
 }
 
 QVariant valueOf(const FreeXL_CellValue &cell)
@@ -133,7 +174,24 @@ bool checkSize(const QByteArray &path, SheetError *error)
 
 bool XlsReader::readInProcess(const QString &path, Sheet *sheet, SheetError *error)
 {
-    const QByteArray name = QFile::encodeName(path);
+    QByteArray name = QFile::encodeName(path);
+    // FreeXL reads a small workbook only from a container laid out as Excel lays it out (the
+    // root named "Root Entry"); writers of web tools name it otherwise. The workbook stream is
+    // then put into a plain container of its own.
+    QTemporaryDir scratch;
+    {
+        Handle probe;
+        const int code = freexl_open_info(name.constData(), probe.out());
+        QFile file(path);
+        if (code != FREEXL_OK && containerFault(code) && scratch.isValid() && file.open(QIODevice::ReadOnly)) {
+            const QByteArray plain =
+                CompoundFile::withStream("Workbook", CompoundFile(file.readAll()).stream("Workbook"));
+            const QString copy = scratch.filePath(QStringLiteral("workbook.xls"));
+            QFile out(copy);
+            if (plain.size() > 512 && out.open(QIODevice::WriteOnly) && out.write(plain) == plain.size() && out.flush())
+                name = QFile::encodeName(copy);
+        }
+    }
     if (!checkSize(name, error))
         return false;
     Handle book;

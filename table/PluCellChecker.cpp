@@ -1,11 +1,14 @@
 #include "table/PluCellChecker.h"
 
+#include "core/PackageTypes.h"
 #include "core/PluColumns.h"
 #include "core/PluLimits.h"
+#include "core/TextCodec.h"
 #include "core/WeightUnits.h"
 #include "document/PluTableModel.h"
 
 #include <QHash>
+#include <QTextCodec>
 #include <algorithm>
 
 namespace {
@@ -75,6 +78,79 @@ bool weightLimit(int code, double weight, QString *message)
     return true;
 }
 
+// A plain decimal number: sign, digits, a point and decimals. *decimals counts the decimals
+// that carry a value (trailing zeros lose nothing).
+bool plainNumber(const QString &text, double *value, int *decimals)
+{
+    const int n = text.size();
+    int i = n > 0 && (text.at(0) == QLatin1Char('+') || text.at(0) == QLatin1Char('-')) ? 1 : 0;
+    const int digitsFrom = i;
+    while (i < n && text.at(i) >= QLatin1Char('0') && text.at(i) <= QLatin1Char('9'))
+        ++i;
+    if (i == digitsFrom)
+        return false;
+    int lastValue = i; // one past the last decimal that is not a trailing zero
+    if (i < n && text.at(i) == QLatin1Char('.')) {
+        const int point = i++;
+        lastValue = point;
+        while (i < n && text.at(i) >= QLatin1Char('0') && text.at(i) <= QLatin1Char('9')) {
+            if (text.at(i) != QLatin1Char('0'))
+                lastValue = i + 1;
+            ++i;
+        }
+        *decimals = lastValue > point ? lastValue - point - 1 : 0;
+    } else {
+        *decimals = 0;
+    }
+    if (i != n)
+        return false;
+    *value = text.toDouble();
+    return true;
+}
+
+// The column's range as its rule or its own list of values has it.
+bool inRange(int column, double value, const CellRule &rule, QString *range)
+{
+    switch (column) {
+    case PluColumns::Label:
+        *range = PluLimits::labelRange();
+        return PluLimits::isLabel(qint64(value));
+    case PluColumns::Rebate:
+        *range = PluLimits::rebateRange();
+        return PluLimits::isRebate(qint64(value));
+    case PluColumns::WeightUnit:
+        *range = QStringLiteral("0~%1").arg(WeightUnits::Count - 1);
+        return value >= 0 && value < WeightUnits::Count;
+    case PluColumns::PackageType:
+        *range = QStringLiteral("0~%1").arg(PackageTypes::Count - 1);
+        return value >= 0 && value < PackageTypes::Count;
+    default:
+        break;
+    }
+    if (rule.kind != CellRule::Integer && rule.kind != CellRule::Decimal) {
+        *range = QStringLiteral("0~2147483647");
+        return value >= 0 && value <= 2147483647.0;
+    }
+    *range = rule.rangeText();
+    return rule.inRange(value);
+}
+
+QString nameProblem(const QString &name, const CellRule &rule)
+{
+    if (name.trimmed().isEmpty())
+        return PluCellChecker::tr("no PLU name (a row without a name is not kept)");
+    if (rule.maxLength > 0 && name.size() > rule.maxLength)
+        return PluCellChecker::tr("longer than %1 characters").arg(rule.maxLength);
+    QTextCodec *codec = TextCodec::codec();
+    QTextCodec::ConverterState state(QTextCodec::IgnoreHeader);
+    const int bytes = codec->fromUnicode(name.constData(), name.size(), &state).size();
+    if (state.invalidChars > 0)
+        return PluCellChecker::tr("has characters that %1 cannot encode").arg(QString::fromLatin1(codec->name()));
+    if (bytes > PluLimits::PluNameBytes)
+        return PluCellChecker::tr("takes %1 bytes, more than %2").arg(bytes).arg(PluLimits::PluNameBytes);
+    return QString();
+}
+
 int checkedUnit(const QString &unitText)
 {
     const int code = WeightUnits::find(unitText);
@@ -133,4 +209,52 @@ QVector<PluCellChecker::Finding> PluCellChecker::check(const PluTableModel &mode
         }
     }
     return found;
+}
+
+QString PluCellChecker::valueProblem(int column, const QString &value, int unitCode)
+{
+    return valueProblem(column, value, unitCode, PluLimits::columnRule(column));
+}
+
+QString PluCellChecker::valueProblem(int column, const QString &value, int unitCode, const CellRule &rule)
+{
+    using C = PluColumns;
+    if (column == C::PluName)
+        return nameProblem(value, rule);
+    const QString text = value.trimmed();
+    if (text.isEmpty())
+        return QString(); // as a new row has it
+    if (column == C::WeightUnit && WeightUnits::find(text) >= 0)
+        return QString();
+    if (column == C::PackageType && PackageTypes::names().contains(text, Qt::CaseInsensitive))
+        return QString();
+    double number = 0;
+    int decimals = 0;
+    if (!plainNumber(text, &number, &decimals)) {
+        if (column == C::Code)
+            return tr("not a code of at most %1 digits").arg(PluLimits::CodeDigits);
+        return rule.kind == CellRule::Decimal ? tr("not a number") : tr("not a whole number");
+    }
+    if ((column == C::Code || column == C::LFCode) && text.size() > 1 && text.startsWith(QLatin1Char('0')))
+        return tr("a leading zero that the code cannot keep");
+    if (column == C::Code) {
+        if (text.size() > PluLimits::CodeDigits || decimals > 0 || !text.at(0).isDigit())
+            return tr("not a code of at most %1 digits").arg(PluLimits::CodeDigits);
+        return QString();
+    }
+    // A tare and a package weight keep the column's decimals, finer than their unit shows: the
+    // scale holds them as given, and a list read back from it must import as it came.
+    const int kept = rule.kind == CellRule::Decimal ? rule.decimals : 0;
+    if (decimals > kept)
+        return kept == 0 ? tr("not a whole number") : tr("more than %1 decimals").arg(kept);
+    QString range;
+    if (!inRange(column, number, rule, &range)) {
+        if (column == C::Tolerance)
+            return tr("The error range is 0~20");
+        return tr("outside %1").arg(range);
+    }
+    QString message;
+    if (column == C::PackageWeight && weightLimit(unitCode, number, &message))
+        return message;
+    return QString();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/CellRule.h"
+
 #include <QCoreApplication>
 #include <QModelIndexList>
 #include <QString>
@@ -26,4 +28,15 @@ public:
     // Checks the cells in row, then column order against rows 0..rowCount-1. A duplicate ends
     // the checking, so it is always the last finding.
     static QVector<Finding> check(const PluTableModel &model, QModelIndexList cells, int rowCount);
+
+    // Why a value from outside (an import) cannot stand in a cell of `column` as it is, or an
+    // empty text: what the column's editor accepts (a whole number, or a number with no more
+    // decimals than the cell keeps, within the column's range; a code or LF code without leading
+    // zeros that it would lose; a name of the editor's length that the code page carries) and
+    // the limits the checks above keep (package weight by unit, tolerance). A weight unit or
+    // package type may be given by its code or its name. unitCode is the row's weight unit,
+    // whose decimals a tare and a package weight keep.
+    static QString valueProblem(int column, const QString &text, int unitCode);
+    // The same with the column's rule read once by the caller (an import checks many cells).
+    static QString valueProblem(int column, const QString &text, int unitCode, const CellRule &rule);
 };

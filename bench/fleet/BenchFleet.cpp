@@ -6,19 +6,28 @@
 //     9600 baud (the full list went there before over TCP, into the same memory). Target: 15 s.
 // (c) verify of 20000 PLUs over TCP (a send of changes that finds nothing to send, then the
 //     read-back). Target: 1 s.
+// (d) plu-cli send --group of 20000 PLUs to twenty scales, without and with --verify: wall time
+//     and the process's peak memory. Target: with --verify at most twice without.
 #include "linklib/LinkTestSupport.h"
 
 #include "comm/FleetSend.h"
+#include "comm/ScaleList.h"
 #include "comm/TransferTarget.h"
 #include "comm/ZQCommucationProcess.h"
 #include "core/AppPaths.h"
 #include "core/ZQConfig.h"
+#include "document/PluDocument.h"
+#include "document/PluFileSet.h"
+#include "document/PluTableModel.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QSettings>
 #include <cstdio>
+#include <fcntl.h>
 #include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using linktest::ScaleSim;
 
@@ -86,6 +95,44 @@ ScaleEntry entry(const QString &name, const QString &address, int baud = ScaleAd
     return e;
 }
 
+// Runs a program to its end: wall seconds and its own peak resident memory in MB.
+struct ChildFigures
+{
+    double wall = 0;
+    double peakMb = 0;
+    int exitCode = -1;
+};
+
+ChildFigures runChild(const QString &program, const QStringList &args)
+{
+    QVector<QByteArray> bytes{QFile::encodeName(program)};
+    for (const QString &a : args)
+        bytes.append(a.toLocal8Bit());
+    QVector<char *> argv;
+    for (QByteArray &b : bytes)
+        argv.append(b.data());
+    argv.append(nullptr);
+    QElapsedTimer wall;
+    wall.start();
+    const pid_t pid = fork();
+    if (pid == 0) {
+        const int null = open("/dev/null", O_WRONLY);
+        dup2(null, 1);
+        dup2(null, 2);
+        execv(argv[0], argv.data());
+        _exit(127);
+    }
+    ChildFigures f;
+    int status = 0;
+    rusage usage{};
+    if (pid > 0 && wait4(pid, &status, 0, &usage) == pid) {
+        f.wall = wall.elapsed() / 1000.0;
+        f.peakMb = usage.ru_maxrss / 1024.0;
+        f.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+    return f;
+}
+
 void print(const char *what, const Figures &f, int scales)
 {
     std::printf("%-52s cpu %7.2f s  wall %7.2f s  ok %d/%d%s%s\n", what, f.cpu, f.wall, f.ok, scales,
@@ -136,6 +183,43 @@ int main(int argc, char *argv[])
         o.changesOnly = true;
         o.verify = true;
         print("(c) verify 20000 PLUs over TCP (nothing changed)", run({e}, s, o), 1);
+    }
+
+    if (!only || part == QLatin1String("cli")) {
+        // plu-cli keeps its scale list beside itself: a copy of it in a folder of its own.
+        QTemporaryDir program;
+        for (const char *file : {"plu-cli", "libzqslabelscale.so"})
+            QFile::copy(linktest::binDir() + QLatin1Char('/') + QLatin1String(file),
+                        program.filePath(QLatin1String(file)));
+        const QString list = program.filePath(QStringLiteral("list.txp"));
+        {
+            PluDocument doc;
+            for (int r = 0; r < kPlus; ++r)
+                doc.model()->pluToRow(s.plus.at(r), r);
+            QString error;
+            PluFileSet::save(&doc, list, PluFileSet::sidePathsForSaveAs(list), &error);
+        }
+        ScaleSim sims[20];
+        AppPaths::setDataDirOverride(program.path());
+        ScaleList scales;
+        QString error;
+        scales.load(&error);
+        for (int i = 0; i < 20; ++i) {
+            sims[i].startTcp();
+            scales.add(entry(QStringLiteral("s%1").arg(i), QString::fromLatin1(sims[i].link())), &error);
+        }
+        AppPaths::setDataDirOverride(dir.path());
+        const QString cli = program.filePath(QStringLiteral("plu-cli"));
+        for (const bool verify : {false, true}) {
+            QStringList args{QStringLiteral("send"), list, QStringLiteral("--all"), QStringLiteral("-q")};
+            if (verify)
+                args << QStringLiteral("--verify");
+            const ChildFigures f = runChild(cli, args);
+            std::printf(
+                "(d) plu-cli send --all of 20000 PLUs to twenty scales%-10s wall %7.2f s  peak %6.1f MB  exit %d\n",
+                verify ? ", --verify" : "", f.wall, f.peakMb, f.exitCode);
+            std::fflush(stdout);
+        }
     }
 
     if ((!only || part == QLatin1String("serial")) && ScaleSim::haveSocat()) {

@@ -28,6 +28,7 @@ enum Command : quint8
     CmdBye = 0x02,
     CmdStats = 0x03,
     CmdMore = 0x04,
+    CmdState = 0x05,
     CmdClear = 0x10,
     CmdPut = 0x11,
     CmdGet = 0x12,

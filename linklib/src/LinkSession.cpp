@@ -223,12 +223,15 @@ int LinkSession::request(quint8 command, const QByteArray &payload, Frame &answe
     const int r = exchange(command, payload, answer, maxAnswerPayload);
     if (r != ResultOk)
         return dropLink(r);
+    // A command the scale does not know changed nothing: the link stays as good as it was.
+    if (answer.status == StatusUnknownCommand)
+        return ErrUnsupported;
     if (answer.status != StatusOk)
         return dropLink(statusResult(answer.status));
     return ResultOk;
 }
 
-int LinkSession::post(quint8 command, const QByteArray &payload)
+int LinkSession::post(quint8 command, const QByteArray &payload, int plus)
 {
     if (!m_transport)
         return ErrNotConnected;
@@ -249,7 +252,7 @@ int LinkSession::post(quint8 command, const QByteArray &payload)
         m_transport->writeAll(encodeFrame(req), Clock::now() + std::chrono::milliseconds(m_settings.timeoutMs));
     if (w != IoResult::Ok)
         return dropLink(mapIo(w));
-    m_posted.push_back({req.sequence, command});
+    m_posted.push_back({req.sequence, command, plus});
     return ResultOk;
 }
 
@@ -276,9 +279,11 @@ int LinkSession::collect(size_t keep)
         const Posted &front = m_posted.front();
         if (f.sequence != front.sequence || f.command != (front.command | kAnswerBit))
             continue; // an answer to an earlier exchange
+        const int plus = front.plus;
         m_posted.pop_front();
         if (f.status != StatusOk)
             return dropLink(statusResult(f.status));
+        plusAnswered += quint64(plus);
     }
     return ResultOk;
 }
@@ -289,9 +294,8 @@ void LinkSession::sayGoodbye(int *result)
         *result = ResultOk;
         return;
     }
-    // A scale that has gone away must not hold up the disconnect for long.
-    m_settings.timeoutMs = std::min(m_settings.timeoutMs, 1000);
-    m_settings.serialRetries = std::min(m_settings.serialRetries, 1);
+    // The goodbye waits as long as any request: a slow scale that took everything must not look
+    // like one that failed.
     Frame answer;
     *result = request(CmdBye, QByteArray(), answer);
     m_transport.reset();

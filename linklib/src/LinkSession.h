@@ -54,7 +54,8 @@ public:
     void setWindow(int frames) { m_window = frames; }
     int window() const { return isSerial() ? 0 : m_window; }
     // Fails with the failure of an earlier answer instead, once; the link is then closed.
-    int post(quint8 command, const QByteArray &payload);
+    // plus: the PLU records the request carries, counted as answered when its answer is good.
+    int post(quint8 command, const QByteArray &payload, int plus = 0);
     // Waits for every answer still out; the first failure among them. request() settles first.
     int settle() { return collect(0); }
 
@@ -65,6 +66,9 @@ public:
         quint16 count = 0;
         QByteArray records;
     } batch;
+
+    // PLU records of this link whose PUT the scale answered as done.
+    quint64 plusAnswered = 0;
 
     std::atomic<bool> broken{false};
     std::mutex callMutex;
@@ -94,6 +98,7 @@ private:
     {
         quint16 sequence;
         quint8 command;
+        int plus;
     };
     std::deque<Posted> m_posted;
 };

@@ -19,11 +19,13 @@ using namespace zqlink;
 namespace {
 
 // Kind number of the link counters in zqscaleUploadData and of this link's own settings in
-// zqscaleDownLoadData (not a record kind the scale stores).
+// zqscaleDownLoadData, and of what the scale's PLU memory holds (not record kinds the scale stores).
 constexpr int kLinkCountersKind = 100;
 constexpr int kLinkSettingsKind = 100;
+constexpr int kMemoryStateKind = 101;
+constexpr int kAnsweredKind = 102;
 // Kind number, in zqscaleUploadData, of why the calling thread's last connect failed to open.
-constexpr int kOpenFailureKind = 101;
+constexpr int kOpenFailureKind = 103;
 // Records per frame are bounded by this payload size, well under the frame limit.
 constexpr int kPutBudget = 4096;
 // Most frames a link may send ahead of their answers: enough to keep a fast link busy, little
@@ -60,8 +62,9 @@ int flushBatch(LinkSession &s)
     w.u16(s.batch.packetNo);
     w.u16(s.batch.count);
     payload.append(s.batch.records);
+    const int count = s.batch.count;
     s.batch = LinkSession::Batch();
-    return s.post(CmdPut, payload);
+    return s.post(CmdPut, payload, count);
 }
 
 // Everything sent ahead is answered before anything else is asked, so a failure among it is
@@ -124,6 +127,8 @@ int putCoded(LinkSession &s, RecordKind kind, PutMode mode, int packetNo, const 
         const int r = s.request(CmdPut, payload, answer);
         if (r != ResultOk)
             return r;
+        if (kind == RecordKind::Plu)
+            s.plusAnswered += count;
         first = false;
     } while (next < coded.size());
     return ResultOk;
@@ -568,6 +573,37 @@ int ZQSCALE_CALL zqscaleUploadData(int linkHandle, int kind, ScaleRecordCallback
             const QByteArray json =
                 "{\"bytesIn\":" + QByteArray::number(v[0]) + ",\"bytesOut\":" + QByteArray::number(v[1]) +
                 ",\"framesIn\":" + QByteArray::number(v[2]) + ",\"framesOut\":" + QByteArray::number(v[3]) + '}';
+            if (callback)
+                callback(json.constData(), 1, 0);
+            return 1;
+        });
+    }
+    if (kind == kAnsweredKind) {
+        // Asks nothing of the scale: what it answered so far, while packets may still be ahead.
+        return withSession(
+            linkHandle,
+            [&](LinkSession &s) {
+                const QByteArray json = "{\"PlusAnswered\":" + QByteArray::number(s.plusAnswered) + '}';
+                if (callback)
+                    callback(json.constData(), 1, 0);
+                return 1;
+            },
+            Ahead::MaySendAhead);
+    }
+    if (kind == kMemoryStateKind) {
+        return withSession(linkHandle, [&](LinkSession &s) {
+            Frame answer;
+            const int r = s.request(CmdState, QByteArray(), answer);
+            if (r != ResultOk)
+                return r;
+            ByteReader in(answer.payload);
+            quint32 capacity = 0, plus = 0;
+            quint64 token = 0;
+            if (!in.u32(capacity) || !in.u32(plus) || !in.u64(token))
+                return int(ErrProtocol);
+            const QByteArray json = "{\"Capacity\":" + QByteArray::number(capacity) +
+                                    ",\"Plus\":" + QByteArray::number(plus) + ",\"Token\":\"" +
+                                    QByteArray::number(token, 16).rightJustified(16, '0') + "\"}";
             if (callback)
                 callback(json.constData(), 1, 0);
             return 1;

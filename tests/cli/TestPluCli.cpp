@@ -10,6 +10,7 @@
 #include <QProcess>
 #include <QTextCodec>
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 
 using C = PluColumns;
@@ -105,6 +106,8 @@ private slots:
     void refusedFilesOneLine_data();
     void refusedFilesOneLine();
     void departmentsAndPackTypesThroughTheScale();
+    void slowScalesSucceed();
+    void stopSignalSaysWhatTheScaleHolds();
 
 private:
     // A settings file for plu-cli and for this process's own loads and saves.
@@ -218,12 +221,12 @@ void TestPluCli::failingScaleIsNamedOthersSucceed_data()
 {
     QTest::addColumn<QStringList>("faultySimArgs"); // empty: nothing listens at the address
     QTest::addColumn<QString>("reason");
-    // Requests: HELLO, CLEAR, then the first PUT of PLUs.
+    // Requests: HELLO, STATE, CLEAR, then the first PUT of PLUs.
     QTest::newRow("refuses the first packet")
-        << QStringList{QStringLiteral("--refuse-frame"), QStringLiteral("3")} << "Download Plu Error";
-    QTest::newRow("holds one PLU of three")
-        << QStringList{QStringLiteral("--capacity"), QStringLiteral("1")} << "Download Plu Error";
-    QTest::newRow("refuses the clear") << QStringList{QStringLiteral("--refuse-frame"), QStringLiteral("2")}
+        << QStringList{QStringLiteral("--refuse-frame"), QStringLiteral("4")} << "Download Plu Error";
+    QTest::newRow("holds two PLUs of three")
+        << QStringList{QStringLiteral("--capacity"), QStringLiteral("2")} << "The scale's memory is full (2 PLUs)";
+    QTest::newRow("refuses the clear") << QStringList{QStringLiteral("--refuse-frame"), QStringLiteral("3")}
                                        << "Clear PLU data Error";
     QTest::newRow("nothing listens") << QStringList()
                                      << "Connect Fail: connection refused by 127.0.0.1:1. Start the scale simulator "
@@ -563,6 +566,61 @@ void TestPluCli::refusedFilesOneLine()
              QStringLiteral("plu-cli: ") + QString(message).replace(QStringLiteral("OUT"), out) + QLatin1Char('\n'));
     QCOMPARE(p.readAllStandardOutput(), QByteArray()); // no scale was talked to
     QVERIFY(!QFile::exists(out));
+}
+
+void TestPluCli::slowScalesSucceed()
+{
+    // Every answer takes half the default time-out of 3 s, the goodbye's too.
+    TestEnvironment env({{QStringLiteral("Setting/CodePage"), QString()}});
+    ScaleSim slow[2];
+    for (ScaleSim &sim : slow)
+        QVERIFY(sim.startTcp({QStringLiteral("--delay-ms"), QStringLiteral("1500")}));
+    const Result r =
+        runCli({QStringLiteral("send"), dataPath(QStringLiteral("all-fields/input.txp")), QStringLiteral("--scale"),
+                tcpAddress(slow[0]), QStringLiteral("--scale"), tcpAddress(slow[1]), QStringLiteral("--config"),
+                env.settingsPath(), QStringLiteral("-q")});
+    QVERIFY2(r.exitCode == 0, qPrintable(r.out + r.err));
+    QCOMPARE(r.out, tcpAddress(slow[0]) + QStringLiteral(": ok\n") + tcpAddress(slow[1]) + QStringLiteral(": ok\n"));
+}
+
+void TestPluCli::stopSignalSaysWhatTheScaleHolds()
+{
+    TestEnvironment env(settings());
+    ScaleSim sim;
+    QVERIFY(
+        sim.startTcp({QStringLiteral("--delay-ms"), QStringLiteral("300"), QStringLiteral("--data"), sim.dataFile()}));
+    const QString list = env.path(QStringLiteral("big.txp"));
+    {
+        PluDocument doc;
+        for (int r = 0; r < PluColumns::RowCount; ++r)
+            doc.model()->pluToRow(testArticle(r + 1), r);
+        QString error;
+        QVERIFY(PluFileSet::save(&doc, list, PluFileSet::sidePathsForSaveAs(list), &error));
+    }
+    QProcess p;
+    p.start(linktest::binDir() + QStringLiteral("/plu-cli"),
+            {QStringLiteral("send"), list, QStringLiteral("--scale"), tcpAddress(sim), QStringLiteral("--config"),
+             env.settingsPath()});
+    p.setReadChannel(QProcess::StandardError);
+    QByteArray err;
+    // Into the list, as a technician's Ctrl+C or a service stop would come.
+    const QRegularExpression taken(QStringLiteral(": [1-9][0-9]*/5000\n"));
+    while (!QString::fromLocal8Bit(err).contains(taken)) {
+        QVERIFY2(p.waitForReadyRead(10000), err.constData());
+        err += p.readAllStandardError();
+    }
+    QCOMPARE(::kill(pid_t(p.processId()), SIGTERM), 0);
+    QVERIFY(p.waitForFinished(20000));
+    QVERIFY2(p.exitStatus() == QProcess::NormalExit && p.exitCode() == 1,
+             QByteArray(err + p.readAllStandardError()).constData());
+    sim.stop();
+    const int held =
+        sim.dump().value(QStringLiteral("memory")).toObject().value(QStringLiteral("PLU")).toArray().size();
+    QVERIFY(held > 0 && held < 20000);
+    QCOMPARE(
+        QString::fromLocal8Bit(p.readAllStandardOutput()),
+        tcpAddress(sim) +
+            QStringLiteral(": cancelled: the scale holds %1 of 20000 PLUs (its old list was cleared)\n").arg(held));
 }
 
 QTEST_GUILESS_MAIN(TestPluCli)

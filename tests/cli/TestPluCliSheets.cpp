@@ -47,13 +47,43 @@ void TestPluCliSheets::sheetCommands_data()
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QStringList>("rows"); // of OUT when it is a file set
     QTest::addColumn<QString>("stderrHas");
+    // OUT.txp exists (with side files) for the arguments that say "OLD.txp" instead.
     const QString plu = data(QStringLiteral("plu.xlsx"));
+    const QString checks = data(QStringLiteral("checks.xlsx"));
+    const QString prices = data(QStringLiteral("prices-small.xls"));
+    const QStringList old{"Apples|101|3.49|g", "Pears|102|2.99|kg"};
     QTest::newRow("import skipping the title, chosen columns, from row 3")
         << QStringList{"import", "IN", "OUT.txp", "--rows", "2-3", "--to", "3", "--columns", "name,price"} << plu << 0
         << QStringList{"|0|0.00|kg", "|0|0.00|kg", "Apples|0|3.49|kg", "Pears|0|2.99|kg"} << "rows imported into";
-    QTest::newRow("import-text by the stored layout")
-        << QStringList{"import-text", "IN", "OUT.txp", "--config", "CFG"} << data(QStringLiteral("text/comma.txt")) << 0
-        << QStringList{"Apples|101|1.01|oz", "Pears|102|12.34|kg"} << "";
+    QTest::newRow("import into a set replaces its rows and keeps its side files")
+        << QStringList{"import", "IN", "OLD.txp", "--columns", "name,lfcode,price"} << plu << 0
+        << QStringList{"Apples|101|3.49|kg", "Pears|102|2.99|kg", "Cherries|103|12.50|kg"} << "rows imported into";
+    QTest::newRow("no name among the columns") << QStringList{"import", "IN", "OLD.txp", "--columns", "lfcode,price"}
+                                               << plu << 2 << old << "--columns must include name";
+    QTest::newRow("problems named by sheet row; nothing written")
+        << QStringList{"import", "IN", "OLD.txp"} << checks << 1 << old
+        << "row 8, Code: 00123: a leading zero that the code cannot keep\nrow 9, PLU name: : no PLU name";
+    QTest::newRow("--skip-bad takes the good rows")
+        << QStringList{"import", "IN", "OLD.txp", "--skip-bad"} << checks << 0
+        << QStringList{"Apples|101|3.49|kg", "Limes|108|1.99|kg"} << "row 3, LF Code: abc: not a whole number";
+    QTest::newRow("price update by LF code")
+        << QStringList{"import", "IN", "OLD.txp", "--match", "lfcode", "--columns", "price"} << prices << 0
+        << QStringList{"Apples|101|3.99|g", "Pears|102|2.99|kg"}
+        << "row 4, LF Code: 999: no article has this LF code\n"
+           "IN: articles of OLD.txp updated: 1, unchanged: 1; rows added: 0, unmatched: 1";
+    QTest::newRow("price update adding new articles")
+        << QStringList{"import", "IN", "OLD.txp", "--match", "lfcode", "--columns", "name,price", "--add-new"} << prices
+        << 0 << QStringList{"Apples (new name)|101|3.99|g", "Pears|102|2.99|kg", "Quinces|999|1.25|kg"}
+        << "updated: 1, unchanged: 1; rows added: 1, unmatched: 0";
+    QTest::newRow("an update needs the set") << QStringList{"import", "IN", "OUT.txp", "--match", "lfcode"} << prices
+                                             << 1 << QStringList{} << "no such file set to update";
+    QTest::newRow("import-text problems named by line")
+        << QStringList{"import-text", "IN", "OLD.txp", "--config", "CFG"} << data(QStringLiteral("text/comma.txt")) << 1
+        << old << "row 1, Unit Price: 1.005: more decimals than the price scaling takes (2)";
+    QTest::newRow("import-text by the stored layout, into a set")
+        << QStringList{"import-text", "IN", "OLD.txp", "--config", "CFG", "--skip-bad"}
+        << data(QStringLiteral("text/tab-title.txt")) << 0 << QStringList{"Apples|101|3.49|kg", "Pears|102|3.49|kg"}
+        << "";
     QTest::newRow("rows beyond the sheet") << QStringList{"import", "IN", "OUT.txp", "--rows", "2-9"} << plu << 1
                                            << QStringList{} << "rows with the 19 cells of an article: 4";
     QTest::newRow("damaged workbook named")
@@ -74,10 +104,35 @@ void TestPluCliSheets::sheetCommands()
     QFETCH(int, exitCode);
     QFETCH(QStringList, rows);
     QFETCH(QString, stderrHas);
-    TestEnvironment env({{QStringLiteral("ZQPLU_ImportPluSet/CboxPluSep"), 0}});
+    const bool tab = QTest::currentDataTag() == QLatin1String("import-text by the stored layout, into a set");
+    TestEnvironment env({{QStringLiteral("ZQPLU_ImportPluSet/CboxPluSep"), tab ? 1 : 0},
+                         {QStringLiteral("ZQPLU_ImportPluSet/CboxFirstLineIsTitle"), tab ? 1 : 0}});
+    // An existing set: two articles with side files of every kind.
+    const QString old = env.path(QStringLiteral("out.txp"));
+    QMap<QString, QByteArray> sides;
+    if (args.contains(QStringLiteral("OLD.txp"))) {
+        PluDocument doc;
+        const QStringList articles{"Apples|101|3.49|g", "Pears|102|2.99|kg"};
+        for (int r = 0; r < articles.size(); ++r) {
+            const QStringList cells = articles.at(r).split(QLatin1Char('|'));
+            doc.model()->setCell(r, C::PluName, cells.at(0));
+            doc.model()->setCell(r, C::LFCode, cells.at(1).toInt());
+            doc.model()->setCell(r, C::UnitPrice, cells.at(2));
+            doc.model()->setCell(r, C::WeightUnit, cells.at(3));
+        }
+        doc.advertising().setTexts({QStringLiteral("Fresh every day"), QStringLiteral("Thank you")});
+        doc.messages().setLine(0, 0, QStringLiteral("Keep cool"));
+        QString error;
+        QVERIFY2(PluFileSet::save(&doc, old, PluFileSet::sidePathsForSaveAs(old), &error), qPrintable(error));
+        for (const char *ext : {".Info", ".Msg", ".RSC"})
+            sides.insert(QLatin1String(ext),
+                         TestEnvironment::readFile(env.path(QStringLiteral("out") + QLatin1String(ext))));
+    }
     for (QString &a : args) {
         if (a == QLatin1String("IN"))
             a = in;
+        else if (a == QLatin1String("OLD.txp"))
+            a = old;
         else if (a.startsWith(QLatin1String("OUT")))
             a = env.path(a.replace(QLatin1String("OUT"), QLatin1String("out")));
         else if (a == QLatin1String("CFG"))
@@ -88,9 +143,12 @@ void TestPluCliSheets::sheetCommands()
     QVERIFY(cli.waitForFinished(60000));
     const QString err = QString::fromLocal8Bit(cli.readAllStandardError());
     QCOMPARE(cli.exitCode(), exitCode);
-    QVERIFY2(err.contains(stderrHas), qPrintable(err));
+    QVERIFY2(err.contains(QString(stderrHas).replace(QLatin1String("IN"), in).replace(QLatin1String("OLD.txp"), old)),
+             qPrintable(err));
     if (!rows.isEmpty())
         QCOMPARE(rowsOf(args.at(2)), rows);
+    for (auto it = sides.cbegin(); it != sides.cend(); ++it)
+        QCOMPARE(TestEnvironment::readFile(env.path(QStringLiteral("out") + it.key())), it.value());
 }
 
 QTEST_GUILESS_MAIN(TestPluCliSheets)

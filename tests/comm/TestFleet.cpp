@@ -83,6 +83,9 @@ private slots:
     void eachScaleWaitsItsOwnTimeOut();
     void scaleListKeepsItsChanges_data();
     void scaleListKeepsItsChanges();
+    void cancelSaysWhatTheScaleHolds_data();
+    void cancelSaysWhatTheScaleHolds();
+    void progressCountsWhatTheScaleTook();
 };
 
 void TestFleet::fiveScalesMixedResultsThenRetry()
@@ -145,10 +148,9 @@ void TestFleet::sendChanges()
     const FleetSend::Scale first = sendOne(scale, s, true, false);
     QCOMPARE(first.state, State::Succeeded);
     QVERIFY(first.note.contains(QStringLiteral("never had a full send")));
-    QHash<qint64, qint64> kept;
-    bool fullSent = false, lastOk = false;
+    SendFingerprints::History kept;
     QString error;
-    QVERIFY(SendFingerprints().read(scale.name, &kept, &fullSent, &lastOk, &error));
+    QVERIFY(SendFingerprints().read(scale.name, &kept, &error));
 
     if (change == QLatin1String("remove"))
         s.plus.removeAt(50);
@@ -164,10 +166,10 @@ void TestFleet::sendChanges()
         // The link drops before the update is through: the history must stay as it was.
         QVERIFY(restart(sim, {QStringLiteral("--drop-after"), QStringLiteral("2")}));
         QCOMPARE(sendOne(scale, s, true, false).state, State::Failed);
-        QHash<qint64, qint64> after;
-        QVERIFY(SendFingerprints().read(scale.name, &after, &fullSent, &lastOk, &error));
-        QCOMPARE(after, kept);
-        QVERIFY(!lastOk);
+        SendFingerprints::History after;
+        QVERIFY(SendFingerprints().read(scale.name, &after, &error));
+        QCOMPARE(after.prints, kept.prints);
+        QVERIFY(!after.lastOk);
         QVERIFY(restart(sim));
     }
     const quint64 before = plusStored(sim);
@@ -254,8 +256,8 @@ void TestFleet::scaleListKeepsItsChanges()
     QVERIFY(list.add(entry(QStringLiteral("scale 2"), QStringLiteral("10.0.0.2")), &why));
     QVERIFY(!list.add(entry(QStringLiteral("front"), QStringLiteral("10.0.0.3")), &why));
     const TPLUList three = plusSnapshot(3).plus;
-    QVERIFY(
-        SendFingerprints().recordFull(QStringLiteral("scale 2"), three, SendFingerprints::fingerprints(three), &why));
+    QVERIFY(SendFingerprints().recordFull(QStringLiteral("scale 2"), three, SendFingerprints::fingerprints(three), {},
+                                          &why));
 
     QCOMPARE(list.importCsv(csv, &why), error.isEmpty());
     QVERIFY2(why.contains(error), qPrintable(why));
@@ -276,6 +278,75 @@ void TestFleet::scaleListKeepsItsChanges()
     QVERIFY(
         SendFingerprints().plan(QStringLiteral("scale 2"), three, SendFingerprints::fingerprints(three), &plan, &why));
     QVERIFY(plan.full);
+}
+
+void TestFleet::cancelSaysWhatTheScaleHolds_data()
+{
+    QTest::addColumn<int>("delayMs");         // of every answer
+    QTest::addColumn<int>("cancelAtPackets"); // -1: while connecting
+    QTest::newRow("before the clear") << 600 << -1;
+    QTest::newRow("after the clear") << 100 << 20;
+}
+
+void TestFleet::cancelSaysWhatTheScaleHolds()
+{
+    QFETCH(int, delayMs);
+    QFETCH(int, cancelAtPackets);
+    TestEnvironment env;
+    ScaleSim sim;
+    QVERIFY(sim.startTcp({QStringLiteral("--data"), sim.dataFile()}));
+    FleetSend::Options o;
+    QVERIFY(sendOne(entry(QString(), tcp(sim)), plusSnapshot(30), false, false).state == State::Succeeded);
+    QVERIFY(restart(sim, {QStringLiteral("--delay-ms"), QString::number(delayMs)}));
+
+    FleetSend fleet({entry(QStringLiteral("deli"), tcp(sim))}, plusSnapshot(20000), o);
+    if (cancelAtPackets < 0)
+        QTimer::singleShot(delayMs / 2, &fleet, &FleetSend::cancelAll);
+    connect(&fleet, &FleetSend::progressChanged, &fleet, [&fleet, cancelAtPackets](int i) {
+        if (cancelAtPackets >= 0 && fleet.scales().at(i).current >= cancelAtPackets)
+            fleet.cancelAll();
+    });
+    runToEnd(fleet);
+    const FleetSend::Scale s = fleet.scales().first();
+    QCOMPARE(s.state, State::Cancelled);
+    sim.stop();
+    const int held =
+        sim.dump().value(QStringLiteral("memory")).toObject().value(QStringLiteral("PLU")).toArray().size();
+    if (cancelAtPackets < 0) {
+        QCOMPARE(s.result, QStringLiteral("cancelled: the scale is unchanged"));
+        QCOMPARE(held, 30);
+    } else {
+        QCOMPARE(s.result,
+                 QStringLiteral("cancelled: the scale holds %1 of 20000 PLUs (its old list was cleared)").arg(held));
+        QVERIFY2(held >= cancelAtPackets * 4 && held < 20000, qPrintable(s.result));
+    }
+    // A cancelled send counts as not finished.
+    SendFingerprints::Plan plan;
+    QString error;
+    QVERIFY(SendFingerprints().plan(QStringLiteral("deli"), {}, {}, &plan, &error));
+    QVERIFY2(plan.reason.contains(QStringLiteral("did not finish")), qPrintable(plan.reason));
+}
+
+void TestFleet::progressCountsWhatTheScaleTook()
+{
+    // The scale stops answering after the second frame of PLUs; what was sent ahead of its
+    // answers must not be shown as taken.
+    TestEnvironment env({{QStringLiteral("Link/TimeoutMs"), 1000}});
+    ScaleSim sim;
+    QVERIFY(sim.startTcp(
+        {QStringLiteral("--data"), sim.dataFile(), QStringLiteral("--silent-after"), QStringLiteral("5")}));
+    FleetSend fleet({entry(QString(), tcp(sim))}, plusSnapshot(4000), FleetSend::Options());
+    int shown = 0;
+    connect(&fleet, &FleetSend::progressChanged, &fleet,
+            [&fleet, &shown](int i) { shown = qMax(shown, fleet.scales().at(i).current); });
+    runToEnd(fleet);
+    QCOMPARE(fleet.scales().first().state, State::Failed);
+    sim.stop();
+    const int held =
+        sim.dump().value(QStringLiteral("memory")).toObject().value(QStringLiteral("PLU")).toArray().size();
+    QVERIFY(held > 0);
+    QVERIFY2(shown * 4 <= held,
+             qPrintable(QStringLiteral("shown %1 packets, the scale holds %2 PLUs").arg(shown).arg(held)));
 }
 
 QTEST_GUILESS_MAIN(TestFleet)

@@ -30,6 +30,7 @@ private slots:
     void nameCutInsideACharacterStaysWithinTheLimit();
     void hotkeyTable();
     void periodsBothWays();
+    void departmentFlagsAsNumbers();
 
 private:
     std::unique_ptr<TestEnvironment> m_env;
@@ -156,6 +157,20 @@ void TestScaleRecords::periodsBothWays()
     QCOMPARE(array.at(1).toObject().value(QStringLiteral("Discount")).toInt(), 200);
     const QVector<SchedulePeriod> back = ScaleRecords::periodsFromJson(array);
     QVERIFY(back == periods);
+}
+
+void TestScaleRecords::departmentFlagsAsNumbers()
+{
+    // Some scales send the print flags as 0 and 1 rather than as booleans.
+    const QJsonArray array = QJsonDocument::fromJson(R"([{"DeptId": 3, "IsPrintDeptId": 1, "IsPrintDeptName": 0},
+        {"DeptId": 4, "IsPrintDeptId": false, "IsPrintDeptName": true}])")
+                                 .array();
+    const DepartmentRecords records = ScaleRecords::departmentsFromJson(array);
+    QCOMPARE(records.size(), 2);
+    QCOMPARE(int(records.at(0).printNumber), 1);
+    QCOMPARE(int(records.at(0).printName), 0);
+    QCOMPARE(int(records.at(1).printNumber), 0);
+    QCOMPARE(int(records.at(1).printName), 1);
 }
 
 QTEST_GUILESS_MAIN(TestScaleRecords)

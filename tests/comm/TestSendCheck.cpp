@@ -9,7 +9,7 @@
 using C = PluColumns;
 
 namespace {
-// "row|column|text"; row -1 is the advertising head, -2 the tail.
+// "row|column|text"; row -1 is the advertising head, -2 the tail, -3 the first message.
 QString cell(int row, int column, const QString &text)
 {
     return QStringLiteral("%1|%2|%3").arg(row).arg(column).arg(text);
@@ -21,6 +21,7 @@ DownloadSelection partsOf(const QString &names)
     s.plu = names.contains(QLatin1String("plu"));
     s.hotkey = names.contains(QLatin1String("hotkey"));
     s.info = names.contains(QLatin1String("info"));
+    s.message = names.contains(QLatin1String("message"));
     return s;
 }
 } // namespace
@@ -123,6 +124,20 @@ void TestSendCheck::findsWhatWouldNotArrive_data()
     QTest::newRow("download ad") << utf8 << int(JobDownloadAdvertising) << "" << QStringList{cell(-1, 0, head259 + "h")}
                                  << QStringList{"Advertising head \"" + head259 +
                                                 "h\" takes 260 bytes in UTF-8, more than 259"};
+    const QString snowman = QString::fromUtf8("Fresh \xe2\x98\x83");
+    const QStringList snowmanLine{QString::fromUtf8("Message 1 \"Fresh \xe2\x98\x83\" has characters that ISO-8859-1 "
+                                                    "cannot encode: \xe2\x98\x83")};
+    QTest::newRow("a message outside the code page")
+        << QVariantMap{{"Setting/CodePage", "ISO-8859-1"}} << down << "plu,message" << QStringList{cell(-3, 0, snowman)}
+        << snowmanLine;
+    // A scale found changed gets everything, the messages too.
+    QTest::newRow("send changes checks the messages")
+        << QVariantMap{{"Setting/CodePage", "ISO-8859-1"}} << int(JobUpdatePlu) << "changes"
+        << QStringList{cell(-3, 0, snowman)} << snowmanLine;
+    QTest::newRow("messages that stay home") << QVariantMap{{"Setting/CodePage", "ISO-8859-1"}} << down << "plu"
+                                             << QStringList{cell(-3, 0, snowman)} << QStringList();
+    QTest::newRow("no department table") << none << int(JobDownloadDepartments) << "" << QStringList()
+                                         << QStringList{"\"DeptSet.dat\" is missing"};
 }
 
 void TestSendCheck::findsWhatWouldNotArrive()
@@ -143,7 +158,9 @@ void TestSendCheck::findsWhatWouldNotArrive()
     for (const QString &c : cells) {
         const int row = c.section(QLatin1Char('|'), 0, 0).toInt();
         const QString text = c.section(QLatin1Char('|'), 2);
-        if (row < 0)
+        if (row == -3)
+            doc.messages().setMessageList({text});
+        else if (row < 0)
             ad[-row - 1] = text;
         else
             m->setCell(row, c.section(QLatin1Char('|'), 1, 1).toInt(), text);
@@ -153,7 +170,7 @@ void TestSendCheck::findsWhatWouldNotArrive()
     snapshot.selection = partsOf(parts);
 
     QStringList found;
-    for (const SendProblem &p : SendCheck::check(snapshot, job))
+    for (const SendProblem &p : SendCheck::check(snapshot, job, parts == QLatin1String("changes")))
         found << p.line();
     QCOMPARE(found, lines);
 }

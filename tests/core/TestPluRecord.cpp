@@ -128,8 +128,9 @@ void TestPluRecord::unitAndPackageClamping_data()
     QTest::newRow("unit -1") << -1 << 0 << "kg"
                              << "1.500"
                              << "Normal";
+    // A tare finer than the unit shows is kept as the scale holds it.
     QTest::newRow("g") << 1 << 2 << "g"
-                       << "2"
+                       << "1.5"
                        << "Fixed Price";
     QTest::newRow("oz") << 5 << 5 << "oz"
                         << "1.5"

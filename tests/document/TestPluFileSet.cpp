@@ -7,6 +7,8 @@
 #include "document/PluTableModel.h"
 
 #include <QDir>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using C = PluColumns;
 
@@ -46,6 +48,8 @@ private slots:
     void badInputLeavesDocument();
     void missingFileBecomesNewDocument();
     void linesBeyondTheGridAreReported();
+    void saveKilledBetweenRenamesOpensWhole_data();
+    void saveKilledBetweenRenamesOpensWhole();
 };
 
 void TestPluFileSet::goldenFiles_data()
@@ -398,6 +402,56 @@ void TestPluFileSet::linesBeyondTheGridAreReported()
     QCOMPARE(doc.rowCount(), 20000);
     QVERIFY(warning.contains(QStringLiteral("3 more lines")));
     QCOMPARE(doc.model()->text(19999, C::PluName), QStringLiteral("Item 19999"));
+}
+
+void TestPluFileSet::saveKilledBetweenRenamesOpensWhole_data()
+{
+    // Where the saving process dies, and whether the set on disk is then the new one.
+    QTest::addColumn<QString>("step");
+    QTest::addColumn<bool>("mixedOnDisk"); // before the next open, the new main file beside old side files
+    QTest::addColumn<bool>("becomesNew");
+    QTest::newRow("every member written") << "written" << false << false;
+    QTest::newRow("intent in place") << "intent" << false << true;
+    QTest::newRow("main file renamed") << "renamed 1" << true << true;
+    QTest::newRow("two of four renamed") << "renamed 2" << true << true;
+}
+
+void TestPluFileSet::saveKilledBetweenRenamesOpensWhole()
+{
+    QFETCH(QString, step);
+    QFETCH(bool, mixedOnDisk);
+    QFETCH(bool, becomesNew);
+    TestEnvironment env;
+    const QString path = env.path(QStringLiteral("shop.txp"));
+    auto write = [&path](const QString &name, const QString &message) {
+        PluDocument doc;
+        doc.model()->setCell(0, C::PluName, name);
+        doc.messages().setMessageList({message});
+        QString error;
+        return PluFileSet::save(&doc, path, PluFileSet::sidePathsForSaveAs(path), &error);
+    };
+    QVERIFY(write(QStringLiteral("Old"), QStringLiteral("old message")));
+    const pid_t child = fork();
+    if (child == 0) {
+        qputenv("PLU_TEST_SET_SAVE_DIES_AT", step.toUtf8());
+        write(QStringLiteral("New"), QStringLiteral("new message"));
+        _exit(0);
+    }
+    int status = 0;
+    QCOMPARE(waitpid(child, &status, 0), child);
+    QCOMPARE(WEXITSTATUS(status), 137); // it died where it was told to
+    const PluFileSet::SidePaths sides = PluFileSet::sidePathsForLoad(path);
+    QCOMPARE(TestEnvironment::readFile(path).contains("New") && !TestEnvironment::readFile(sides.msg).contains("new"),
+             mixedOnDisk);
+
+    PluDocument doc;
+    QString error;
+    QCOMPARE(PluFileSet::load(&doc, path, &error), PluFileSet::LoadResult::Loaded);
+    QCOMPARE(doc.model()->text(0, C::PluName), becomesNew ? QStringLiteral("New") : QStringLiteral("Old"));
+    QCOMPARE(doc.messages().line(0, 0), becomesNew ? QStringLiteral("new message") : QStringLiteral("old message"));
+    // Nothing of the stopped save is left beside the set.
+    QCOMPARE(QDir(env.path(QString())).entryList({QStringLiteral("shop*")}, QDir::Files),
+             QStringList({"shop.Info", "shop.Msg", "shop.RSC", "shop.txp"}));
 }
 
 QTEST_GUILESS_MAIN(TestPluFileSet)

@@ -137,9 +137,11 @@ void TestBarcodes::problems_data()
     QTest::addColumn<QString>("digits");
     QTest::addColumn<bool>("drawable");
     QTest::addColumn<QString>("problem");
-    QTest::newRow("code too long keeps its last digits")
-        << 2 << "1234567" << 3 << "2334567005702" << true << "Code 1234567";
-    QTest::newRow("department needs two digits") << 52 << "12345" << 12 << "22123459" << true << "Department 12";
+    // A value cut to its field would make the barcode say something else: not drawn.
+    QTest::newRow("code too long keeps its last digits, not drawn")
+        << 2 << "1234567" << 3 << "2334567005702" << false << "Code 1234567";
+    QTest::newRow("department needs two digits, not drawn")
+        << 52 << "12345" << 12 << "22123459" << false << "Department 12";
     QTest::newRow("EAN-8 code carrying its check digit") << 53 << "12345670" << 3 << "12345670" << true << "";
     QTest::newRow("EAN-8 code with a wrong last digit")
         << 53 << "12345678" << 3 << "12345678" << false << "not the check digit 0";

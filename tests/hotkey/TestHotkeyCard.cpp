@@ -1,5 +1,9 @@
 #include "TestSupport.h"
 
+#include "hotkey/HotkeyCellPainter.h"
+#include <QFontMetricsF>
+#include <QPainter>
+
 #include "document/PluDocument.h"
 #include "document/PluFileSet.h"
 #include "document/PluTableModel.h"
@@ -53,6 +57,8 @@ private slots:
     void pdfOf112Keys_data();
     void pdfOf112Keys();
     void cardMustFitThePage();
+    void namesFitTheirKeys_data();
+    void namesFitTheirKeys();
     void commandLine_data();
     void commandLine();
 
@@ -197,6 +203,35 @@ void TestHotkeyCard::commandLine()
     for (const QString &word : words)
         QVERIFY2(text.contains(word), qPrintable(text));
     QCOMPARE(QFile::exists(pdf), exitCode == 0);
+}
+
+void TestHotkeyCard::namesFitTheirKeys_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QSize>("room");
+    QTest::addColumn<bool>("smaller");
+    QTest::newRow("a short name keeps its type") << "Tea" << QSize(60, 30) << false;
+    QTest::newRow("two words in a low line") << "Apple 14" << QSize(45, 10) << true;
+    QTest::newRow("a long name wraps") << "Smoked ham with herbs" << QSize(50, 40) << true;
+}
+
+void TestHotkeyCard::namesFitTheirKeys()
+{
+    QFETCH(QString, name);
+    QFETCH(QSize, room);
+    QFETCH(bool, smaller);
+    QImage image(200, 200, QImage::Format_ARGB32_Premultiplied);
+    QPainter painter(&image);
+    QFont font;
+    font.setPointSizeF(9);
+    const QRect rect(QPoint(10, 10), room);
+    const HotkeyCellPainter::Fit fit = HotkeyCellPainter::fitText(font, rect, name, &painter);
+    // Every character is drawn, within the key.
+    QCOMPARE(fit.text, name);
+    const QRectF used = QFontMetricsF(fit.font, &image).boundingRect(QRectF(QPointF(), room), fit.flags, fit.text);
+    QVERIFY2(used.width() <= room.width() && used.height() <= room.height(), qPrintable(name));
+    const QFont base = HotkeyCellPainter::fontFor(font, &painter);
+    QCOMPARE(fit.font.pointSizeF() < base.pointSizeF(), smaller);
 }
 
 QTEST_MAIN(TestHotkeyCard)

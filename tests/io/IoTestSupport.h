@@ -30,7 +30,7 @@ inline void fillVaried(PluTableModel &model, int rows)
         p.Message1 = r % 20001;
         p.Message2 = static_cast<uint8_t>(r % 256);
         p.LabelId = static_cast<uint8_t>(r % 8);
-        p.Rebate = static_cast<uint8_t>(r % 139);
+        p.Rebate = static_cast<uint8_t>(r % 139 == 128 ? 0 : r % 139); // 128 is no discount
         p.Nutrition = r % 2;
         model.pluToRow(p, r);
     }

@@ -2,6 +2,9 @@
 
 #include "document/PluTableModel.h"
 #include "io/CustomTextImport.h"
+#include "io/ImportCheck.h"
+
+#include <QSet>
 
 using C = PluColumns;
 
@@ -47,18 +50,28 @@ void TestCustomTextImport::importsByStoredLayout_data()
     QTest::addColumn<QString>("file");
     QTest::addColumn<QVariantMap>("settings");
     QTest::addColumn<QStringList>("expected");
+    // What the import's check says about the same lines (it then leaves those lines out).
+    QTest::addColumn<QStringList>("problems");
 
     // Defaults: comma, name/LF code/code/price taken, x100, unit from the file by "0".."12".
     QTest::newRow("tab, title line, missing fields keep the line before")
         << "tab-title.txt"
         << QVariantMap{{group("CboxPluSep"), 1}, {group("CboxFirstLineIsTitle"), 1}, {group("ChkHotKey"), 1}}
-        << QStringList{"1|Apples|101|1001|3.49|kg", "0|Pears|102|1001|3.49|kg"};
+        << QStringList{"1|Apples|101|1001|3.49|kg", "0|Pears|102|1001|3.49|kg"} << QStringList{};
     QTest::newRow("comma, x100 rounds in single precision")
-        << "comma.txt" << QVariantMap{} << QStringList{"0|Apples|101|0|1.01|oz", "0|Pears|102|77|12.34|kg"};
+        << "comma.txt" << QVariantMap{} << QStringList{"0|Apples|101|0|1.01|oz", "0|Pears|102|77|12.34|kg"}
+        << QStringList{"row 1, Unit Price: 1.005: more decimals than the price scaling takes (2)",
+                       "row 2, Weight unit: unknown: no weight unit has this import value"};
     QTest::newRow("x1000 when x100 is off") << "comma.txt" << QVariantMap{{group("ChkDiv100"), 0}}
-                                            << QStringList{"0|Apples|101|0|10.05|oz", "0|Pears|102|77|123.40|kg"};
+                                            << QStringList{"0|Apples|101|0|10.05|oz", "0|Pears|102|77|123.40|kg"}
+                                            << QStringList{"row 2, Weight unit: unknown: no weight unit has this "
+                                                           "import value"};
     QTest::newRow("no scaling") << "comma.txt" << QVariantMap{{group("ChkDiv100"), 0}, {group("ChkDiv1000"), 0}}
-                                << QStringList{"0|Apples|101|0|0.01|oz", "0|Pears|102|77|0.12|kg"};
+                                << QStringList{"0|Apples|101|0|0.01|oz", "0|Pears|102|77|0.12|kg"}
+                                << QStringList{
+                                       "row 1, Unit Price: 1.005: more decimals than the price scaling takes (0)",
+                                       "row 2, Weight unit: unknown: no weight unit has this import value",
+                                       "row 2, Unit Price: 12.34: more decimals than the price scaling takes (0)"};
     QTest::newRow("fixed positions start after the P-th character; no length, not taken")
         << "fixed.txt"
         << QVariantMap{{group("CboxPluSep"), 4},
@@ -74,15 +87,17 @@ void TestCustomTextImport::importsByStoredLayout_data()
                        {group("CboxWeightUnitLen"), 2},
                        {QStringLiteral("WeightIDSet/4"), "KG"},
                        {QStringLiteral("WeightIDSet/6"), "LB"}}
-        << QStringList{"0|Apples    |101|0|3.49|kg", "0|Pears     |102|0|2.99|lb", "0|Plums|103|0|0.00|kg"};
+        << QStringList{"0|Apples    |101|0|3.49|kg", "0|Pears     |102|0|2.99|lb", "0|Plums|103|0|0.00|kg"}
+        << QStringList{};
     QTest::newRow("a fixed unit for every line")
         << "comma.txt" << QVariantMap{{group("ChkFixWeightUnit"), 1}, {group("CboxFixWeightUnit"), 6}}
-        << QStringList{"0|Apples|101|0|1.01|lb", "0|Pears|102|77|12.34|lb"};
+        << QStringList{"0|Apples|101|0|1.01|lb", "0|Pears|102|77|12.34|lb"}
+        << QStringList{"row 1, Unit Price: 1.005: more decimals than the price scaling takes (2)"};
     QTest::newRow("custom separator of two characters")
         << "custom.txt"
         << QVariantMap{{group("CboxPluSep"), 5}, {group("edtCustSep"), "||"},   {group("ChkHotKey"), 1},
                        {group("ChkCode"), 0},    {group("CboxUnitPrice"), "4"}, {group("ChkWeightUnit"), 0}}
-        << QStringList{"7|Tea|201|0|1.50|kg", "8|Coffee|Mocha|202|0|2.00|kg"};
+        << QStringList{"7|Tea|201|0|1.50|kg", "8|Coffee|Mocha|202|0|2.00|kg"} << QStringList{};
 }
 
 void TestCustomTextImport::importsByStoredLayout()
@@ -90,8 +105,20 @@ void TestCustomTextImport::importsByStoredLayout()
     QFETCH(QString, file);
     QFETCH(QVariantMap, settings);
     QFETCH(QStringList, expected);
+    QFETCH(QStringList, problems);
     TestEnvironment env(settings);
-    QCOMPARE(shown(CustomTextImport::records(textFile(file), CustomTextImport::Layout::stored())), expected);
+    const CustomTextImport::Layout layout = CustomTextImport::Layout::stored();
+    QCOMPARE(shown(CustomTextImport::records(textFile(file), layout)), expected);
+    ImportCheck check;
+    const TPLUList kept = CustomTextImport::records(textFile(file), layout, nullptr, &check);
+    QStringList lines;
+    QSet<int> badRows;
+    for (const ImportProblem &p : check.problems()) {
+        lines << p.line();
+        badRows << p.sourceRow;
+    }
+    QVERIFY2(lines == problems, qPrintable(lines.join(QLatin1Char('\n'))));
+    QCOMPARE(kept.size(), expected.size() - badRows.size());
 }
 
 void TestCustomTextImport::fixedPositions_data()

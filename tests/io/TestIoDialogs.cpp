@@ -16,11 +16,13 @@
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QStandardItemModel>
+#include <QTableWidget>
 #include <QTextCodec>
 #include <QTreeView>
 #include <QUndoStack>
@@ -70,6 +72,10 @@ private slots:
     void init() { Prompt::clearScript(); }
     void excelImportReplacesTableInOneStep();
     void unreadableWorkbookKeepsTable();
+    void excelImportListsProblems_data();
+    void excelImportListsProblems();
+    void updateFromSheetIsOneStep();
+    void saveRefusesRowsWithoutNames();
     void importRulesCheckRangeAndRememberChoice();
     void customImportSavesLayoutAndImports();
     void customLayoutRefusals_data();
@@ -93,15 +99,18 @@ void TestIoDialogs::excelImportReplacesTableInOneStep()
     const int steps = w.editCommands()->undoStack()->count();
     Prompt::queueAnswer(QMessageBox::No); // do not save the changes
     Prompt::queueFileName(data("plu.xlsx"));
+    int proposedFirst = -1;
     int proposedLast = -1;
     ModalDriver driver;
-    driver.on("ImportExcelDialog", [&proposedLast](QWidget *dialog) {
+    driver.on("ImportExcelDialog", [&proposedFirst, &proposedLast](QWidget *dialog) {
+        proposedFirst = child<QSpinBox>(dialog, "startRowSpinBox")->value();
         proposedLast = child<QSpinBox>(dialog, "endRowSpinBox")->value();
-        child<QSpinBox>(dialog, "startRowSpinBox")->setValue(2);
         click(dialog, "OKBtn");
     });
     w.action(QStringLiteral("actionImport_PLU_from_Excel"))->trigger();
     QCOMPARE(Prompt::shown().at(1).title, QStringLiteral("Open Excel"));
+    // The workbook's first row holds the export's captions.
+    QCOMPARE(proposedFirst, 2);
     QCOMPARE(proposedLast, 4);
     QCOMPARE(w.model()->text(0, C::PluName), QStringLiteral("Apples"));
     QCOMPARE(w.model()->text(2, C::PluName), QStringLiteral("Cherries"));
@@ -130,19 +139,99 @@ void TestIoDialogs::unreadableWorkbookKeepsTable()
     QCOMPARE(w.editCommands()->undoStack()->count(), steps);
 }
 
+void TestIoDialogs::excelImportListsProblems_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QStringList>("names");
+    QTest::newRow("import the good rows") << "actionBtn" << QStringList{"Apples", "Limes", ""};
+    QTest::newRow("cancel") << "closeBtn" << QStringList{"Old", "", ""};
+}
+
+void TestIoDialogs::excelImportListsProblems()
+{
+    QFETCH(QString, button);
+    QFETCH(QStringList, names);
+    TestEnvironment env;
+    MainWindow w;
+    changeTable(w);
+    const int steps = w.editCommands()->undoStack()->count();
+    Prompt::queueAnswer(QMessageBox::No);
+    Prompt::queueFileName(data("checks.xlsx"));
+    int listed = 0;
+    ModalDriver driver;
+    driver.on("ImportExcelDialog", [](QWidget *dialog) { click(dialog, "OKBtn"); });
+    driver.on("SendProblemsDlg", [&listed, button](QWidget *list) {
+        listed = child<QTableWidget>(list, "problemTable")->rowCount();
+        QCOMPARE(child<QTableWidget>(list, "problemTable")->item(0, 0)->text(), QStringLiteral("3"));
+        click(list, button.toLatin1().constData());
+    });
+    w.action(QStringLiteral("actionImport_PLU_from_Excel"))->trigger();
+    QCOMPARE(listed, 7);
+    for (int r = 0; r < names.size(); ++r)
+        QCOMPARE(w.model()->text(r, C::PluName), names.at(r));
+    QCOMPARE(w.editCommands()->undoStack()->count(), steps + (button == QLatin1String("actionBtn") ? 1 : 0));
+}
+
+void TestIoDialogs::updateFromSheetIsOneStep()
+{
+    TestEnvironment env;
+    MainWindow w;
+    for (int r = 0; r < 2; ++r) {
+        w.model()->setCell(r, C::PluName, r == 0 ? QStringLiteral("Apples") : QStringLiteral("Pears"));
+        w.model()->setCell(r, C::LFCode, 101 + r);
+        w.model()->setCell(r, C::UnitPrice, r == 0 ? QStringLiteral("3.49") : QStringLiteral("2.99"));
+        w.model()->setCell(r, C::WeightUnit, QStringLiteral("g"));
+    }
+    w.document()->recomputeRowCount();
+    w.document()->setCurrentFile(env.path(QStringLiteral("shop.txp")));
+    const int steps = w.editCommands()->undoStack()->count();
+    Prompt::queueFileName(data("prices-small.xls"));
+    ModalDriver driver;
+    driver.on("ImportExcelDialog", [](QWidget *dialog) {
+        auto *import = static_cast<ImportExcelDialog *>(dialog);
+        for (int k = 1; k <= SheetImport::PropertyCount; ++k) {
+            if (import->header()->box(k)->isChecked() != (k == 5))
+                import->header()->box(k)->click();
+        }
+        child<QGroupBox>(dialog, "updateBox")->setChecked(true);
+        click(dialog, "OKBtn");
+    });
+    w.action(QStringLiteral("actionImport_PLU_from_Excel"))->trigger();
+    QVERIFY2(Prompt::lastText().startsWith(QLatin1String("Articles updated: 1, unchanged: 1.\nRows added: 0, "
+                                                         "without a matching article: 1.\nrow 4, LF Code: 999")),
+             qPrintable(Prompt::lastText()));
+    QCOMPARE(w.model()->text(0, C::PluName), QStringLiteral("Apples"));
+    QCOMPARE(w.model()->text(0, C::UnitPrice), QStringLiteral("3.99"));
+    QCOMPARE(w.model()->text(0, C::WeightUnit), QStringLiteral("g"));
+    QCOMPARE(w.currentFile(), env.path(QStringLiteral("shop.txp")));
+    QCOMPARE(w.editCommands()->undoStack()->count(), steps + 1);
+    w.editCommands()->undoStack()->undo();
+    QCOMPARE(w.model()->text(0, C::UnitPrice), QStringLiteral("3.49"));
+}
+
+void TestIoDialogs::saveRefusesRowsWithoutNames()
+{
+    TestEnvironment env;
+    MainWindow w;
+    w.model()->setCell(0, C::LFCode, 101);
+    w.model()->setCell(0, C::UnitPrice, QStringLiteral("1.50"));
+    const QString path = env.path(QStringLiteral("nameless.txp"));
+    Prompt::queueFileName(path);
+    w.action(QStringLiteral("actionSave_As"))->trigger();
+    QCOMPARE(Prompt::last().kind, QStringLiteral("warning"));
+    QVERIFY2(Prompt::lastText().startsWith(QLatin1String("Nothing was saved")), qPrintable(Prompt::lastText()));
+    QVERIFY(!QFileInfo::exists(path));
+}
+
 void TestIoDialogs::importRulesCheckRangeAndRememberChoice()
 {
     TestEnvironment env;
-    TPLUList records;
-    for (int i = 1; i <= 3; ++i) {
-        TPLU p;
-        p.LFCode = i;
-        p.setPluNameBytes("Item");
-        records << p;
-    }
+    QVector<SheetImport::SourceRow> records;
+    for (int i = 1; i <= 3; ++i)
+        records.append({i, {double(i), QStringLiteral("Item")}});
     {
         ImportExcelDialog dialog;
-        dialog.setRecords(records, 2);
+        dialog.setRows(records, 2);
         QVERIFY(child<QLabel>(&dialog, "rowsLabel")
                     ->text()
                     .contains(QLatin1String("Rows left out for fewer than 19 cells: 2.")));
@@ -153,14 +242,20 @@ void TestIoDialogs::importRulesCheckRangeAndRememberChoice()
         QVERIFY(Prompt::lastText().startsWith(QLatin1String("Content")));
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
         dialog.header()->box(2)->click(); // LF Code off
-        QCOMPARE(dialog.selectedRecords().at(0).LFCode, 0);
+        QCOMPARE(dialog.flags().at(2), 0);
+        // Without names the rows would be no rows of the file.
+        child<QSpinBox>(&dialog, "endRowSpinBox")->setValue(3);
+        dialog.header()->box(1)->click();
+        dialog.accept();
+        QVERIFY2(Prompt::lastText().startsWith(QLatin1String("Tick \"PLU name\"")), qPrintable(Prompt::lastText()));
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        dialog.header()->box(1)->click();
     }
     ImportExcelDialog again;
-    again.setRecords(records, 0);
+    again.setRows(records, 0);
     QVERIFY(!again.header()->box(2)->isChecked());
     QVERIFY(again.header()->box(1)->isChecked());
-    QCOMPARE(again.selectedRecords().at(2).LFCode, 0);
-    QCOMPARE(again.selectedRecords().at(2).pluNameBytes(), QByteArray("Item"));
+    QCOMPARE(again.flags().at(2), 0);
 }
 
 void TestIoDialogs::customImportSavesLayoutAndImports()

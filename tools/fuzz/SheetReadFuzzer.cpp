@@ -1,9 +1,10 @@
 // Feeds arbitrary bytes to the spreadsheet readers: the first byte chooses the reader (xlsx,
-// ods, the answer of the .xls helper process, tab-separated text, the formula results of an
-// .xls), the rest is the input. Whatever a reader accepts
+// ods, the answer of the .xls helper process, the compound file around an .xls and its rewriting,
+// the formula results of an .xls, tab-separated text), the rest is the input. Whatever a reader accepts
 // must stay within the sheet's bounds and convert into PLU records and table rows without trouble.
 #include "document/PluTableModel.h"
 #include "io/BiffFormulas.h"
+#include "io/CompoundFile.h"
 #include "io/OdsReader.h"
 #include "io/SheetImport.h"
 #include "io/TextSheetReader.h"
@@ -30,7 +31,9 @@ void check(const Sheet &sheet)
             Sheet::decimal(cell);
         }
     }
-    for (const TPLU &record : SheetImport::records(sheet))
+    const QVector<SheetImport::SourceRow> rows = SheetImport::articleRows(sheet);
+    ImportCheck check;
+    for (const TPLU &record : SheetImport::checked(rows, 1, rows.size(), SheetImport::allChosen(), &check))
         PluTableModel::rowFromPlu(record);
 }
 } // namespace
@@ -60,6 +63,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         // FreeXL runs in a helper process; what comes back from it is read here.
         ok = XlsReader::decode(bytes, &sheet, &error);
         break;
+    case 3: {
+        // The workbook stream of any compound file, put into a plain one, must read back whole.
+        const QByteArray stream = CompoundFile(bytes).stream("Workbook");
+        const QByteArray plain = CompoundFile::withStream("Workbook", stream);
+        if (!plain.isEmpty() && CompoundFile(plain).stream("Workbook") != stream)
+            std::abort();
+        return 0;
+    }
     case 4: {
         // The helper's own reading of formula results, beside FreeXL.
         const auto formulas = BiffFormulas::read(bytes);

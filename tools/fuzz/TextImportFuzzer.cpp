@@ -3,6 +3,7 @@
 // records a grid.
 #include "document/PluTableModel.h"
 #include "io/CustomTextImport.h"
+#include "io/ImportCheck.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -29,7 +30,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
     const QByteArray text(reinterpret_cast<const char *>(data) + head, static_cast<int>(size - head));
     int dropped = -1;
-    const TPLUList records = CustomTextImport::records(text, layout, &dropped);
+    ImportCheck check;
+    const TPLUList records = CustomTextImport::records(text, layout, &dropped, &check);
     if (dropped < 0 || records.size() > PluColumns::RowCount)
         std::abort();
     for (const TPLU &p : records) {

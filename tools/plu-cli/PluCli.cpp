@@ -63,22 +63,37 @@ const char *const kDescription = QT_TRANSLATE_NOOP(
               "      sheet type 0..4 (default: the type stored in the settings).\n"
               "  barcode FILE --row N [--weight KG] [-o OUT.png]\n"
               "      Prints the digits the scale puts into the barcode of row N (counted from 1, as\n"
-              "      the grid's row numbers) for an article of KG kilograms (default 1), and draws\n"
-              "      the barcode into OUT.png.\n"
-              "  import SHEET OUT [--rows F-L] [--to T] [--columns LIST]\n"
+              "      the grid's row numbers) for an article of KG kilograms (default 1), GS1-128\n"
+              "      symbols with their application identifier 90 first, and draws the barcode into\n"
+              "      OUT.png. A value that does not fit the layout is an error: nothing is printed\n"
+              "      or drawn.\n"
+              "  import SHEET OUT [--rows F-L] [--to T] [--columns LIST] [--skip-bad]\n"
               "      Reads the first sheet of SHEET (.xlsx, .xls, .ods or the editor's tab-separated\n"
-              "      export) in the table's column order and writes its rows as the file set OUT.\n"
-              "      Rows with fewer than 19 cells are not counted. --rows takes rows F to L of\n"
-              "      those (default: all; \"2-\" skips a title row), --to puts the first at table row\n"
-              "      T (default 1), --columns chooses the properties taken (default: all) from\n"
-              "      name, lfcode, code, barcode, price, unit, qty, dept, tare, shelf, package,\n"
-              "      pkgweight, tolerance, msg1, msg2, label, rebate, nutrition, ngtolerance.\n"
+              "      export) in the table's column order and writes its rows as the PLU rows of OUT;\n"
+              "      the .Info, .Msg and .RSC files of an existing set OUT stay as they are. Rows\n"
+              "      with fewer than 19 cells and empty rows are not counted. --rows takes rows F to\n"
+              "      L of those (default: all, after a row of the export's captions), --to puts the\n"
+              "      first at table row T (default 1), --columns chooses the properties taken\n"
+              "      (default: all; name is required) from name, lfcode, code, barcode, price,\n"
+              "      unit, qty, dept, tare, shelf, package, pkgweight, tolerance, msg1, msg2, label,\n"
+              "      rebate, nutrition, ngtolerance; the others are those of a new row.\n"
+              "      Every cell taken is checked as the grid checks it; each problem is printed as\n"
+              "      \"row N, COLUMN: VALUE: REASON\" (N the sheet's own row) and nothing is written,\n"
+              "      unless --skip-bad leaves those rows out.\n"
+              "  import SHEET OUT --match lfcode [--columns LIST] [--add-new] [--skip-bad]\n"
+              "      Updates the existing file set OUT: each article whose LF code a row of the\n"
+              "      sheet has takes the chosen properties of that row (e.g. --columns price);\n"
+              "      everything else stays. Rows that match no article are listed, and added after\n"
+              "      the last article with --add-new (with the chosen properties: include name).\n"
+              "      Prints how many articles were updated and unchanged, and rows added and\n"
+              "      unmatched.\n"
               "  export IN OUT.xlsx|OUT.xls\n"
               "      Writes the shown columns of the file set IN as a workbook (.xlsx) or as\n"
               "      tab-separated text (.xls), as the editor's \"Export to Excel\" does.\n"
-              "  import-text FOREIGN.txt OUT\n"
+              "  import-text FOREIGN.txt OUT [--skip-bad]\n"
               "      Reads a foreign vendor's text file by the custom import layout stored in the\n"
-              "      settings file and writes its articles as the file set OUT.\n"
+              "      settings file and writes its articles as the PLU rows of OUT, checked as import\n"
+              "      checks them (N the file's line); side files of an existing OUT stay.\n"
               "\n"
               "ADDR is an IPv4 address (TCP, port from the settings file), a.b.c.d:port, or a serial\n"
               "port as the system lists it (ttyUSB0, COM3) or its device path (/dev/ttyUSB0), at --baud.\n"
@@ -179,12 +194,17 @@ bool PluCli::parse(const QStringList &arguments, Options *options, QString *erro
     const QCommandLineOption to(optionName("to"), tr("import: the table row of the first (default 1)."), tr("T"));
     const QCommandLineOption columns(optionName("columns"), tr("import: the properties to take (default all)."),
                                      tr("LIST"));
+    const QCommandLineOption match(
+        optionName("match"), tr("import: update the articles of OUT whose LF code a row has (lfcode)."), tr("lfcode"));
+    const QCommandLineOption addNew(optionName("add-new"), tr("import --match: add the rows no article matches."));
+    const QCommandLineOption skipBad(optionName("skip-bad"),
+                                     tr("import, import-text: leave out the rows with problems and go on."));
     const QCommandLineOption group(optionName("group"), tr("send, scales: a group of the scale list."), tr("NAME"));
     const QCommandLineOption all(optionName("all"), tr("send: every scale of the scale list."));
     const QCommandLineOption changed(optionName("changed"), tr("send: only what changed since the last send."));
     const QCommandLineOption verify(optionName("verify"), tr("send: read the PLUs back and compare."));
-    parser.addOptions({scale, update, parts, output, row, weight, baud, config, timeout, quiet, type, portrait, rows,
-                       to, columns, group, all, changed, verify});
+    parser.addOptions({scale,    update, parts, output,  row,   weight, baud,    config, timeout, quiet,   type,
+                       portrait, rows,   to,    columns, match, addNew, skipBad, group,  all,     changed, verify});
     parser.addPositionalArgument(QStringLiteral("command"),
                                  tr("send, scales, fetch, convert, hotkey-sheet, barcode, import, export or import-text."));
     parser.addPositionalArgument(QStringLiteral("files"), tr("The command's files."), tr("[FILE...]"));
@@ -216,6 +236,9 @@ bool PluCli::parse(const QStringList &arguments, Options *options, QString *erro
     options->rows = parser.value(rows);
     options->to = parser.value(to);
     options->columns = parser.value(columns);
+    options->match = parser.value(match);
+    options->addNew = parser.isSet(addNew);
+    options->skipBad = parser.isSet(skipBad);
     options->group = parser.value(group);
     options->all = parser.isSet(all);
     options->changed = parser.isSet(changed);
@@ -263,8 +286,9 @@ bool PluCli::parse(const QStringList &arguments, Options *options, QString *erro
                                      parser.isSet(type) || parser.isSet(portrait) || parser.isSet(row) ||
                                      parser.isSet(weight),
                                  error);
-    if (parser.isSet(rows) || parser.isSet(to) || parser.isSet(columns)) {
-        *error = tr("--rows, --to and --columns apply to import only");
+    if (parser.isSet(rows) || parser.isSet(to) || parser.isSet(columns) || parser.isSet(match) ||
+        parser.isSet(addNew) || parser.isSet(skipBad)) {
+        *error = tr("--rows, --to, --columns, --match, --add-new and --skip-bad apply to import only");
         return false;
     }
     const bool isSend = cmd == QLatin1String("send");
@@ -431,7 +455,7 @@ int PluCli::run(const QStringList &arguments)
     return convert(options);
 }
 
-bool PluCli::runAll(const QVector<ScaleJobRunner *> &runners, bool quiet)
+bool PluCli::runAll(const QVector<ScaleJobRunner *> &runners, bool quiet, bool sayOk)
 {
     QEventLoop loop;
     int running = runners.size();
@@ -458,7 +482,8 @@ bool PluCli::runAll(const QVector<ScaleJobRunner *> &runners, bool quiet)
     for (ScaleJobRunner *runner : runners) {
         const QString name = runner->address().text();
         if (runner->succeeded()) {
-            printOut(tr("%1: ok").arg(name));
+            if (sayOk)
+                printOut(tr("%1: ok").arg(name));
         } else {
             allOk = false;
             const QString reason = runner->lastStatus().isEmpty() ? tr("no answer") : runner->lastStatus();
@@ -486,29 +511,47 @@ int PluCli::send(const Options &options)
 
     TransferSnapshot snapshot = TransferSnapshot::take(&doc);
     snapshot.selection = options.parts;
-    if (!options.parts.any() && !options.update)
-        return sendRefData(options) ? Success : Failed;
+    const bool sendsFile = options.parts.any() || options.update;
     const int job = options.update ? JobUpdatePlu : JobDownloadPlu;
-    // Nothing goes to any scale while a row would be cut, changed or refused on the way.
-    const QVector<SendProblem> problems = SendCheck::check(snapshot, job);
+    // Nothing goes to any scale while a record of any part would be cut, changed or refused on
+    // the way: the file set's, the department table's and the package types'.
+    QVector<SendProblem> problems;
+    if (sendsFile)
+        problems = SendCheck::check(snapshot, job, options.changed);
+    if (options.departments)
+        problems += SendCheck::check(snapshot, JobDownloadDepartments);
+    if (options.packTypes) {
+        QString error;
+        if (!readPackTypes(&snapshot, &error)) {
+            printErr(tr("plu-cli: %1").arg(error));
+            return Failed;
+        }
+        problems += SendCheck::check(snapshot, JobDownloadPackageTypes);
+    }
     if (!problems.isEmpty()) {
         for (const SendProblem &p : problems)
             printErr(p.line());
         printErr(tr("plu-cli: \"%1\": nothing was sent (problems: %2)").arg(file).arg(problems.size()));
         return Failed;
     }
+    if (!sendsFile)
+        return sendRefData(options, snapshot) ? Success : Failed;
+    if (!options.changed && SendCheck::dropsMessages(snapshot, job))
+        printErr(tr("plu-cli: warning: %1").arg(SendCheck::dropsMessagesText()));
     const int sent = sendToMany(options, snapshot, job);
     if (sent != Success)
         return sent;
-    return sendRefData(options) ? Success : Failed;
+    return sendRefData(options, snapshot) ? Success : Failed;
 }
 
 int PluCli::fetch(const Options &options)
 {
     PluDocument doc;
     TransferTarget target(&doc);
+    const QString name = options.scales.first().text();
     ScaleJobRunner runner(options.scales.first(), JobUploadPlu, TransferSnapshot::take(&doc), &target);
-    if (!runAll({&runner}, options.quiet))
+    // "ok" only once every file is written: the reads alone do not make a fetch.
+    if (!runAll({&runner}, options.quiet, false))
         return Failed;
     target.commit();
     if (!fetchNutrition(options.scales.first(), &doc, options.output))
@@ -516,9 +559,13 @@ int PluCli::fetch(const Options &options)
     QString error;
     if (!PluFileSet::save(&doc, options.output, PluFileSet::sidePathsForSaveAs(options.output), &error)) {
         printFileError(options.output, error);
+        printOut(tr("%1: failed: %2").arg(name, error));
         return Failed;
     }
-    return fetchRefData(options) ? Success : Failed;
+    if (!fetchRefData(options))
+        return Failed;
+    printOut(tr("%1: ok").arg(name));
+    return Success;
 }
 
 int PluCli::convert(const Options &options)
@@ -645,11 +692,12 @@ int PluCli::barcode(const Options &options)
     }
     const BarcodeLayout::Composed composed =
         layout.compose(BarcodeSample::fromRow(model, options.row, options.weightKg));
-    printOut(composed.digits);
     for (const QString &problem : composed.problems)
         printErr(tr("plu-cli: row %1: %2").arg(options.row + 1).arg(problem));
+    // Digits that are not the symbol's would be taken for it: none are printed or drawn.
     if (!composed.drawable)
         return Failed;
+    printOut(composed.heldDigits());
     if (options.output.isEmpty())
         return Success;
     QByteArray png;

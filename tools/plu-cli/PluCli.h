@@ -11,6 +11,7 @@
 #include <QVector>
 
 class PluDocument;
+struct ImportProblem;
 class ScaleJobRunner;
 struct TransferSnapshot;
 
@@ -52,6 +53,9 @@ private:
         QString rows;
         QString to;
         QString columns;
+        QString match; // import: the property that finds the article to update ("lfcode")
+        bool addNew = false;
+        bool skipBad = false;
         // The installation's reference data: the department table and the package types.
         bool departments = false;
         bool packTypes = false;
@@ -78,6 +82,7 @@ private:
     int importSheet(const Options &options);
     int exportSheet(const Options &options);
     int importText(const Options &options);
+    static void printProblems(const QVector<ImportProblem> &problems);
     // The scale's nutrition element table and per-PLU values into the stores of the file set
     // `output` (PluCliNutrition.cpp); rows whose LF code has values get Nutrition 1.
     bool fetchNutrition(const ScaleAddress &address, PluDocument *doc, const QString &output);
@@ -86,13 +91,16 @@ private:
     int runScalesCommand(const Options &options);
     int sendToMany(const Options &options, const TransferSnapshot &snapshot, int job);
     // Runs every runner at once and prints one result line each, in the order given.
-    bool runAll(const QVector<ScaleJobRunner *> &runners, bool quiet);
+    // sayOk false: only failures are printed, the caller says "ok" when its work is done.
+    bool runAll(const QVector<ScaleJobRunner *> &runners, bool quiet, bool sayOk = true);
 
     static bool parseParts(const QString &text, DownloadSelection *parts, QString *error);
     // department and packtype of a --parts list (PluCliRefData.cpp): taken out of *list into
     // *options; the rest stays for parseParts.
     static void takeRefDataParts(QString *list, Options *options);
-    bool sendRefData(const Options &options);
+    // snapshot: the department table and package types as checked before the send.
+    bool sendRefData(const Options &options, const TransferSnapshot &snapshot);
+    static bool readPackTypes(TransferSnapshot *snapshot, QString *error);
     bool fetchRefData(const Options &options);
     static void printOut(const QString &line);
     static void printErr(const QString &line);

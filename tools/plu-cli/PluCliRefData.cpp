@@ -26,38 +26,28 @@ void PluCli::takeRefDataParts(QString *list, Options *options)
     *list = rest.join(QLatin1Char(','));
 }
 
-bool PluCli::sendRefData(const Options &options)
+bool PluCli::readPackTypes(TransferSnapshot *snapshot, QString *error)
 {
-    if (options.departments) {
-        const QString path = DepartmentTable::defaultPath();
-        // A missing table would empty the scale's: that is never what was meant.
-        if (!QFileInfo(path).isFile()) {
-            printFileError(path, tr("no department table to send"));
-            return false;
-        }
-        TransferSnapshot snapshot = TransferSnapshot::take(nullptr);
-        std::vector<std::unique_ptr<ScaleJobRunner>> owned;
-        QVector<ScaleJobRunner *> runners;
-        for (const ScaleAddress &address : options.scales) {
-            owned.push_back(std::make_unique<ScaleJobRunner>(address, JobDownloadDepartments, snapshot, nullptr));
-            runners.append(owned.back().get());
-        }
-        if (!runAll(runners, options.quiet))
-            return false;
+    LocalDatabase db;
+    if (!db.openLocalDatabase(AppPaths::localDatabaseFile())) {
+        *error = db.lastError();
+        return false;
     }
-    if (options.packTypes) {
-        LocalDatabase db;
-        if (!db.openLocalDatabase(AppPaths::localDatabaseFile())) {
-            printErr(tr("plu-cli: %1").arg(db.lastError()));
-            return false;
-        }
-        TransferSnapshot snapshot = TransferSnapshot::take(nullptr);
-        snapshot.hasPackTypes = true;
-        snapshot.packTypes = db.packTypeKeyValues();
+    snapshot->hasPackTypes = true;
+    snapshot->packTypes = db.packTypeKeyValues();
+    return true;
+}
+
+bool PluCli::sendRefData(const Options &options, const TransferSnapshot &snapshot)
+{
+    for (const int job : {options.departments ? int(JobDownloadDepartments) : -1,
+                          options.packTypes ? int(JobDownloadPackageTypes) : -1}) {
+        if (job < 0)
+            continue;
         std::vector<std::unique_ptr<ScaleJobRunner>> owned;
         QVector<ScaleJobRunner *> runners;
         for (const ScaleAddress &address : options.scales) {
-            owned.push_back(std::make_unique<ScaleJobRunner>(address, JobDownloadPackageTypes, snapshot, nullptr));
+            owned.push_back(std::make_unique<ScaleJobRunner>(address, job, snapshot, nullptr));
             runners.append(owned.back().get());
         }
         if (!runAll(runners, options.quiet))
@@ -71,7 +61,7 @@ bool PluCli::fetchRefData(const Options &options)
     if (options.departments) {
         TransferTarget target(nullptr);
         ScaleJobRunner runner(options.scales.first(), JobUploadDepartments, TransferSnapshot::take(nullptr), &target);
-        if (!runAll({&runner}, options.quiet))
+        if (!runAll({&runner}, options.quiet, false))
             return false;
         DepartmentTable table;
         table.setRecords(target.staged().departments);
@@ -89,7 +79,7 @@ bool PluCli::fetchRefData(const Options &options)
         }
         TransferTarget target(nullptr);
         ScaleJobRunner runner(options.scales.first(), JobUploadPackageTypes, TransferSnapshot::take(nullptr), &target);
-        if (!runAll({&runner}, options.quiet))
+        if (!runAll({&runner}, options.quiet, false))
             return false;
         if (!db.replacePackTypes(target.staged().packTypes)) {
             printErr(tr("plu-cli: %1").arg(db.lastError()));

@@ -5,6 +5,45 @@
 #include "comm/ScaleList.h"
 #include "comm/TransferSnapshot.h"
 
+#include <QTimer>
+#include <atomic>
+#include <csignal>
+
+namespace {
+std::atomic<bool> g_stopAsked{false};
+extern "C" void askStop(int)
+{
+    g_stopAsked = true;
+}
+
+// Ctrl+C or a SIGTERM cancels the send the way the editor's Cancel does: what each scale was
+// left holding is still said. Restores the previous handlers when it goes.
+class StopSignals
+{
+public:
+    explicit StopSignals(FleetSend &fleet) : m_int(std::signal(SIGINT, askStop)), m_term(std::signal(SIGTERM, askStop))
+    {
+        g_stopAsked = false;
+        QObject::connect(&m_watch, &QTimer::timeout, &fleet, [&fleet] {
+            if (g_stopAsked.exchange(false))
+                fleet.cancelAll();
+        });
+        m_watch.start(50);
+    }
+    ~StopSignals()
+    {
+        std::signal(SIGINT, m_int);
+        std::signal(SIGTERM, m_term);
+    }
+
+private:
+    using Handler = void (*)(int);
+    Handler m_int;
+    Handler m_term;
+    QTimer m_watch;
+};
+} // namespace
+
 bool PluCli::checkScalesCommand(const Options &options, QString *error)
 {
     const QStringList &args = options.positional;
@@ -101,32 +140,43 @@ int PluCli::sendToMany(const Options &options, const TransferSnapshot &snapshot,
     fleetOptions.verify = options.verify;
     fleetOptions.changesOnly = options.changed;
     FleetSend fleet(chosen, snapshot, fleetOptions);
-    QVector<QString> said(chosen.size());
+    QVector<QString> said(chosen.size()), noted(chosen.size()), warned(chosen.size());
     QVector<int> counted(chosen.size(), 0);
-    if (!options.quiet) {
-        auto report = [&fleet, &said, &counted](int i) {
-            const FleetSend::Scale &s = fleet.scales().at(i);
-            if (s.status != said.at(i)) {
-                said[i] = s.status;
-                printErr(s.label() + QLatin1String(": ") + s.status);
-            }
-            if (s.current != counted.at(i)) {
-                counted[i] = s.current;
-                printErr(QStringLiteral("%1: %2/%3").arg(s.label()).arg(s.current).arg(s.total));
-            }
-        };
-        QObject::connect(&fleet, &FleetSend::progressChanged, &fleet, report);
-        QObject::connect(&fleet, &FleetSend::scaleChanged, &fleet, [&fleet](int i) {
-            const FleetSend::Scale &s = fleet.scales().at(i);
-            if (s.state == FleetSend::State::Sending && !s.note.isEmpty())
+    // Notes (why everything goes) and warnings (a history that cannot be kept) are said even
+    // with --quiet: they change what the operator may rely on.
+    auto report = [&fleet, &said, &noted, &warned, &counted, quiet = options.quiet](int i) {
+        const FleetSend::Scale &s = fleet.scales().at(i);
+        if (s.note != noted.at(i)) {
+            noted[i] = s.note;
+            if (!s.note.isEmpty())
                 printErr(s.label() + QLatin1String(": ") + s.note);
-        });
-    }
+        }
+        if (s.warning != warned.at(i)) {
+            warned[i] = s.warning;
+            if (!s.warning.isEmpty())
+                printErr(tr("%1: warning: %2").arg(s.label(), s.warning));
+        }
+        if (quiet)
+            return;
+        if (s.status != said.at(i)) {
+            said[i] = s.status;
+            printErr(s.label() + QLatin1String(": ") + s.status);
+        }
+        if (s.current != counted.at(i)) {
+            counted[i] = s.current;
+            printErr(QStringLiteral("%1: %2/%3").arg(s.label()).arg(s.current).arg(s.total));
+        }
+    };
+    QObject::connect(&fleet, &FleetSend::progressChanged, &fleet, report);
+    QObject::connect(&fleet, &FleetSend::scaleChanged, &fleet, report);
+    StopSignals stop(fleet);
     fleet.start();
     fleet.wait();
     for (const FleetSend::Scale &s : fleet.scales()) {
         if (s.state == FleetSend::State::Succeeded) {
             printOut(tr("%1: ok").arg(s.label()));
+        } else if (s.state == FleetSend::State::Cancelled) {
+            printOut(s.label() + QLatin1String(": ") + s.result);
         } else {
             printOut(tr("%1: failed: %2").arg(s.label(), s.result));
             for (int d = 1; d < s.differences.size(); ++d)

@@ -7,6 +7,7 @@
 #include "document/PluFileSet.h"
 #include "document/PluTableModel.h"
 #include "io/CustomTextImport.h"
+#include "io/ImportCheck.h"
 #include "io/SheetExport.h"
 #include "io/SheetImport.h"
 #include "io/SheetReader.h"
@@ -59,12 +60,41 @@ bool parseRows(const QString &text, int *first, int *last)
     return true;
 }
 
-bool writeSet(PluDocument &doc, const QString &path, QString *error)
+// The set the import writes into: an existing OUT with its side data, or a new one.
+bool openTarget(const QString &out, PluDocument *doc, bool *exists, QString *error)
 {
-    doc.recomputeRowCount();
-    return PluFileSet::save(&doc, path, PluFileSet::sidePathsForSaveAs(path), error);
+    *exists = QFileInfo::exists(out);
+    if (!*exists)
+        return true;
+    QString warning;
+    if (PluFileSet::load(doc, out, error, &warning) != PluFileSet::LoadResult::Loaded)
+        return false;
+    if (!warning.isEmpty()) {
+        // Rows beyond the grid would be lost by writing the file back.
+        *error = warning;
+        return false;
+    }
+    return true;
+}
+
+// The PLU rows into OUT. The side files of an existing set are not the import's: they stay
+// byte for byte; a new set gets all four files.
+bool writeTarget(PluDocument *doc, const QString &out, bool exists, QString *error)
+{
+    return PluFileSet::save(doc, out, exists ? PluFileSet::SidePaths{} : PluFileSet::sidePathsForSaveAs(out), error);
+}
+
+bool nameChosen(const SheetImport::Flags &flags)
+{
+    return SheetImport::isChosen(flags, 1);
 }
 } // namespace
+
+void PluCli::printProblems(const QVector<ImportProblem> &problems)
+{
+    for (const ImportProblem &p : problems)
+        printErr(p.line());
+}
 
 bool PluCli::isSheetCommand(const QString &command)
 {
@@ -86,8 +116,26 @@ bool PluCli::checkSheetCommand(const Options &options, bool scaleOptions, QStrin
         return false;
     }
     const bool isImport = cmd == QLatin1String("import");
-    if (!isImport && (!options.rows.isEmpty() || !options.to.isEmpty() || !options.columns.isEmpty())) {
-        *error = tr("--rows, --to and --columns apply to import only");
+    if (!isImport && (!options.rows.isEmpty() || !options.to.isEmpty() || !options.columns.isEmpty() ||
+                      !options.match.isEmpty() || options.addNew)) {
+        *error = tr("--rows, --to, --columns, --match and --add-new apply to import only");
+        return false;
+    }
+    if (options.skipBad && cmd == QLatin1String("export")) {
+        *error = tr("--skip-bad applies to import and import-text only");
+        return false;
+    }
+    if (!options.match.isEmpty() && options.match.trimmed().toLower() != QLatin1String("lfcode")) {
+        *error = tr("--match takes lfcode, not \"%1\"").arg(options.match);
+        return false;
+    }
+    const bool update = !options.match.isEmpty();
+    if (options.addNew && !update) {
+        *error = tr("--add-new applies to import --match only");
+        return false;
+    }
+    if (update && !options.to.isEmpty()) {
+        *error = tr("--to does not apply to import --match: articles are found by their LF code");
         return false;
     }
     int first = 0;
@@ -101,9 +149,16 @@ bool PluCli::checkSheetCommand(const Options &options, bool scaleOptions, QStrin
         *error = tr("--to takes a table row from 1, not \"%1\"").arg(options.to);
         return false;
     }
-    SheetImport::Flags flags;
+    SheetImport::Flags flags = SheetImport::allChosen();
     if (!options.columns.isEmpty() && !parseColumns(options.columns, &flags, error))
         return false;
+    // A row without a name is no row of the file: it would be written as nothing.
+    if (isImport && (!update || options.addNew) && !nameChosen(flags)) {
+        *error = update ? tr("--add-new adds articles, which need a name: add name to --columns")
+                        : tr("--columns must include name: a row without a name is not kept (to change "
+                             "some properties of the articles of a file, use --match lfcode)");
+        return false;
+    }
     const QString out = options.positional.at(1);
     if (cmd == QLatin1String("export")) {
         const QString suffix = QFileInfo(out).suffix().toLower();
@@ -146,15 +201,15 @@ int PluCli::importSheet(const Options &options)
     QString text;
     if (!options.columns.isEmpty())
         parseColumns(options.columns, &flags, &text);
-    const TPLUList records = SheetImport::chosen(SheetImport::records(sheet), flags);
-    int first = 1;
+    const QVector<SheetImport::SourceRow> rows = SheetImport::articleRows(sheet);
+    int first = SheetImport::proposedFirstRow(rows);
     int last = 0;
     if (!options.rows.isEmpty())
         parseRows(options.rows, &first, &last);
     if (last == 0)
-        last = records.size();
+        last = rows.size();
     const int to = options.to.isEmpty() ? 1 : options.to.toInt();
-    switch (SheetImport::checkRange(first, last, to, records.size())) {
+    switch (SheetImport::checkRange(first, last, to, rows.size())) {
     case SheetImport::RangeError::None:
         break;
     case SheetImport::RangeError::BeyondRecords:
@@ -162,20 +217,63 @@ int PluCli::importSheet(const Options &options)
                      .arg(in)
                      .arg(last)
                      .arg(SheetImport::MinCells)
-                     .arg(records.size()));
+                     .arg(rows.size()));
         return Failed;
     default:
         printErr(tr("plu-cli: \"%1\": the rows %2 to %3 take nothing").arg(in).arg(first).arg(last));
         return Failed;
     }
     PluDocument doc;
-    doc.model()->replaceAllRows(SheetImport::place(records, first, last, to));
-    if (!writeSet(doc, out, &text)) {
+    bool exists = false;
+    if (!openTarget(out, &doc, &exists, &text)) {
         printFileError(out, text);
         return Failed;
     }
-    if (!options.quiet)
-        printErr(tr("%1: rows imported into %2: %3").arg(in, out).arg(last - first + 1));
+    if (!options.match.isEmpty() && !exists) {
+        printErr(tr("plu-cli: \"%1\": no such file set to update").arg(out));
+        return Failed;
+    }
+    ImportCheck check;
+    SheetImport::Update update;
+    TPLUList records;
+    if (!options.match.isEmpty())
+        update =
+            SheetImport::update(doc.model()->rows(), doc.rowCount(), rows, first, last, flags, options.addNew, &check);
+    else
+        records = SheetImport::checked(rows, first, last, flags, &check);
+    if (!check.problems().isEmpty()) {
+        printProblems(check.problems());
+        if (!options.skipBad) {
+            printErr(tr("plu-cli: \"%1\": nothing was written (problems: %2; --skip-bad leaves those rows out)")
+                         .arg(in)
+                         .arg(check.problems().size()));
+            return Failed;
+        }
+    }
+    if (!options.match.isEmpty()) {
+        printProblems(update.unmatched);
+        doc.model()->replaceAllRows(update.rows);
+        doc.setRowCount(update.rowCount);
+    } else {
+        if (records.isEmpty()) {
+            printErr(tr("plu-cli: \"%1\": no row to import").arg(in));
+            return Failed;
+        }
+        doc.model()->replaceAllRows(SheetImport::place(records, to));
+    }
+    if (!writeTarget(&doc, out, exists, &text)) {
+        printFileError(out, text);
+        return Failed;
+    }
+    if (!options.match.isEmpty())
+        printErr(tr("%1: articles of %2 updated: %3, unchanged: %4; rows added: %5, unmatched: %6")
+                     .arg(in, out)
+                     .arg(update.updated)
+                     .arg(update.unchanged)
+                     .arg(update.added)
+                     .arg(update.unmatched.size()));
+    else if (!options.quiet)
+        printErr(tr("%1: rows imported into %2: %3").arg(in, out).arg(records.size()));
     return Success;
 }
 
@@ -208,13 +306,36 @@ int PluCli::importText(const Options &options)
         printErr(tr("plu-cli: \"%1\": %2").arg(in, file.errorString()));
         return Failed;
     }
+    const CustomTextImport::Layout layout = CustomTextImport::Layout::stored();
+    if (!layout.fields[CustomTextImport::PluName].taken) {
+        printErr(tr("plu-cli: the stored custom import layout takes no PLU name; a row without a name is not kept"));
+        return Failed;
+    }
     int dropped = 0;
-    const TPLUList records = CustomTextImport::records(file.readAll(), CustomTextImport::Layout::stored(), &dropped);
-    const QVector<PluTableModel::Row> grid = SheetImport::place(records, 1, records.size(), 1);
+    ImportCheck check;
+    const TPLUList records = CustomTextImport::records(file.readAll(), layout, &dropped, &check);
+    if (!check.problems().isEmpty()) {
+        printProblems(check.problems());
+        if (!options.skipBad) {
+            printErr(tr("plu-cli: \"%1\": nothing was written (problems: %2; --skip-bad leaves those rows out)")
+                         .arg(in)
+                         .arg(check.problems().size()));
+            return Failed;
+        }
+    }
+    if (records.isEmpty()) {
+        printErr(tr("plu-cli: \"%1\": no row to import").arg(in));
+        return Failed;
+    }
     PluDocument doc;
-    doc.model()->replaceAllRows(grid);
+    bool exists = false;
     QString error;
-    if (!writeSet(doc, out, &error)) {
+    if (!openTarget(out, &doc, &exists, &error)) {
+        printFileError(out, error);
+        return Failed;
+    }
+    doc.model()->replaceAllRows(SheetImport::place(records, 1));
+    if (!writeTarget(&doc, out, exists, &error)) {
         printFileError(out, error);
         return Failed;
     }

@@ -3,6 +3,7 @@
 #include "LinkFrame.h"
 
 #include <QJsonArray>
+#include <QRandomGenerator>
 #include <QSet>
 #include <algorithm>
 
@@ -36,7 +37,15 @@ bool isFixedSize(RecordKind kind)
 
 } // namespace
 
-ScaleMemory::ScaleMemory(int pluCapacity) : m_capacity(pluCapacity)
+namespace {
+quint32 newMemoryId()
+{
+    // Never 0, so that no token of a real memory reads as "none".
+    return QRandomGenerator::global()->bounded(1u, 0xFFFFFFFFu);
+}
+} // namespace
+
+ScaleMemory::ScaleMemory(int pluCapacity) : m_capacity(pluCapacity), m_memoryId(newMemoryId())
 {
     for (int k = kFirstKind; k <= kLastKind; ++k)
         reset(RecordKind(k));
@@ -147,6 +156,18 @@ ScaleMemory::Outcome ScaleMemory::execute(quint8 command, const QByteArray &payl
         o.summary = "BYE";
         return o;
     }
+    case CmdState: {
+        if (!m_answersState || !payload.isEmpty())
+            return failure(m_answersState ? StatusBadRequest : StatusUnknownCommand, "STATE not answered");
+        Outcome o;
+        ByteWriter w(o.answer);
+        w.u32(quint32(m_capacity));
+        w.u32(quint32(count(RecordKind::Plu)));
+        w.u64(memoryToken());
+        o.summary = "STATE " + QByteArray::number(count(RecordKind::Plu)) + " PLUs, token " +
+                    QByteArray::number(memoryToken(), 16);
+        return o;
+    }
     case CmdClear:
         return clear(payload);
     case CmdPut:
@@ -186,8 +207,10 @@ ScaleMemory::Outcome ScaleMemory::clear(const QByteArray &payload)
         return failure(StatusBadRequest, "CLEAR bad payload");
     reset(RecordKind(kind));
     // Messages belong to the PLUs that name them: a new PLU list must not print old texts.
-    if (RecordKind(kind) == RecordKind::Plu)
+    if (RecordKind(kind) == RecordKind::Plu) {
         reset(RecordKind::Message);
+        plusChanged();
+    }
     Outcome o;
     o.changed = true;
     o.summary = "CLEAR " + kindName(RecordKind(kind));
@@ -273,8 +296,10 @@ ScaleMemory::Outcome ScaleMemory::put(const QByteArray &payload)
     Outcome o;
     o.changed = true;
     o.summary = what;
-    if (kind == RecordKind::Plu)
+    if (kind == RecordKind::Plu) {
         o.plusStored = int(n);
+        plusChanged();
+    }
     return o;
 }
 
@@ -329,6 +354,7 @@ ScaleMemory::Outcome ScaleMemory::updatePrice(const QByteArray &payload)
     if (it == s.index.constEnd())
         return failure(StatusNotFound, what + ": no such PLU");
     s.records[size_t(it.value())][size_t(priceField)].i = price;
+    plusChanged();
     Outcome o;
     o.changed = true;
     o.summary = what;
@@ -338,7 +364,8 @@ ScaleMemory::Outcome ScaleMemory::updatePrice(const QByteArray &payload)
 QByteArray ScaleMemory::toJson() const
 {
     QByteArray out =
-        "{\"capacity\":" + QByteArray::number(m_capacity) + ",\"weightUnit\":" + QByteArray::number(m_weightUnit);
+        "{\"capacity\":" + QByteArray::number(m_capacity) + ",\"weightUnit\":" + QByteArray::number(m_weightUnit) +
+        ",\"memoryId\":" + QByteArray::number(m_memoryId) + ",\"changes\":" + QByteArray::number(m_changes);
     for (int k = kFirstKind; k <= kLastKind; ++k) {
         const RecordSchema &schema = *schemaFor(k);
         out += ",\n\"" + QByteArray(schema.name) + "\":";
@@ -351,6 +378,13 @@ QByteArray ScaleMemory::toJson() const
 bool ScaleMemory::fromJson(const QJsonObject &object, QString *error)
 {
     m_weightUnit = object.value(QLatin1String("weightUnit")).toInt(4);
+    // A memory kept without its identity cannot vouch for what it holds: it counts as new.
+    const double id = object.value(QLatin1String("memoryId")).toDouble(0);
+    const double changes = object.value(QLatin1String("changes")).toDouble(-1);
+    const bool known = id >= 1 && id <= 0xFFFFFFFFu && id == double(quint32(id)) && changes >= 0 &&
+                       changes <= 0xFFFFFFFFu && changes == double(quint32(changes));
+    m_memoryId = known ? quint32(id) : newMemoryId();
+    m_changes = known ? quint32(changes) : 0;
     for (int k = kFirstKind; k <= kLastKind; ++k) {
         const RecordSchema &schema = *schemaFor(k);
         const auto kind = RecordKind(k);

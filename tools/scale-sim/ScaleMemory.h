@@ -31,6 +31,11 @@ public:
     bool fromJson(const QJsonObject &object, QString *error);
 
     int pluCapacity() const { return m_capacity; }
+    // The PLU memory's token: a new memory (or one read from a file that has none) draws a new
+    // identity, and every change of the PLUs by any sender counts on from there.
+    quint64 memoryToken() const { return (quint64(m_memoryId) << 32) | m_changes; }
+    // An older scale does not know the STATE command.
+    void setAnswersState(bool answers) { m_answersState = answers; }
     int count(linkproto::RecordKind kind) const;
     void setWeight(int grams) { m_weightGrams = grams; }
 
@@ -55,10 +60,14 @@ private:
     int uploadCount(linkproto::RecordKind kind) const;
     int hotkeyFor(qint64 lfCode) const;
     void invalidateCaches();
+    void plusChanged() { ++m_changes; }
 
     int m_capacity;
     int m_weightUnit = 4;
     int m_weightGrams = 0;
+    quint32 m_memoryId;
+    quint32 m_changes = 0;
+    bool m_answersState = true;
     std::array<Store, linkproto::kLastKind + 1> m_stores;
     mutable bool m_hotkeyMapValid = false;
     mutable QHash<qint64, int> m_hotkeyByLf;

@@ -31,6 +31,8 @@ QByteArray commandName(quint8 command)
         return "STATS";
     case CmdMore:
         return "MORE";
+    case CmdState:
+        return "STATE";
     case CmdClear:
         return "CLEAR";
     case CmdPut:
@@ -250,7 +252,8 @@ bool SimServer::handle(SimLink &link, const Frame &request, int wireSize)
         logLine(tag + outcome.summary +
                 (outcome.status == StatusOk || outcome.status == StatusMore ? " -> ok" : " -> failed"));
     }
-    if (answer.status != StatusOk && answer.status != StatusMore)
+    // A command the scale does not know changes nothing, so what follows it may still be carried out.
+    if (answer.status != StatusOk && answer.status != StatusMore && answer.status != StatusUnknownCommand)
         link.failed = true;
     if (request.command != CmdStats) {
         link.hasCache = true;

@@ -49,7 +49,8 @@ int main(int argc, char *argv[])
                   dump = QStringLiteral("dump"), portFile = QStringLiteral("port-file"),
                   dropAfter = QStringLiteral("drop-after"), silentAfter = QStringLiteral("silent-after"),
                   refuseFrame = QStringLiteral("refuse-frame"), corruptFrame = QStringLiteral("corrupt-frame"),
-                  delayMs = QStringLiteral("delay-ms"), weight = QStringLiteral("weight");
+                  delayMs = QStringLiteral("delay-ms"), weight = QStringLiteral("weight"),
+                  noState = QStringLiteral("no-state");
     parser.addOptions({
         {tcp, QStringLiteral("Listen on ADDRESS:PORT (default 127.0.0.1:5005; port 0 picks a free one)."),
          QStringLiteral("address:port")},
@@ -71,6 +72,7 @@ int main(int argc, char *argv[])
         {corruptFrame, QStringLiteral("Damage one byte of the answer to request N."), QStringLiteral("n")},
         {delayMs, QStringLiteral("Delay every answer by MS milliseconds."), QStringLiteral("ms")},
         {weight, QStringLiteral("Weight in grams the scale reports."), QStringLiteral("g")},
+        {noState, QStringLiteral("Answer STATE as an older scale does: an unknown command.")},
     });
     parser.process(app);
 
@@ -89,6 +91,7 @@ int main(int argc, char *argv[])
 
     ScaleMemory memory(cap);
     memory.setWeight(grams);
+    memory.setAnswersState(!parser.isSet(noState));
     LinkCounters counters;
     const QString dataPath = parser.value(data);
     quint64 applied = 0;
