@@ -39,7 +39,7 @@ ZQAboutDialog::ZQAboutDialog(QWidget *parent) : QDialog(parent), ui(std::make_un
     ui->setupUi(this);
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
     ui->versionLabel->setText(tr("Version %1").arg(QStringLiteral(PLU_VERSION)));
-    ui->buildLabel->setText(tr("Build %1").arg(QStringLiteral(__DATE__)));
+    ui->buildLabel->setText(tr("Build %1").arg(QStringLiteral(PLU_BUILD_DATE)));
 
     ZQConfig *config = ZQConfig::instance();
     auto override = [config](ZQConfig::Key key, QLabel *label) {

@@ -1,5 +1,7 @@
 #include "OpenFailure.h"
 
+#include <QStringBuilder>
+
 #include <cerrno>
 #include <cstring>
 

@@ -2,6 +2,7 @@
 
 #include "OpenFailure.h"
 
+#include <QStringBuilder>
 #include <arpa/inet.h>
 #include <cerrno>
 #include <fcntl.h>

@@ -407,7 +407,8 @@ void TestTransfers::failedUploadChangesNothing()
                         status = dialog->findChild<QLabel *>(QStringLiteral("statusInfo"))->text();
                         ok->click(); // read what the cancel left on the scale
                     } else if (cancel->isEnabled() &&
-                               dialog->findChild<QLabel *>(QStringLiteral("curPackInfo"))->text() != QLatin1String("0")) {
+                               dialog->findChild<QLabel *>(QStringLiteral("curPackInfo"))->text() !=
+                                   QLatin1String("0")) {
                         cancel->click();
                     }
                 });

@@ -205,8 +205,9 @@ bool PluCli::parse(const QStringList &arguments, Options *options, QString *erro
     const QCommandLineOption verify(optionName("verify"), tr("send: read the PLUs back and compare."));
     parser.addOptions({scale,    update, parts, output,  row,   weight, baud,    config, timeout, quiet,   type,
                        portrait, rows,   to,    columns, match, addNew, skipBad, group,  all,     changed, verify});
-    parser.addPositionalArgument(QStringLiteral("command"),
-                                 tr("send, scales, fetch, convert, hotkey-sheet, barcode, import, export or import-text."));
+    parser.addPositionalArgument(
+        QStringLiteral("command"),
+        tr("send, scales, fetch, convert, hotkey-sheet, barcode, import, export or import-text."));
     parser.addPositionalArgument(QStringLiteral("files"), tr("The command's files."), tr("[FILE...]"));
 
     *helpShown = false;
