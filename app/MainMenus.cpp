@@ -156,6 +156,13 @@ QString label(const char *text, char mnemonic)
     return marked(tr(text), mnemonic);
 }
 
+// The menu's text with its Alt key; the toolbar's and tooltip's without it ("新建", not "新建(N)").
+void setTexts(QAction *action, const char *text, char mnemonic)
+{
+    action->setText(label(text, mnemonic));
+    action->setIconText(tr(text).remove(QLatin1Char('&')));
+}
+
 const char kLanguageKey = 'L';
 // Each language by its own name, with a key that does not depend on the language shown.
 const char kLanguageKeys[] = {'E', 'Z'};
@@ -179,7 +186,8 @@ void build(QMainWindow *window)
                 menu->addSeparator();
                 continue;
             }
-            auto *a = new QAction(label(def.text, def.mnemonic), window);
+            auto *a = new QAction(window);
+            setTexts(a, def.text, def.mnemonic);
             a->setObjectName(QString::fromLatin1(def.name));
             if (*def.shortcut)
                 a->setShortcut(QKeySequence(QString::fromLatin1(def.shortcut)));
@@ -226,7 +234,7 @@ void retranslate(QMainWindow *window)
             menu->setTitle(label(menuDef.title, menuDef.mnemonic));
         for (const ActionDef &def : menuDef.actions) {
             if (QAction *a = *def.name ? window->findChild<QAction *>(QString::fromLatin1(def.name)) : nullptr)
-                a->setText(label(def.text, def.mnemonic));
+                setTexts(a, def.text, def.mnemonic);
         }
     }
     for (const ActionDef &def : kExtraActions)

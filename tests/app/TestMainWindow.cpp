@@ -197,7 +197,7 @@ void TestMainWindow::toolBar()
         else if (QWidget *widget = bar->widgetForAction(a); widget && !qobject_cast<QToolButton *>(widget))
             items << widget->toolTip();
         else
-            items << a->text();
+            items << a->iconText();
     }
     QCOMPARE(items, QStringList({"Line No", "New", "Open", "Save", "-", "Advertising slogan", "Message editing",
                                  "Discount schedule", "Hotkey editing", "DownloadADInfo", "Download PLU", "Upload PLU",
