@@ -23,6 +23,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QToolButton>
 #include <QUndoStack>
 
@@ -262,6 +263,9 @@ void TestHotkeyEditor::previewIsThePrintedCard()
         QCOMPARE(list->visualRect(list->model()->index(i, 0)), HotkeySheetTypes::printCellRect(2, i));
     QCOMPARE(HotkeySheetTypes::columns(2), 10);
     QCOMPARE(HotkeySheetTypes::rows(2), 6);
+    // The window fits the screen (here a small one); the card scrolls inside it.
+    const QSize screen = preview.screen()->availableSize();
+    QVERIFY(preview.width() <= screen.width() && preview.height() <= screen.height());
 
     preview.findChild<QRadioButton *>(QStringLiteral("PortriatRadioBtn"))->click();
     const QString pdf = env.path(QStringLiteral("card.pdf"));
