@@ -54,7 +54,7 @@ version=$(env -u DISPLAY -u QT_QPA_PLATFORM "$root/usr/bin/plu-manager" --versio
     fail "--version printed: $version"
 env -u DISPLAY -u QT_QPA_PLATFORM "$root/usr/bin/plu-manager" --help | grep -q -- '--version' || fail "--help"
 status=0
-"$root/usr/bin/plu-manager" --no-such-option >/dev/null 2>"$work/refused" || status=$?
+QT_QPA_PLATFORM=offscreen "$root/usr/bin/plu-manager" --no-such-option >/dev/null 2>"$work/refused" || status=$?
 [ "$status" = 2 ] && grep -q "no-such-option" "$work/refused" || fail "unknown option not refused ($status)"
 
 # The link library is only in the program folder: a send through /usr/bin/plu-cli reaches the
@@ -102,8 +102,9 @@ grep -q '/plu-manager/libzqslabelscale.so' "$work/contents" || fail "library not
 dpkg-deb -e "$deb" "$work/control"
 [ ! -e "$work/control/postinst" ] && [ ! -e "$work/control/postrm" ] || fail "maintainer scripts in the package"
 if command -v lintian >/dev/null; then
-    accepted=$(grep -v '^#' "$src/tools/packaging/lintian-accepted" | awk 'NF {print $1}' | paste -sd, -)
-    lintian --pedantic --fail-on error,warning,info,pedantic ${accepted:+--suppress-tags "$accepted"} "$deb" ||
+    accepted=$(awk '!/^#/ && NF {print $1}' "$src/tools/packaging/lintian-accepted" | paste -sd, -)
+    lintian --pedantic --display-info --display-experimental --fail-on error,warning,info,pedantic,experimental \
+        ${accepted:+--suppress-tags "$accepted"} "$deb" ||
         fail "lintian"
 else
     echo "lintian is not installed (tools/deps.sh --test installs it)" >&2

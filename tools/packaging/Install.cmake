@@ -11,6 +11,14 @@ include(GNUInstallDirs)
 install(TARGETS plu-manager plu-cli scale-sim plu-xls-reader RUNTIME DESTINATION ${PLU_INSTALL_PROGRAM_DIR})
 install(TARGETS zqslabelscale LIBRARY DESTINATION ${PLU_INSTALL_PROGRAM_DIR})
 install(DIRECTORY ${PLU_BIN_DIR}/Lang ${PLU_BIN_DIR}/Images ${PLU_BIN_DIR}/guide DESTINATION ${PLU_INSTALL_RESOURCE_DIR})
+# Stripped as Debian strips (dh_strip): the compiler's .comment and .note sections go as well.
+install(CODE "
+    if(CMAKE_INSTALL_DO_STRIP)
+        foreach(file plu-manager plu-cli scale-sim plu-xls-reader libzqslabelscale.so)
+            execute_process(COMMAND \"${CMAKE_OBJCOPY}\" --remove-section=.comment --remove-section=.note
+                \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${PLU_INSTALL_PROGRAM_DIR}/\${file}\")
+        endforeach()
+    endif()")
 foreach(program plu-manager plu-cli scale-sim)
     install(CODE "
         set(link \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/${program}\")
