@@ -291,6 +291,35 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>plu-manager: unknown option &apos;%1&apos;
+Try &apos;plu-manager --help&apos;.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>plu-manager: one file at a time (&apos;%1&apos; and &apos;%2&apos;)
+Try &apos;plu-manager --help&apos;.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: plu-manager [OPTION] [FILE]
+Edits the PLU list of retail label scales and sends it to the scales.
+FILE, when given, is opened at start: a PLU list (.txp, .txu, .csv) or a hotkey sheet (.hotk).
+
+  -h, --help     print this help and exit
+  -v, --version  print the version and exit
+  --             take what follows as a file name, even when it starts with &apos;-&apos;
+
+Qt&apos;s own options (-platform, -style, ...) are taken as well.
+The user guide opens with F1 or Help &gt; User Guide.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DepartmentTable</name>
     <message>
         <source>&quot;%1&quot; is missing</source>
@@ -505,6 +534,17 @@
     </message>
     <message>
         <source>cancelled while reading back: the list was sent</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>User Guide</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The user guide is not installed: %1 is missing.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -922,6 +962,45 @@ Rows added: %3, without a matching article: %4.</source>
     </message>
     <message>
         <source>the stored layout takes no PLU name, and a row without a name is not kept</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LinkFailure</name>
+    <message>
+        <source>Connect Fail: port busy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connect Fail: no permission to open %1. Add your user to the dialout group and log in again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connect Fail: %1 does not exist. Check the cable and choose the port again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connect Fail: connection refused by %1. Start the scale simulator (scale-sim) or choose another scale.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connect Fail: connection refused by %1. Is the scale on, and is its TCP port right?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connect Fail: %1 is unreachable. Check the network cable and the address.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connect Fail: no answer in time. Check that the scale is on and the link settings are right.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connect Fail: %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connect Fail</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1442,6 +1521,10 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Nothing was saved: no row of the table has a PLU name, and a row without a name is not written. Give the rows their names first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>User Guide</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2675,6 +2758,37 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>WindowHabits</name>
+    <message>
+        <source>Scale: %1, %2 baud (RS-232)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scale: none chosen yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scale: %1 (simulator)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scale: %1 (TCP/IP)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The scale that Download PLU, Update PLU and Upload PLU talk to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This list is empty.
+
+Open a PLU file (File &gt; Open), import one (File &gt; Import PLU from Excel or Custom import), or read the list of a scale (Communication &gt; Upload PLU).
+
+F1 opens the user guide.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>XlsReader</name>
     <message>
         <source>the file cannot be opened</source>
@@ -2922,10 +3036,6 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Discount Info</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Connect Fail: port busy</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
