@@ -18,6 +18,12 @@ public:
     void showGuide();
     QTextBrowser *browser() const { return m_browser; }
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    // Pictures wider than the window are shown at its width, so that only the text scrolls.
+    void fitPictures();
+
     QTextBrowser *m_browser;
 };

@@ -12,7 +12,9 @@
 #include <QDir>
 #include <QHeaderView>
 #include <QLabel>
+#include <QScrollBar>
 #include <QTableView>
+#include <QTextBlock>
 #include <QTextBrowser>
 #include <QTimer>
 
@@ -81,6 +83,20 @@ void TestDesktopHabits::keysReachFindAndGuide()
     QVERIFY2(text.contains(QStringLiteral("PLU")) && !text.contains(QStringLiteral("not installed")),
              qPrintable(text.left(200)));
     QVERIFY(help->browser()->source().toLocalFile().endsWith(QStringLiteral("guide/guide.md")));
+    // The first picture (wider than the window) is shown at the window's width: nothing to
+    // scroll sideways, and not a thumbnail either.
+    QTextBrowser *browser = help->browser();
+    auto firstPictureWidth = [browser] {
+        for (QTextBlock b = browser->document()->begin(); b.isValid(); b = b.next()) {
+            for (auto it = b.begin(); !it.atEnd(); ++it) {
+                if (it.fragment().charFormat().isImageFormat())
+                    return it.fragment().charFormat().toImageFormat().width() * browser->logicalDpiY() / 96.0;
+            }
+        }
+        return 0.0;
+    };
+    QTRY_VERIFY(firstPictureWidth() > browser->viewport()->width() * 0.8);
+    QCOMPARE(browser->horizontalScrollBar()->maximum(), 0);
 }
 
 void TestDesktopHabits::statusBarNamesTheScale_data()
