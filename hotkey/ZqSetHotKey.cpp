@@ -202,7 +202,11 @@ bool ZqSetHotKey::takeStoredType()
 
 void ZqSetHotKey::sizeForType()
 {
-    ui->listView->setFixedSize(HotkeySheetTypes::geometry(m_sheet->type()).editorWindow);
+    const QSize keys = HotkeySheetTypes::geometry(m_sheet->type()).editorWindow;
+    ui->listView->setFixedSize(keys);
+    // The keys take the room the panel leaves, and no more than the card needs.
+    const int frame = 2 * ui->keyScrollArea->frameWidth();
+    ui->keyScrollArea->setMaximumSize(keys + QSize(frame, frame));
 }
 
 QComboBox *ZqSetHotKey::nameBox(int layer) const
