@@ -29,7 +29,7 @@ Printpreview::Printpreview(HotkeySheet *sheet, QWidget *parent)
     KeyListView::setUp(list, g.spacing, new PrintItemDelegate(type, list), proxy);
     list->setFrameShape(QFrame::NoFrame);
     list->setSelectionMode(QAbstractItemView::NoSelection);
-    list->setFixedSize(g.previewList);
+    KeyListView::setCardSize(list, ui->previewScrollArea, g.previewList);
     // The card's own size where the screen has room; on a smaller one (1920 x 1080 at 150 % leaves
     // 720 pixels) the card scrolls inside the window.
     setFixedSize(ScreenFit::bounded(QSize(830, 730)));

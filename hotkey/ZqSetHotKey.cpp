@@ -202,11 +202,7 @@ bool ZqSetHotKey::takeStoredType()
 
 void ZqSetHotKey::sizeForType()
 {
-    const QSize keys = HotkeySheetTypes::geometry(m_sheet->type()).editorWindow;
-    ui->listView->setFixedSize(keys);
-    // The keys take the room the panel leaves, and no more than the card needs.
-    const int frame = 2 * ui->keyScrollArea->frameWidth();
-    ui->keyScrollArea->setMaximumSize(keys + QSize(frame, frame));
+    KeyListView::setCardSize(ui->listView, ui->keyScrollArea, HotkeySheetTypes::geometry(m_sheet->type()).editorWindow);
 }
 
 QComboBox *ZqSetHotKey::nameBox(int layer) const
