@@ -295,6 +295,35 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>plu-manager: unknown option &apos;%1&apos;
+Try &apos;plu-manager --help&apos;.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>plu-manager: one file at a time (&apos;%1&apos; and &apos;%2&apos;)
+Try &apos;plu-manager --help&apos;.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: plu-manager [OPTION] [FILE]
+Edits the PLU list of retail label scales and sends it to the scales.
+FILE, when given, is opened at start: a PLU list (.txp, .txu, .csv) or a hotkey sheet (.hotk).
+
+  -h, --help     print this help and exit
+  -v, --version  print the version and exit
+  --             take what follows as a file name, even when it starts with &apos;-&apos;
+
+Qt&apos;s own options (-platform, -style, ...) are taken as well.
+The user guide opens with F1 or Help &gt; User Guide.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DepartmentTable</name>
     <message>
         <source>&quot;%1&quot; is missing</source>
@@ -502,6 +531,17 @@
     </message>
     <message>
         <source>the send journal could not be written: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>User Guide</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The user guide is not installed: %1 is missing.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1064,6 +1104,45 @@ Rows added: %3, without a matching article: %4.</source>
     </message>
 </context>
 <context>
+    <name>LinkFailure</name>
+    <message>
+        <source>Connect Fail: port busy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connect Fail: no permission to open %1. Add your user to the dialout group and log in again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connect Fail: %1 does not exist. Check the cable and choose the port again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connect Fail: connection refused by %1. Start the scale simulator (scale-sim) or choose another scale.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connect Fail: connection refused by %1. Is the scale on, and is its TCP port right?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connect Fail: %1 is unreachable. Check the network cable and the address.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connect Fail: no answer in time. Check that the scale is on and the link settings are right.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connect Fail: %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connect Fail</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>LocalDatabase</name>
     <message>
         <source>%1 (%2): %3</source>
@@ -1580,6 +1659,10 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Nothing was saved: no row of the table has a PLU name, and a row without a name is not written. Give the rows their names first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>User Guide</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -2701,6 +2784,22 @@ Do you want to replace it?</source>
         <source>The send history cannot be read: %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>ok</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>refused</source>
+        <translation type="unfinished"></translation>
+    </message>
     <message numerus="yes">
         <source>%n send(s)</source>
         <translation type="unfinished">
@@ -2718,22 +2817,6 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>ok</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>failed</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>cancelled</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>refused</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2955,6 +3038,37 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Asking the scale what it holds...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WindowHabits</name>
+    <message>
+        <source>Scale: %1, %2 baud (RS-232)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scale: none chosen yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scale: %1 (simulator)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scale: %1 (TCP/IP)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The scale that Download PLU, Update PLU and Upload PLU talk to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This list is empty.
+
+Open a PLU file (File &gt; Open), import one (File &gt; Import PLU from Excel or Custom import), or read the list of a scale (Communication &gt; Upload PLU).
+
+F1 opens the user guide.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3206,10 +3320,6 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Discount Info</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Connect Fail: port busy</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

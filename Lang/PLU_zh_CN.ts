@@ -295,6 +295,49 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>plu-manager: unknown option &apos;%1&apos;
+Try &apos;plu-manager --help&apos;.
+</source>
+        <translation>plu-manager：未知选项 &apos;%1&apos;
+请试 &apos;plu-manager --help&apos;。
+</translation>
+    </message>
+    <message>
+        <source>plu-manager: one file at a time (&apos;%1&apos; and &apos;%2&apos;)
+Try &apos;plu-manager --help&apos;.
+</source>
+        <translation>plu-manager：一次只能打开一个文件（&apos;%1&apos; 和 &apos;%2&apos;）
+请试 &apos;plu-manager --help&apos;。
+</translation>
+    </message>
+    <message>
+        <source>Usage: plu-manager [OPTION] [FILE]
+Edits the PLU list of retail label scales and sends it to the scales.
+FILE, when given, is opened at start: a PLU list (.txp, .txu, .csv) or a hotkey sheet (.hotk).
+
+  -h, --help     print this help and exit
+  -v, --version  print the version and exit
+  --             take what follows as a file name, even when it starts with &apos;-&apos;
+
+Qt&apos;s own options (-platform, -style, ...) are taken as well.
+The user guide opens with F1 or Help &gt; User Guide.
+</source>
+        <translation>用法：plu-manager [选项] [文件]
+编辑条码秤的 PLU 清单并发送到秤。
+给出的文件在启动时打开：PLU 清单（.txp、.txu、.csv）或热键表（.hotk）。
+
+  -h, --help     显示本帮助并退出
+  -v, --version  显示版本并退出
+  --             其后的参数都作为文件名，即使以 &apos;-&apos; 开头
+
+也接受 Qt 自己的选项（-platform、-style 等）。
+按 F1 或选择 帮助 &gt; 用户指南 打开用户指南。
+</translation>
+    </message>
+</context>
+<context>
     <name>DepartmentTable</name>
     <message>
         <source>&quot;%1&quot; is missing</source>
@@ -503,6 +546,17 @@
     <message>
         <source>the send journal could not be written: %1</source>
         <translation>无法写入发送日志：%1</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>User Guide</source>
+        <translation>用户指南</translation>
+    </message>
+    <message>
+        <source>The user guide is not installed: %1 is missing.</source>
+        <translation>用户指南未安装：缺少 %1。</translation>
     </message>
 </context>
 <context>
@@ -1063,6 +1117,45 @@ Rows added: %3, without a matching article: %4.</source>
     </message>
 </context>
 <context>
+    <name>LinkFailure</name>
+    <message>
+        <source>Connect Fail: port busy</source>
+        <translation>连接失败：端口被占用</translation>
+    </message>
+    <message>
+        <source>Connect Fail: no permission to open %1. Add your user to the dialout group and log in again.</source>
+        <translation>连接失败：无权打开 %1。请把您的用户加入 dialout 组，然后重新登录。</translation>
+    </message>
+    <message>
+        <source>Connect Fail: %1 does not exist. Check the cable and choose the port again.</source>
+        <translation>连接失败：%1 不存在。请检查连接线并重新选择端口。</translation>
+    </message>
+    <message>
+        <source>Connect Fail: connection refused by %1. Start the scale simulator (scale-sim) or choose another scale.</source>
+        <translation>连接失败：%1 拒绝连接。请启动秤模拟器（scale-sim）或选择其他秤。</translation>
+    </message>
+    <message>
+        <source>Connect Fail: connection refused by %1. Is the scale on, and is its TCP port right?</source>
+        <translation>连接失败：%1 拒绝连接。秤是否已开机，TCP 端口是否正确？</translation>
+    </message>
+    <message>
+        <source>Connect Fail: %1 is unreachable. Check the network cable and the address.</source>
+        <translation>连接失败：无法到达 %1。请检查网线和地址。</translation>
+    </message>
+    <message>
+        <source>Connect Fail: no answer in time. Check that the scale is on and the link settings are right.</source>
+        <translation>连接失败：秤未及时应答。请检查秤是否已开机以及通讯设置是否正确。</translation>
+    </message>
+    <message>
+        <source>Connect Fail: %1: %2</source>
+        <translation>连接失败：%1：%2</translation>
+    </message>
+    <message>
+        <source>Connect Fail</source>
+        <translation>连接失败</translation>
+    </message>
+</context>
+<context>
     <name>LocalDatabase</name>
     <message>
         <source>%1 (%2): %3</source>
@@ -1582,6 +1675,10 @@ Do you want to replace it?</source>
     <message>
         <source>Nothing was saved: no row of the table has a PLU name, and a row without a name is not written. Give the rows their names first.</source>
         <translation>未保存：表格中没有一行有商品名称，而没有名称的行不会写入。请先为各行填写名称。</translation>
+    </message>
+    <message>
+        <source>User Guide</source>
+        <translation>用户指南</translation>
     </message>
     <message>
         <source>Send history</source>
@@ -2700,6 +2797,22 @@ Do you want to replace it?</source>
         <source>The send history cannot be read: %1</source>
         <translation>无法读取发送记录：%1</translation>
     </message>
+    <message>
+        <source>ok</source>
+        <translation>成功</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>失败</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>已取消</translation>
+    </message>
+    <message>
+        <source>refused</source>
+        <translation>已拒绝</translation>
+    </message>
     <message numerus="yes">
         <source>%n send(s)</source>
         <translation>
@@ -2717,22 +2830,6 @@ Do you want to replace it?</source>
     <message>
         <source>Warning</source>
         <translation>警告</translation>
-    </message>
-    <message>
-        <source>ok</source>
-        <translation>成功</translation>
-    </message>
-    <message>
-        <source>failed</source>
-        <translation>失败</translation>
-    </message>
-    <message>
-        <source>cancelled</source>
-        <translation>已取消</translation>
-    </message>
-    <message>
-        <source>refused</source>
-        <translation>已拒绝</translation>
     </message>
 </context>
 <context>
@@ -2957,6 +3054,41 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>WindowHabits</name>
+    <message>
+        <source>Scale: %1, %2 baud (RS-232)</source>
+        <translation>秤：%1，%2 波特（RS-232）</translation>
+    </message>
+    <message>
+        <source>Scale: none chosen yet</source>
+        <translation>秤：尚未选择</translation>
+    </message>
+    <message>
+        <source>Scale: %1 (simulator)</source>
+        <translation>秤：%1（模拟器）</translation>
+    </message>
+    <message>
+        <source>Scale: %1 (TCP/IP)</source>
+        <translation>秤：%1（TCP/IP）</translation>
+    </message>
+    <message>
+        <source>The scale that Download PLU, Update PLU and Upload PLU talk to</source>
+        <translation>下载PLU、更新PLU 和上传PLU 所连接的秤</translation>
+    </message>
+    <message>
+        <source>This list is empty.
+
+Open a PLU file (File &gt; Open), import one (File &gt; Import PLU from Excel or Custom import), or read the list of a scale (Communication &gt; Upload PLU).
+
+F1 opens the user guide.</source>
+        <translation>清单是空的。
+
+请打开 PLU 文件（文件 &gt; 打开），导入一个（文件 &gt; 从 Excel 导入PLU 或 自定义导入），或读取秤上的清单（通讯 &gt; 上传PLU）。
+
+按 F1 打开用户指南。</translation>
+    </message>
+</context>
+<context>
     <name>XlsReader</name>
     <message>
         <source>the file cannot be opened</source>
@@ -3121,10 +3253,6 @@ Do you want to replace it?</source>
     <message>
         <source>Connect...</source>
         <translation>正在连接...</translation>
-    </message>
-    <message>
-        <source>Connect Fail: port busy</source>
-        <translation>连接失败：端口被占用</translation>
     </message>
     <message>
         <source>Connect Fail</source>

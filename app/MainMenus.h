@@ -10,6 +10,6 @@ namespace MainMenus {
 void build(QMainWindow *window);
 // The texts of the menus and actions in the language now installed.
 void retranslate(QMainWindow *window);
-// A picture of the program's Images folder: the working folder's first, then the program's.
-QString imagePath(const QString &file);
+// A menu text without its Alt key mark: "&File" and "文件(&F)" give "File" and "文件".
+QString plainText(QString text);
 } // namespace MainMenus

@@ -1,6 +1,7 @@
 #include "app/MainWindow.h"
 
 #include "app/MainMenus.h"
+#include "app/WindowHabits.h"
 #include "app/ZQAboutDialog.h"
 #include "comm/CommController.h"
 #include "comm/TransferJob.h"
@@ -82,8 +83,6 @@ MainWindow::MainWindow(QWidget *parent)
     // Progress from records arriving during a transfer is announced as the window's own.
     connect(m_transferTarget, &TransferTarget::updateTotalPackage, this, &MainWindow::updateTotalPackage);
     connect(m_transferTarget, &TransferTarget::updateCurPackage, this, &MainWindow::updateCurPackage);
-    resize(1024, 768);
-    setWindowIcon(QIcon(MainMenus::imagePath(QStringLiteral("PLUBtn.bmp"))));
     auto *central = new QWidget(this);
     auto *layout = new QGridLayout(central);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -100,10 +99,12 @@ MainWindow::MainWindow(QWidget *parent)
     updateTitle();
     buildToolBar();
     buildStatusBar();
+    m_habits = new WindowHabits(this, m_table, m_document, m_lookupBox);
     action(QStringLiteral("actionPackage_type_setting"))->setVisible(ZQConfig::isShowPT());
 
     PluTableSetup::apply(m_table, model());
     new PluColumnSetup(m_table, m_document);
+    m_habits->restore();
     m_table->addActions({action(QStringLiteral("actionUndo")), action(QStringLiteral("actionRedo"))});
     auto *undoRule = new QAction(m_table);
     undoRule->setSeparator(true);
@@ -323,6 +324,7 @@ void MainWindow::changeEvent(QEvent *event)
     if (event->type() == QEvent::LanguageChange) {
         MainMenus::retranslate(this);
         retranslateToolBar();
+        m_habits->retranslate();
         emit model()->headerDataChanged(Qt::Horizontal, 0, PluColumns::Count - 1);
         if (m_table->currentIndex().isValid())
             on_TABLEVW_SHOW_clicked(m_table->currentIndex());
@@ -342,7 +344,8 @@ void MainWindow::updateTitle()
 {
     const QString caption = ZQConfig::pluCaption();
     const QString file = m_document->currentFile();
-    setWindowTitle(file.isEmpty() ? caption : caption + QLatin1Char(' ') + file);
+    // "[*]": the desktop's mark of unsaved changes, shown while the window is modified.
+    setWindowTitle((file.isEmpty() ? caption : caption + QLatin1Char(' ') + file) + QStringLiteral("[*]"));
 }
 
 int MainWindow::rowCount()
@@ -402,6 +405,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
     }
     if (ZQConfig *config = ZQConfig::instance())
         config->setValue(ZQConfig::PluFileName, currentFile());
+    m_habits->save();
     event->accept();
 }
 
@@ -415,6 +419,7 @@ void MainWindow::clearDocument()
 void MainWindow::startCommunication(int job)
 {
     m_comm->startCommunication(job);
+    m_habits->refreshLink();
 }
 
 void MainWindow::on_actionDownload_PLU_triggered()

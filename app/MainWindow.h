@@ -22,6 +22,7 @@ class PluDocument;
 class PluTableModel;
 class TransferTarget;
 class CommController;
+class WindowHabits;
 
 // The one window: the PLU grid with its menus, toolbar and status bar, and the document state.
 class MainWindow : public QMainWindow, public EditorHost
@@ -183,5 +184,6 @@ private:
     EditorsController *m_editors = nullptr;
     IoController *m_io = nullptr;
     HotkeyController *m_hotkey = nullptr;
+    WindowHabits *m_habits = nullptr;
     static MainWindow *s_instance;
 };

@@ -1,5 +1,6 @@
 #include "app/ZQAboutDialog.h"
 
+#include "core/AppPaths.h"
 #include "core/ZQConfig.h"
 #include "ui_ZQAboutDialog.h"
 
@@ -9,7 +10,7 @@
 #include <QPixmap>
 
 namespace {
-// The logo path is relative to the working folder; the program's folder is tried as well, and
+// The logo path is relative to the working folder; the program's resource folder is tried as well, and
 // the folder name without regard to case, so "./images/..." finds "Images/".
 QString findLogo(const QString &path)
 {
@@ -18,7 +19,7 @@ QString findLogo(const QString &path)
     QString relative = path;
     if (relative.startsWith(QLatin1String("./")))
         relative = relative.mid(2);
-    const QDir programDir(QCoreApplication::applicationDirPath());
+    const QDir programDir(AppPaths::resourceDir());
     if (QFileInfo::exists(programDir.filePath(relative)))
         return programDir.filePath(relative);
     const int slash = relative.indexOf(QLatin1Char('/'));
@@ -38,7 +39,7 @@ ZQAboutDialog::ZQAboutDialog(QWidget *parent) : QDialog(parent), ui(std::make_un
     ui->setupUi(this);
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
     ui->versionLabel->setText(tr("Version %1").arg(QStringLiteral(PLU_VERSION)));
-    ui->buildLabel->setText(tr("Build %1").arg(QStringLiteral(__DATE__)));
+    ui->buildLabel->setText(tr("Build %1").arg(QStringLiteral(PLU_BUILD_DATE)));
 
     ZQConfig *config = ZQConfig::instance();
     auto override = [config](ZQConfig::Key key, QLabel *label) {

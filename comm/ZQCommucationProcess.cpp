@@ -1,5 +1,6 @@
 #include "comm/ZQCommucationProcess.h"
 
+#include "comm/LinkFailure.h"
 #include "comm/NutritionRecords.h"
 #include "comm/ScaleLinkLibrary.h"
 #include "comm/ScaleRecords.h"
@@ -26,7 +27,6 @@ thread_local ZQCommucationProcess *t_worker = nullptr;
 constexpr int kBadArgument = -2;
 constexpr int kUnsupported = -8;
 constexpr int kMemoryFull = -9;
-constexpr int kPortBusy = -11; // a serial device that another program holds
 // zqscaleUploadData kind that tells what the scale's PLU memory holds.
 constexpr int kMemoryStateKind = 101;
 // zqscaleUploadData kind that tells how many PLUs of the link the scale has answered so far.
@@ -108,10 +108,8 @@ void ZQCommucationProcess::run()
                                                                         m_baud.toInt(), &m_handle)
                                                 : -1;
     bool ok = connected == 0;
-    if (connected == kPortBusy)
-        fail(tr("Connect Fail: port busy"));
-    else if (!ok)
-        fail(tr("Connect Fail"));
+    if (!ok)
+        fail(LinkFailure::connectFailText(connected, LinkFailure::reasonOf(*m_lib)));
     else if ((m_linkTimeoutMs > 0 || m_sendAhead > 0) && !applyLinkSettings())
         ok = fail(tr("Connect Fail"));
     else

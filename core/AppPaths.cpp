@@ -5,6 +5,11 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+// Set by the build: the shared data folder seen from the installed program folder.
+#ifndef PLU_RESOURCES_FROM_PROGRAMS
+#define PLU_RESOURCES_FROM_PROGRAMS "../../share/plu-manager"
+#endif
+
 namespace {
 QString g_override;
 QString g_settingsOverride;
@@ -15,12 +20,26 @@ QString AppPaths::programDir()
     return QCoreApplication::applicationDirPath();
 }
 
+bool AppPaths::isInstalled()
+{
+    static const bool installed =
+        QFileInfo(programDir() + QStringLiteral("/" PLU_RESOURCES_FROM_PROGRAMS "/Lang")).isDir();
+    return installed;
+}
+
+QString AppPaths::resourceDir()
+{
+    if (!isInstalled())
+        return programDir();
+    return QDir::cleanPath(programDir() + QStringLiteral("/" PLU_RESOURCES_FROM_PROGRAMS));
+}
+
 QString AppPaths::imagePath(const QString &file)
 {
     const QString local = QStringLiteral("./Images/") + file;
     if (QFileInfo::exists(local))
         return local;
-    return programDir() + QStringLiteral("/Images/") + file;
+    return resourceDir() + QStringLiteral("/Images/") + file;
 }
 
 QString AppPaths::dataDir()
@@ -28,9 +47,8 @@ QString AppPaths::dataDir()
     if (!g_override.isEmpty())
         return g_override;
     static const QString dir = [] {
-        const QString program = programDir();
-        if (QFileInfo(program).isWritable())
-            return program;
+        if (!isInstalled())
+            return programDir();
         const QString user = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
         QDir().mkpath(user);
         return user;

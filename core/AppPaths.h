@@ -2,14 +2,23 @@
 
 #include <QString>
 
-// Decides where the installation's data live ("SYSTEM.CFG", "DB/", "DeptSet.dat"): the program's
-// folder when it is writable (portable use, the build tree), else the per-user application data
-// folder. Everything asks here.
+// Where the program's files are. Two layouts, told apart by where the program is, never by what
+// it may write:
+// - portable (the build tree, a copied folder): pictures, translations, the guide and the data
+//   ("SYSTEM.CFG", "DB/", "DeptSet.dat") all live in the program's folder;
+// - installed (a package, `cmake --install`): the pictures, translations and guide are in the
+//   shared data folder beside the private program folder (share/plu-manager), and the data in the
+//   per-user application data folder, for root as for anyone, so that nothing is written under
+//   the install prefix.
+// Everything asks here.
 class AppPaths
 {
 public:
     static QString programDir();
-    // A picture of the program: "./Images/" in the working folder first, then beside the program.
+    static bool isInstalled();
+    // The folder of "Images/", "Lang/" and "guide/".
+    static QString resourceDir();
+    // A picture of the program: "./Images/" in the working folder first, then the program's own.
     static QString imagePath(const QString &file);
     static QString dataDir();
     static QString dataFile(const QString &name) { return dataDir() + QLatin1Char('/') + name; }

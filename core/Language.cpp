@@ -1,5 +1,6 @@
 #include "core/Language.h"
 
+#include "core/AppPaths.h"
 #include "core/PackageTypes.h"
 
 #include <QCoreApplication>
@@ -35,8 +36,8 @@ bool Language::install(const QString &code)
 {
     auto program = std::make_unique<QTranslator>();
     const QString qm = QStringLiteral("Lang/PLU_%1.qm").arg(code);
-    const bool found = program->load(QStringLiteral("./") + qm) ||
-                       program->load(QCoreApplication::applicationDirPath() + QLatin1Char('/') + qm);
+    const bool found =
+        program->load(QStringLiteral("./") + qm) || program->load(AppPaths::resourceDir() + QLatin1Char('/') + qm);
     auto qt = std::make_unique<QTranslator>();
     const bool qtFound =
         qt->load(QLatin1String("qtbase_") + code, QLibraryInfo::location(QLibraryInfo::TranslationsPath));

@@ -1,6 +1,7 @@
 #include "hotkey/Printpreview.h"
 
 #include "core/Prompt.h"
+#include "core/ScreenFit.h"
 #include "hotkey/HotkeyCard.h"
 #include "hotkey/HotkeySheet.h"
 #include "hotkey/HotkeySheetTypes.h"
@@ -28,8 +29,10 @@ Printpreview::Printpreview(HotkeySheet *sheet, QWidget *parent)
     KeyListView::setUp(list, g.spacing, new PrintItemDelegate(type, list), proxy);
     list->setFrameShape(QFrame::NoFrame);
     list->setSelectionMode(QAbstractItemView::NoSelection);
-    list->setFixedSize(g.previewList);
-    setFixedSize(830, 730);
+    KeyListView::setCardSize(list, ui->previewScrollArea, g.previewList);
+    // The card's own size where the screen has room; on a smaller one (1920 x 1080 at 150 % leaves
+    // 720 pixels) the card scrolls inside the window.
+    setFixedSize(ScreenFit::bounded(QSize(830, 730)));
     connect(ui->pushButton, &QPushButton::clicked, this, &Printpreview::on_pushButton_clicked);
     connect(ui->ExportPdfBtn, &QPushButton::clicked, this, &Printpreview::on_ExportPdfBtn_clicked);
     connect(ui->CloseBtn, &QPushButton::clicked, this, &QDialog::close);

@@ -4,6 +4,7 @@
 #include "core/AppPaths.h"
 #include "core/PluColumns.h"
 #include "core/Prompt.h"
+#include "core/ScreenFit.h"
 #include "core/ZQConfig.h"
 #include "document/PluDocument.h"
 #include "document/PluTableModel.h"
@@ -55,7 +56,8 @@ ZqSetHotKey::ZqSetHotKey(HotkeySheet *sheet, EditorHost *host, HotkeyFunctionSto
     ui->setupUi(this);
     setWindowFlags((windowFlags() | Qt::CustomizeWindowHint | Qt::WindowCloseButtonHint) &
                    ~(Qt::WindowContextHelpButtonHint | Qt::WindowMinMaxButtonsHint));
-    resize(1500, 700);
+    // The key list keeps the card's layout and scrolls when the screen is smaller than the card.
+    resize(ScreenFit::bounded(QSize(1500, 700)));
 
     const QStyle *s = style();
     const struct
@@ -200,7 +202,7 @@ bool ZqSetHotKey::takeStoredType()
 
 void ZqSetHotKey::sizeForType()
 {
-    ui->listView->setFixedSize(HotkeySheetTypes::geometry(m_sheet->type()).editorWindow);
+    KeyListView::setCardSize(ui->listView, ui->keyScrollArea, HotkeySheetTypes::geometry(m_sheet->type()).editorWindow);
 }
 
 QComboBox *ZqSetHotKey::nameBox(int layer) const

@@ -5,8 +5,10 @@
 
 #include <QHeaderView>
 #include <QScreen>
+#include <QStringList>
 #include <QStyle>
 #include <QTableView>
+#include <algorithm>
 
 PluColumnSetup::PluColumnSetup(QTableView *view, PluDocument *document) : QObject(view), m_view(view)
 {
@@ -49,4 +51,29 @@ void PluColumnSetup::fit()
         m_view->setColumnWidth(c, width);
     }
     m_fitting = false;
+}
+
+QString PluColumnSetup::operatorWidths() const
+{
+    QList<int> columns = m_operatorSized.values();
+    std::sort(columns.begin(), columns.end());
+    QStringList pairs;
+    for (int c : columns)
+        pairs << QStringLiteral("%1:%2").arg(c).arg(m_view->columnWidth(c));
+    return pairs.join(QLatin1Char(','));
+}
+
+void PluColumnSetup::setOperatorWidths(const QString &text)
+{
+    const int columns = m_view->model()->columnCount();
+    for (const QString &pair : text.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        bool columnOk = false, widthOk = false;
+        const int column = pair.section(QLatin1Char(':'), 0, 0).toInt(&columnOk);
+        const int width = pair.section(QLatin1Char(':'), 1, 1).toInt(&widthOk);
+        // A hand-edited or stale entry is passed over, never a reason to refuse the rest.
+        if (columnOk && widthOk && column >= 0 && column < columns && width > 0 && width <= 2000) {
+            m_view->setColumnWidth(column, width);
+            m_operatorSized.insert(column);
+        }
+    }
 }

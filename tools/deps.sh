@@ -1,14 +1,20 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages the build, the tests and the program need, when missing.
+# Installs the Debian 12 packages that are missing: with no argument what building and running the
+# program need; with --test also the tools the test suite uses (tools/test.sh passes it).
 set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkg-config
     qtbase5-dev qttools5-dev qttools5-dev-tools libqt5serialport5-dev libqt5sql5-sqlite
     libquazip1-qt5-dev libfreexl-dev libxlsxwriter-dev libzint-dev
     qttranslations5-l10n fonts-wqy-microhei
-    socat clang libclang-rt-14-dev clang-format
-    zbar-tools poppler-utils libreoffice-calc-nogui desktop-file-utils appstream dpkg-dev xvfb xauth python3 systemd
 )
+if [ "${1:-}" = "--test" ]; then
+    packages+=(
+        socat clang libclang-rt-14-dev clang-format
+        zbar-tools poppler-utils libreoffice-calc-nogui desktop-file-utils appstream dpkg-dev lintian
+        xvfb xauth python3 systemd
+    )
+fi
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and starts the editor from its program folder, with the
-# scale simulator playing the default scale on 127.0.0.1 (its memory kept in build/scale-sim.json).
+# Installs what building and running need, builds the programs (not the tests), and starts the
+# editor from its program folder, with the scale simulator playing the default scale on 127.0.0.1
+# (its memory kept in build/scale-sim.json).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/deps.sh
-bash tools/build.sh
+bash tools/build.sh plu-manager plu-cli scale-sim plu-xls-reader zqslabelscale translations images guide
 cd build/bin
 
 port=5005

@@ -1,5 +1,8 @@
 #include "Transport.h"
 
+#include "OpenFailure.h"
+
+#include <QStringBuilder>
 #include <arpa/inet.h>
 #include <cerrno>
 #include <fcntl.h>
@@ -170,6 +173,7 @@ bool baudConstant(int baud, speed_t *speed)
 std::unique_ptr<Transport> openTcp(const QByteArray &address, int port, Clock::time_point deadline,
                                    const std::atomic<bool> &broken, IoResult *result)
 {
+    const QByteArray where = address + ':' + QByteArray::number(port);
     sockaddr_in sa{};
     sa.sin_family = AF_INET;
     sa.sin_port = htons(quint16(port));
@@ -185,14 +189,20 @@ std::unique_ptr<Transport> openTcp(const QByteArray &address, int port, Clock::t
     const int one = 1;
     ::setsockopt(fd, IPPROTO_TCP, TCP_NODELAY, &one, sizeof one);
     if (::connect(fd, reinterpret_cast<const sockaddr *>(&sa), sizeof sa) != 0 && errno != EINPROGRESS) {
+        const int error = errno;
+        setOpenFailure(error, where);
         ::close(fd);
-        *result = errno == ECONNREFUSED ? IoResult::Closed : IoResult::Failed;
+        *result = error == ECONNREFUSED ? IoResult::Closed : IoResult::Failed;
         return nullptr;
     }
     const IoResult w = waitFor(fd, POLLOUT, deadline, broken);
     int error = 0;
     socklen_t len = sizeof error;
     if (w != IoResult::Ok || ::getsockopt(fd, SOL_SOCKET, SO_ERROR, &error, &len) != 0 || error != 0) {
+        if (w == IoResult::TimedOut)
+            setOpenFailure(ETIMEDOUT, where);
+        else if (w == IoResult::Ok)
+            setOpenFailure(error != 0 ? error : errno, where);
         ::close(fd);
         *result = w != IoResult::Ok ? w : IoResult::Closed;
         return nullptr;
@@ -212,15 +222,19 @@ std::unique_ptr<Transport> openSerial(const QByteArray &device, int baud, const 
     const QByteArray path = serialDevicePath(device);
     const int fd = ::open(path.constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
-        *result = errno == EBUSY ? IoResult::Busy : IoResult::Failed;
+        const int error = errno;
+        setOpenFailure(error, path);
+        *result = error == EBUSY ? IoResult::Busy : IoResult::Failed;
         return nullptr;
     }
     // Two programs on one line garble each other's frames: the first one keeps it. The lock
     // tells any program that asks, including another copy of this library; TIOCEXCL (below)
     // keeps other openers out, except the superuser.
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        const int error = errno;
+        setOpenFailure(error == EWOULDBLOCK ? EBUSY : error, path);
         ::close(fd);
-        *result = errno == EWOULDBLOCK ? IoResult::Busy : IoResult::Failed;
+        *result = error == EWOULDBLOCK ? IoResult::Busy : IoResult::Failed;
         return nullptr;
     }
     termios tio{};

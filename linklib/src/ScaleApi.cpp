@@ -5,6 +5,7 @@
 #include "CodedTexts.h"
 #include "LinkRecords.h"
 #include "LinkSession.h"
+#include "OpenFailure.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -23,6 +24,8 @@ constexpr int kLinkCountersKind = 100;
 constexpr int kLinkSettingsKind = 100;
 constexpr int kMemoryStateKind = 101;
 constexpr int kAnsweredKind = 102;
+// Kind number, in zqscaleUploadData, of why the calling thread's last connect failed to open.
+constexpr int kOpenFailureKind = 103;
 // Records per frame are bounded by this payload size, well under the frame limit.
 constexpr int kPutBudget = 4096;
 // Most frames a link may send ahead of their answers: enough to keep a fast link busy, little
@@ -318,6 +321,7 @@ extern "C" {
 
 int ZQSCALE_CALL zqscaleConnect(const char *link, int baudRate, int *linkHandle)
 {
+    clearOpenFailure();
     if (!link || !linkHandle)
         return ErrBadArgument;
     auto session = std::make_shared<LinkSession>(currentSettings());
@@ -545,6 +549,15 @@ int ZQSCALE_CALL zqscaleDownLoadData(int linkHandle, int kind, const char *json)
 
 int ZQSCALE_CALL zqscaleUploadData(int linkHandle, int kind, ScaleRecordCallback callback)
 {
+    if (kind == kOpenFailureKind) {
+        // No handle exists after a failed connect: this one is asked of the thread.
+        const QByteArray json = openFailureJson();
+        if (json.isEmpty())
+            return 0;
+        if (callback)
+            callback(json.constData(), 1, 0);
+        return 1;
+    }
     if (kind == kLinkCountersKind) {
         return withSession(linkHandle, [&](LinkSession &s) {
             Frame answer;

@@ -101,7 +101,7 @@ void TestFileCommands::openThroughTheDialog()
     QCOMPARE(Prompt::shown().first().title, QStringLiteral("Select File"));
     QCOMPARE(Prompt::shown().first().text, QStringLiteral("TXP Files (*.TXP;*.TXU;*.CSV)"));
     QCOMPARE(w.currentFile(), fixture());
-    QCOMPARE(w.windowTitle(), QStringLiteral("PLU manager ") + fixture());
+    QCOMPARE(w.windowTitle(), QStringLiteral("PLU manager ") + fixture() + QStringLiteral("[*]"));
     QCOMPARE(w.model()->text(2, C::PluName), QStringLiteral("Pears"));
     QVERIFY(!w.isModified());
 }
@@ -240,7 +240,7 @@ void TestFileCommands::saveAsWritesTheSetAndTitle()
     QCOMPARE(Prompt::lastText(), QStringLiteral("Save File Success"));
     for (const char *name : {"shop.txp", "shop.Info", "shop.Msg", "shop.RSC"})
         QVERIFY2(QFile::exists(env.path(QString::fromLatin1(name))), name);
-    QCOMPARE(w.windowTitle(), QStringLiteral("PLU manager ") + path);
+    QCOMPARE(w.windowTitle(), QStringLiteral("PLU manager ") + path + QStringLiteral("[*]"));
     QVERIFY(!w.isModified());
 
     // Save writes to the same set without asking for a name.
@@ -335,7 +335,7 @@ void TestFileCommands::newEmptiesEverything()
     QCOMPARE(w.model()->text(0, C::HotKey), QStringLiteral("0"));
     QVERIFY(w.document()->advertising().texts().isEmpty());
     QVERIFY(w.currentFile().isEmpty());
-    QCOMPARE(w.windowTitle(), QStringLiteral("PLU manager"));
+    QCOMPARE(w.windowTitle(), QStringLiteral("PLU manager[*]"));
 }
 
 void TestFileCommands::openRefusedKeepsTheTable_data()

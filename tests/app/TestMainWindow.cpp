@@ -1,16 +1,21 @@
 #include "TestSupport.h"
 
+#include "app/MainMenus.h"
 #include "app/MainWindow.h"
 #include "app/ZQAboutDialog.h"
+#include "core/Language.h"
 #include "document/PluDocument.h"
 #include "document/PluTableModel.h"
 
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
+#include <QSet>
 #include <QStyle>
 #include <QTableView>
 #include <QToolBar>
@@ -29,9 +34,9 @@ QStringList describe(const QList<QAction *> &actions)
         if (a->isSeparator())
             out << QStringLiteral("-");
         else if (a->menu())
-            out << a->text();
+            out << MainMenus::plainText(a->text());
         else
-            out << a->text() + QLatin1Char('|') + a->shortcut().toString();
+            out << MainMenus::plainText(a->text()) + QLatin1Char('|') + a->shortcut().toString();
     }
     return out;
 }
@@ -43,6 +48,8 @@ class TestMainWindow : public QObject
 private slots:
     void menus_data();
     void menus();
+    void mnemonics_data();
+    void mnemonics();
     void toolBar();
     void packageTypeSettingHidden_data();
     void packageTypeSettingHidden();
@@ -111,7 +118,7 @@ void TestMainWindow::menus_data()
     QTest::newRow("Communication") << 4 << "Communication"
                                    << QStringList{"Download PLU|", "Update PLU|",  "Upload PLU|", "-",
                                                   "Scales|",       "Send history|"};
-    QTest::newRow("Help") << 5 << "Help" << QStringList{"About|"};
+    QTest::newRow("Help") << 5 << "Help" << QStringList{"User Guide|F1", "About|"};
 }
 
 void TestMainWindow::menus()
@@ -123,12 +130,59 @@ void TestMainWindow::menus()
     MainWindow w;
     const QList<QAction *> menus = w.menuBar()->actions();
     QCOMPARE(menus.size(), 6);
-    QCOMPARE(menus.at(index)->text(), title);
+    QCOMPARE(MainMenus::plainText(menus.at(index)->text()), title);
     QStringList shown = describe(menus.at(index)->menu()->actions());
     // Entries added ahead of the table (undo and redo) do not shift the rest.
     while (shown.size() > entries.size() && shown.first() != entries.first())
         shown.removeFirst();
     QCOMPARE(shown, entries);
+}
+
+void TestMainWindow::mnemonics_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::newRow("English") << "en_US";
+    QTest::newRow("Chinese") << "zh_CN";
+}
+
+// Every menu and every entry has an Alt key, one per menu, in every language.
+void TestMainWindow::mnemonics()
+{
+    QFETCH(QString, language);
+    TestEnvironment env({{QStringLiteral("Function/IsShowPT"), true}});
+    const QString home = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(QStringLiteral(PLU_BIN_DIR)));
+    QVERIFY(Language::install(language));
+    QDir::setCurrent(home);
+    MainWindow w;
+    auto keyOf = [](const QString &text) {
+        const int at = text.indexOf(QLatin1Char('&'));
+        return at >= 0 && at + 1 < text.size() ? text.at(at + 1).toUpper() : QChar();
+    };
+    auto checkMenu = [&](const QList<QAction *> &actions, const QString &where) {
+        QSet<QChar> keys;
+        for (QAction *a : actions) {
+            if (a->isSeparator())
+                continue;
+            const QChar key = keyOf(a->text());
+            QVERIFY2(!key.isNull(), qPrintable(where + QStringLiteral(": ") + a->text()));
+            QVERIFY2(!keys.contains(key), qPrintable(where + QStringLiteral(": ") + a->text()));
+            keys.insert(key);
+        }
+    };
+    checkMenu(w.menuBar()->actions(), QStringLiteral("menu bar"));
+    QList<QMenu *> menus;
+    for (QAction *a : w.menuBar()->actions())
+        menus << a->menu();
+    while (!menus.isEmpty()) {
+        QMenu *menu = menus.takeFirst();
+        checkMenu(menu->actions(), menu->title());
+        for (QAction *a : menu->actions()) {
+            if (a->menu())
+                menus << a->menu();
+        }
+    }
+    Language::install(QStringLiteral("en_US"));
 }
 
 void TestMainWindow::toolBar()
@@ -144,7 +198,7 @@ void TestMainWindow::toolBar()
         else if (QWidget *widget = bar->widgetForAction(a); widget && !qobject_cast<QToolButton *>(widget))
             items << widget->toolTip();
         else
-            items << a->text();
+            items << a->iconText();
     }
     QCOMPARE(items, QStringList({"Line No", "New", "Open", "Save", "-", "Advertising slogan", "Message editing",
                                  "Discount schedule", "Hotkey editing", "DownloadADInfo", "Download PLU", "Upload PLU",
@@ -249,9 +303,14 @@ void TestMainWindow::titleAtStart()
 {
     TestEnvironment env;
     MainWindow w;
-    QCOMPARE(w.windowTitle(), QStringLiteral("PLU manager"));
+    QCOMPARE(w.windowTitle(), QStringLiteral("PLU manager[*]"));
     QCOMPARE(w.model()->usedRowCount(), 0);
     QVERIFY(!w.isModified());
+    QVERIFY(!w.isWindowModified());
+    // The desktop's unsaved mark follows the document.
+    w.model()->setData(w.model()->index(0, C::PluName), QStringLiteral("Apples"));
+    QVERIFY(w.isModified());
+    QVERIFY(w.isWindowModified());
     QCOMPARE(MainWindow::instance(), &w);
 }
 

@@ -228,7 +228,9 @@ void TestPluCli::failingScaleIsNamedOthersSucceed_data()
         << QStringList{QStringLiteral("--capacity"), QStringLiteral("2")} << "The scale's memory is full (2 PLUs)";
     QTest::newRow("refuses the clear") << QStringList{QStringLiteral("--refuse-frame"), QStringLiteral("3")}
                                        << "Clear PLU data Error";
-    QTest::newRow("nothing listens") << QStringList() << "Connect Fail";
+    QTest::newRow("nothing listens") << QStringList()
+                                     << "Connect Fail: connection refused by 127.0.0.1:1. Start the scale simulator "
+                                        "(scale-sim) or choose another scale.";
 }
 
 void TestPluCli::failingScaleIsNamedOthersSucceed()
@@ -397,7 +399,9 @@ void TestPluCli::timeoutOptionLeavesTheSettingsAlone()
                              QStringLiteral("--scale"), tcpAddress(silent), QStringLiteral("--timeout"),
                              QStringLiteral("1"), QStringLiteral("--config"), env.settingsPath()});
     QCOMPARE(r.exitCode, 1);
-    QCOMPARE(r.out.trimmed(), tcpAddress(silent) + QStringLiteral(": failed: Connect Fail"));
+    QCOMPARE(r.out.trimmed(),
+             tcpAddress(silent) + QStringLiteral(": failed: Connect Fail: no answer in time. Check that the scale is "
+                                                 "on and the link settings are right."));
     QVERIFY2(t.elapsed() < 15000, qPrintable(QString::number(t.elapsed())));
     QCOMPARE(TestEnvironment::readFile(env.settingsPath()), before);
 }

@@ -298,7 +298,9 @@ void TestTransfers::connectFailShowsRedAndNoEnd()
         answerFailure(driver, &status, &style);
         w.action(QStringLiteral("actionDownload_PLU"))->trigger();
     }
-    QCOMPARE(status, QStringLiteral("Connect Fail"));
+    // The system's reason, with what to do about it.
+    QCOMPARE(status, QStringLiteral("Connect Fail: connection refused by 127.0.0.1:1. Start the scale simulator "
+                                    "(scale-sim) or choose another scale."));
     QCOMPARE(style, QStringLiteral("color:red"));
     for (const Prompt::Shown &s : Prompt::shown())
         QVERIFY(s.text != QStringLiteral("Communication End"));
@@ -405,7 +407,8 @@ void TestTransfers::failedUploadChangesNothing()
                         status = dialog->findChild<QLabel *>(QStringLiteral("statusInfo"))->text();
                         ok->click(); // read what the cancel left on the scale
                     } else if (cancel->isEnabled() &&
-                               dialog->findChild<QLabel *>(QStringLiteral("curPackInfo"))->text() != QLatin1String("0")) {
+                               dialog->findChild<QLabel *>(QStringLiteral("curPackInfo"))->text() !=
+                                   QLatin1String("0")) {
                         cancel->click();
                     }
                 });
@@ -757,7 +760,9 @@ void TestTransfers::timeOutFromTheDialog()
         w.action(QStringLiteral("actionDownloadADInfo"))->trigger();
     }
     QCOMPARE(shownTimeout, 8.0);
-    QCOMPARE(status, QStringLiteral("Connect Fail"));
+    QCOMPARE(
+        status,
+        QStringLiteral("Connect Fail: no answer in time. Check that the scale is on and the link settings are right."));
     // One second and not the stored eight: the field reached the link library.
     QVERIFY2(failedAfter >= 900 && failedAfter < 6000, qPrintable(QString::number(failedAfter)));
     env.config()->sync();

@@ -23,6 +23,9 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QToolButton>
 #include <QUndoStack>
 
@@ -262,6 +265,11 @@ void TestHotkeyEditor::previewIsThePrintedCard()
         QCOMPARE(list->visualRect(list->model()->index(i, 0)), HotkeySheetTypes::printCellRect(2, i));
     QCOMPARE(HotkeySheetTypes::columns(2), 10);
     QCOMPARE(HotkeySheetTypes::rows(2), 6);
+    // The window fits the screen (here a small one); a card that fits the window is shown whole.
+    const QSize screen = preview.screen()->availableSize();
+    QVERIFY(preview.width() <= screen.width() && preview.height() <= screen.height());
+    auto *area = preview.findChild<QScrollArea *>(QStringLiteral("previewScrollArea"));
+    QTRY_VERIFY(!area->horizontalScrollBar()->isVisible() && !area->verticalScrollBar()->isVisible());
 
     preview.findChild<QRadioButton *>(QStringLiteral("PortriatRadioBtn"))->click();
     const QString pdf = env.path(QStringLiteral("card.pdf"));

@@ -1,5 +1,6 @@
 #include "TestSupport.h"
 
+#include "app/MainMenus.h"
 #include "app/MainWindow.h"
 #include "comm/ZQCommunicationConfig.h"
 #include "core/Language.h"
@@ -26,14 +27,14 @@ QStringList shownTexts(QWidget *window)
     for (QGroupBox *g : window->findChildren<QGroupBox *>())
         texts << g->title();
     for (QAction *a : window->findChildren<QAction *>())
-        texts << a->text();
+        texts << MainMenus::plainText(a->text());
     return texts;
 }
 
 void chooseLanguage(MainWindow &w, const QString &name)
 {
     for (QAction *a : w.findChild<QMenu *>(QStringLiteral("menuLanguage"))->actions())
-        if (a->text() == name)
+        if (MainMenus::plainText(a->text()) == name)
             return a->trigger();
     QFAIL("no such language in the menu");
 }

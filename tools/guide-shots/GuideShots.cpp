@@ -178,6 +178,9 @@ int main(int argc, char *argv[])
         MainWindow &win = *w;
         QTableView *table = win.tableView();
 
+        // The first start: an empty list with its hint, the simulator named in the status bar.
+        camera.shoot(&win, QStringLiteral("first-start"));
+
         // Open a list: a sample saved and read back as an operator would.
         fillSample(win);
         const QString list = QDir(data).filePath(QStringLiteral("shop.txp"));

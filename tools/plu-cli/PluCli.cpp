@@ -216,7 +216,7 @@ bool PluCli::parse(const QStringList &arguments, Options *options, QString *erro
                        quiet, type,   portrait, rows,   to,    columns, match, addNew, skipBad,
                        group, all,    changed,  verify, since, failed,  retry, dataDir});
     parser.addPositionalArgument(QStringLiteral("command"),
-                                 tr("send, fetch, convert, hotkey-sheet, barcode, import, export or import-text."));
+                                 tr("send, scales, fetch, convert, hotkey-sheet, barcode, import, export, import-text, history or watch."));
     parser.addPositionalArgument(QStringLiteral("files"), tr("The command's files."), tr("[FILE...]"));
 
     *helpShown = false;
