@@ -64,6 +64,7 @@ private:
         bool all = false;
         bool changed = false;
         bool verify = false;
+        bool allowEmpty = false; // send: a list without PLUs may empty the scales
         int baud = ScaleAddress::DefaultBaud;
     };
 
