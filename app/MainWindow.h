@@ -22,6 +22,7 @@ class PluDocument;
 class PluTableModel;
 class TransferTarget;
 class CommController;
+class DocumentGuard;
 
 // The one window: the PLU grid with its menus, toolbar and status bar, and the document state.
 class MainWindow : public QMainWindow, public EditorHost
@@ -65,6 +66,8 @@ public:
     void startCommunication(int job) override;
     // Where records from a scale land.
     TransferTarget *transferTarget() const { return m_transferTarget; }
+    // The lock, the look at the disk and the recovery copy of the open document.
+    DocumentGuard *documentGuard() const { return m_guard; }
 
 signals:
     void updatePluRequest();
@@ -183,5 +186,6 @@ private:
     EditorsController *m_editors = nullptr;
     IoController *m_io = nullptr;
     HotkeyController *m_hotkey = nullptr;
+    DocumentGuard *m_guard = nullptr;
     static MainWindow *s_instance;
 };
