@@ -262,14 +262,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Warning</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Send anyway?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Send changes</source>
         <translation type="unfinished"></translation>
     </message>
@@ -382,6 +374,109 @@ The user guide opens with F1 or Help &gt; User Guide.
     </message>
     <message>
         <source>Mode%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DocumentGuard</name>
+    <message>
+        <source>%1 is open in another editor: %2.
+
+Open it read-only? Your changes can then be saved under another name only.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File in use</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open Read-Only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is open in another editor: %2.
+Save under another name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 was changed on disk since it was opened or last saved here, perhaps by another editor.
+
+Overwrite it with this version, save this version under another name, or cancel the save?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File changed on disk</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Overwrite</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 was changed on disk by another program.
+
+Reload it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read-only: open in another editor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a list that was never saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The editor was not closed properly. Unsaved changes to %1 were kept in a copy from %2.
+
+Restore them?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recover unsaved changes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not Now</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DocumentLock</name>
+    <message>
+        <source>an unknown user</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an unknown computer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an unknown time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 on %2, since %3</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2142,6 +2237,32 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>RecoveryCopy</name>
+    <message>
+        <source>Cannot make the recovery folder %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The recovery copy in %1 cannot be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryGrid</name>
+    <message>
+        <source>The recovery copy&apos;s grid is not whole</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The recovery copy&apos;s grid has more rows than the table</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Row %1 of the recovery copy&apos;s grid cannot be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ScaleAddress</name>
     <message>
         <source>&quot;%1&quot; is not a valid IPv4 address and port</source>
@@ -2691,6 +2812,10 @@ Do you want to replace it?</source>
         <source>Sending the PLUs clears the scale&apos;s messages, and the file&apos;s messages are not among the parts chosen: the scale will hold no messages.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The list is empty: sending it removes every PLU from the scale. Send anyway?</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SendFingerprints</name>
@@ -2856,6 +2981,10 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send anyway?</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3473,7 +3602,7 @@ F1 opens the user guide.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Send anyway?</source>
+        <source>The scale&apos;s IP address</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

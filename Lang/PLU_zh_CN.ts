@@ -282,14 +282,6 @@
         <translation>测试连接</translation>
     </message>
     <message>
-        <source>Warning</source>
-        <translation>警告</translation>
-    </message>
-    <message>
-        <source>Send anyway?</source>
-        <translation>仍要发送吗？</translation>
-    </message>
-    <message>
         <source>all %1</source>
         <translation>全部 %1</translation>
     </message>
@@ -397,6 +389,118 @@ The user guide opens with F1 or Help &gt; User Guide.
     <message>
         <source>Mode%1</source>
         <translation>模式%1</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentGuard</name>
+    <message>
+        <source>%1 is open in another editor: %2.
+
+Open it read-only? Your changes can then be saved under another name only.</source>
+        <translation>%1 已在另一个编辑器中打开：%2。
+
+以只读方式打开吗？之后您的更改只能以其他文件名保存。</translation>
+    </message>
+    <message>
+        <source>File in use</source>
+        <translation>文件正在使用</translation>
+    </message>
+    <message>
+        <source>Open Read-Only</source>
+        <translation>以只读方式打开</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>%1 is open in another editor: %2.
+Save under another name.</source>
+        <translation>%1 已在另一个编辑器中打开：%2。
+请以其他文件名保存。</translation>
+    </message>
+    <message>
+        <source>%1 was changed on disk since it was opened or last saved here, perhaps by another editor.
+
+Overwrite it with this version, save this version under another name, or cancel the save?</source>
+        <translation>%1 自在此打开或上次保存以来已在磁盘上被更改，可能是另一个编辑器所为。
+
+用此版本覆盖它、将此版本以其他文件名保存，还是取消保存？</translation>
+    </message>
+    <message>
+        <source>File changed on disk</source>
+        <translation>磁盘上的文件已更改</translation>
+    </message>
+    <message>
+        <source>Overwrite</source>
+        <translation>覆盖</translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation>另存为...</translation>
+    </message>
+    <message>
+        <source>%1 was changed on disk by another program.
+
+Reload it?</source>
+        <translation>%1 已在磁盘上被其他程序更改。
+
+重新载入吗？</translation>
+    </message>
+    <message>
+        <source>Read-only: open in another editor</source>
+        <translation>只读：已在另一个编辑器中打开</translation>
+    </message>
+    <message>
+        <source>a list that was never saved</source>
+        <translation>一个从未保存的列表</translation>
+    </message>
+    <message>
+        <source>The editor was not closed properly. Unsaved changes to %1 were kept in a copy from %2.
+
+Restore them?</source>
+        <translation>编辑器上次未正常关闭。对 %1 的未保存更改已保存在 %2 的副本中。
+
+恢复这些更改吗？</translation>
+    </message>
+    <message>
+        <source>Recover unsaved changes</source>
+        <translation>恢复未保存的更改</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>恢复</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>丢弃</translation>
+    </message>
+    <message>
+        <source>Not Now</source>
+        <translation>暂不</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentLock</name>
+    <message>
+        <source>an unknown user</source>
+        <translation>未知用户</translation>
+    </message>
+    <message>
+        <source>an unknown computer</source>
+        <translation>未知计算机</translation>
+    </message>
+    <message>
+        <source>an unknown time</source>
+        <translation>未知时间</translation>
+    </message>
+    <message>
+        <source>%1 on %2, since %3</source>
+        <translation>%2 上的 %1，自 %3 起</translation>
     </message>
 </context>
 <context>
@@ -2157,6 +2261,32 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>RecoveryCopy</name>
+    <message>
+        <source>Cannot make the recovery folder %1</source>
+        <translation>无法创建恢复文件夹 %1</translation>
+    </message>
+    <message>
+        <source>The recovery copy in %1 cannot be read</source>
+        <translation>无法读取 %1 中的恢复副本</translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryGrid</name>
+    <message>
+        <source>The recovery copy&apos;s grid is not whole</source>
+        <translation>恢复副本的表格不完整</translation>
+    </message>
+    <message>
+        <source>The recovery copy&apos;s grid has more rows than the table</source>
+        <translation>恢复副本的表格行数多于表格</translation>
+    </message>
+    <message>
+        <source>Row %1 of the recovery copy&apos;s grid cannot be read</source>
+        <translation>无法读取恢复副本表格的第 %1 行</translation>
+    </message>
+</context>
+<context>
     <name>ScaleAddress</name>
     <message>
         <source>&quot;%1&quot; is not a valid IPv4 address and port</source>
@@ -2705,6 +2835,10 @@ Do you want to replace it?</source>
         <source>Sending the PLUs clears the scale&apos;s messages, and the file&apos;s messages are not among the parts chosen: the scale will hold no messages.</source>
         <translation>发送PLU会清除秤上的信息，而所选内容不包括文件的信息：秤上将没有信息。</translation>
     </message>
+    <message>
+        <source>The list is empty: sending it removes every PLU from the scale. Send anyway?</source>
+        <translation>列表为空：发送它会删除秤上的所有PLU。仍要发送吗？</translation>
+    </message>
 </context>
 <context>
     <name>SendFingerprints</name>
@@ -2869,6 +3003,10 @@ Do you want to replace it?</source>
     <message>
         <source>Cancel</source>
         <translation>取消</translation>
+    </message>
+    <message>
+        <source>Send anyway?</source>
+        <translation>仍要发送吗？</translation>
     </message>
 </context>
 <context>
@@ -3488,8 +3626,8 @@ F1 opens the user guide.</source>
         <translation>无法识别串口</translation>
     </message>
     <message>
-        <source>Send anyway?</source>
-        <translation>仍要发送吗？</translation>
+        <source>The scale&apos;s IP address</source>
+        <translation>秤的IP地址</translation>
     </message>
 </context>
 <context>

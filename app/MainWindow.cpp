@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 
+#include "app/DocumentGuard.h"
 #include "app/MainMenus.h"
 #include "app/WindowHabits.h"
 #include "app/ZQAboutDialog.h"
@@ -43,6 +44,7 @@
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QTableView>
+#include <QTimer>
 #include <QToolBar>
 #include <QUndoStack>
 
@@ -133,6 +135,10 @@ MainWindow::MainWindow(QWidget *parent)
 
     m_document->setModified(false);
     PluColumns::setSharedCaptions(PluColumns::captions());
+    m_guard = new DocumentGuard(this, m_document);
+    connect(m_guard, &DocumentGuard::reloadRequested, this, &MainWindow::loadFile);
+    // Once the window stands: a copy an editor left at a crash is offered before anything else.
+    QTimer::singleShot(0, m_guard, &DocumentGuard::offerRecovery);
 
     if (ZQConfig *config = ZQConfig::instance()) {
         // Before any file is read: a wrong code page would misread it.
@@ -406,6 +412,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
     if (ZQConfig *config = ZQConfig::instance())
         config->setValue(ZQConfig::PluFileName, currentFile());
     m_habits->save();
+    m_guard->released();
     event->accept();
 }
 
@@ -413,6 +420,7 @@ void MainWindow::clearDocument()
 {
     m_document->clear();
     m_document->resetHistory();
+    m_guard->released();
     updateTitle();
 }
 
@@ -473,13 +481,17 @@ void MainWindow::loadFile(const QString &path)
 {
     if (path.isEmpty())
         return;
+    if (!m_guard->lockForOpen(path))
+        return;
     QString error;
     QString warning;
     if (PluFileSet::load(m_document, path, &error, &warning) == PluFileSet::LoadResult::Failed) {
+        m_guard->abandoned();
         if (!error.isEmpty())
             Prompt::warning(this, tr("Warning"), error);
         return;
     }
+    m_guard->settled();
     m_document->resetHistory();
     m_table->clearSelection();
     updateTitle();
@@ -512,9 +524,11 @@ bool MainWindow::writeFileSet(const QString &path, bool asNewName)
                   : PluFileSet::SidePaths{m_document->infoPath(), m_document->msgPath(), m_document->rscPath()};
     QString error;
     if (!PluFileSet::save(m_document, path, sides, &error)) {
+        m_guard->abandoned();
         Prompt::warning(this, tr("Warning"), error);
         return false;
     }
+    m_guard->settled();
     updateTitle();
     Prompt::information(this, tr("Info"), tr("Save File Success"));
     return true;
@@ -526,9 +540,20 @@ bool MainWindow::save()
     const QString current = currentFile();
     if (current.isEmpty())
         return saveAs(QString());
+    // Another editor holds the file: this version goes elsewhere.
+    if (m_guard->isReadOnly())
+        return saveAs(QFileInfo(current).absolutePath());
     // A set is written tab-separated: saved under a .csv name it would read back as nothing.
     if (PluFile::kindOf(current) != PluFile::Kind::TabSeparated)
         return saveAs(QFileInfo(current).dir().filePath(PluFileSet::baseName(current) + QStringLiteral(".Txp")));
+    switch (m_guard->checkDisk()) {
+    case DocumentGuard::BeforeSave::Cancel:
+        return false;
+    case DocumentGuard::BeforeSave::SaveElsewhere:
+        return saveAs(current);
+    case DocumentGuard::BeforeSave::Write:
+        break;
+    }
     return writeFileSet(current, false);
 }
 
@@ -545,6 +570,14 @@ bool MainWindow::saveAs(const QString &proposal)
         Prompt::question(this, tr("Export File"),
                          tr("%1 already exists.\nDo you want to replace it?").arg(QFileInfo(path).fileName())) !=
             QMessageBox::Yes)
+        return false;
+    // The document's own file is looked at as Save looks at it.
+    if (path == currentFile() && !m_guard->isReadOnly()) {
+        const DocumentGuard::BeforeSave before = m_guard->checkDisk();
+        if (before != DocumentGuard::BeforeSave::Write)
+            return before == DocumentGuard::BeforeSave::SaveElsewhere && saveAs(path);
+    }
+    if (!m_guard->lockForSaveAs(path))
         return false;
     return writeFileSet(path, true);
 }

@@ -23,6 +23,7 @@ class PluTableModel;
 class TransferTarget;
 class CommController;
 class WindowHabits;
+class DocumentGuard;
 
 // The one window: the PLU grid with its menus, toolbar and status bar, and the document state.
 class MainWindow : public QMainWindow, public EditorHost
@@ -66,6 +67,8 @@ public:
     void startCommunication(int job) override;
     // Where records from a scale land.
     TransferTarget *transferTarget() const { return m_transferTarget; }
+    // The lock, the look at the disk and the recovery copy of the open document.
+    DocumentGuard *documentGuard() const { return m_guard; }
 
 signals:
     void updatePluRequest();
@@ -185,5 +188,6 @@ private:
     IoController *m_io = nullptr;
     HotkeyController *m_hotkey = nullptr;
     WindowHabits *m_habits = nullptr;
+    DocumentGuard *m_guard = nullptr;
     static MainWindow *s_instance;
 };

@@ -107,10 +107,7 @@ void CommController::sendToMany(int job, bool changesOnly, const QVector<ScaleEn
         }
         return;
     }
-    if (SendCheck::dropsMessages(snapshot, job) &&
-        Prompt::question(m_scales, tr("Warning"),
-                         SendCheck::dropsMessagesText() + QLatin1String("\n\n") + tr("Send anyway?"),
-                         QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
+    if (!SendProblemsDlg::confirmSend(m_scales, snapshot, job, changesOnly))
         return;
     const QString title = changesOnly             ? tr("Send changes")
                           : job == JobDownloadPlu ? tr("Download PLU")

@@ -446,3 +446,15 @@ QString SendCheck::dropsMessagesText()
     return tr("Sending the PLUs clears the scale's messages, and the file's messages are not among the parts "
               "chosen: the scale will hold no messages.");
 }
+
+bool SendCheck::sendsEmptyList(const TransferSnapshot &snapshot, int job, bool changesOnly)
+{
+    if (!snapshot.hasDocument || !snapshot.plus.isEmpty())
+        return false;
+    return changesOnly || job == JobUpdatePlu || (job == JobDownloadPlu && snapshot.selection.plu);
+}
+
+QString SendCheck::emptyListQuestion()
+{
+    return tr("The list is empty: sending it removes every PLU from the scale. Send anyway?");
+}

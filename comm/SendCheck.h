@@ -41,4 +41,9 @@ public:
     // and the parts chosen leave them out, which the operator is told before the send.
     static bool dropsMessages(const TransferSnapshot &snapshot, int job);
     static QString dropsMessagesText();
+    // A PLU send ("Download PLU" with its PLU part, "Update PLU", "Send changes") of a list that
+    // holds no PLU row: a full send would clear the scale and put nothing back. Asked about (or
+    // refused) first, never sent as a matter of course.
+    static bool sendsEmptyList(const TransferSnapshot &snapshot, int job, bool changesOnly = false);
+    static QString emptyListQuestion();
 };

@@ -1,5 +1,6 @@
 #include "comm/SendProblemsDlg.h"
 
+#include "core/Prompt.h"
 #include "ui_SendProblemsDlg.h"
 
 #include <QHeaderView>
@@ -57,4 +58,18 @@ void SendProblemsDlg::choose(int index)
         return;
     m_chosen = index;
     accept();
+}
+
+bool SendProblemsDlg::confirmSend(QWidget *parent, const TransferSnapshot &snapshot, int job, bool changesOnly)
+{
+    auto ask = [parent](const QString &text) {
+        return Prompt::question(parent, tr("Warning"), text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) ==
+               QMessageBox::Yes;
+    };
+    if (SendCheck::sendsEmptyList(snapshot, job, changesOnly) && !ask(SendCheck::emptyListQuestion()))
+        return false;
+    if (SendCheck::dropsMessages(snapshot, job) &&
+        !ask(SendCheck::dropsMessagesText() + QLatin1String("\n\n") + tr("Send anyway?")))
+        return false;
+    return true;
 }

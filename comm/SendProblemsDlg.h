@@ -23,6 +23,10 @@ public:
     // accepts ("Import the good rows") and Close as "Cancel". A double-click chooses nothing.
     void offerAction(const QString &summary, const QString &actionText);
 
+    // The questions before a send that would empty a scale or leave its messages out; false
+    // when the operator said No to one (each defaults to No).
+    static bool confirmSend(QWidget *parent, const TransferSnapshot &snapshot, int job, bool changesOnly = false);
+
     // The problem double-clicked, or nullptr when the list was closed.
     const SendProblem *chosen() const { return m_chosen >= 0 ? &m_problems.at(m_chosen) : nullptr; }
 

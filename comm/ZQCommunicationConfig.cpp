@@ -144,10 +144,7 @@ void ZQCommunicationConfig::on_OKBtn_clicked()
     // A bad row must stop the job before the link opens, not after the scale has been cleared.
     if (showSendProblems(snapshot))
         return;
-    if (SendCheck::dropsMessages(snapshot, m_job) &&
-        Prompt::question(parentWidget(), tr("Warning"),
-                         SendCheck::dropsMessagesText() + QLatin1String("\n\n") + tr("Send anyway?"),
-                         QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes) {
+    if (!SendProblemsDlg::confirmSend(parentWidget(), snapshot, m_job)) {
         reject();
         return;
     }

@@ -68,6 +68,13 @@ QString AppPaths::localDatabaseFile()
     return dir + QStringLiteral("/KVB2600.db");
 }
 
+QString AppPaths::recoveryDir()
+{
+    const QString base =
+        g_override.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) : g_override;
+    return base + QStringLiteral("/Recovery");
+}
+
 QString AppPaths::settingsFile()
 {
     return g_settingsOverride.isEmpty() ? dataFile(QStringLiteral("SYSTEM.CFG")) : g_settingsOverride;

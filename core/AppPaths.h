@@ -25,6 +25,10 @@ public:
     // The installation's database "DB/KVB2600.db" in the data folder (its folder is made when
     // missing), shared by the package types, hotkey functions and the scale list.
     static QString localDatabaseFile();
+    // Where the editor keeps the recovery copies of unsaved documents: "Recovery" in the per-user
+    // application data folder, whatever the layout (the work is the user's, not the
+    // installation's); under the test folder while tests point the data folder there.
+    static QString recoveryDir();
     // "SYSTEM.CFG" in the data folder, unless a settings file was named explicitly.
     static QString settingsFile();
     // Tests point the data folder at a temporary folder; an empty path restores the rule above.

@@ -1,5 +1,6 @@
 #include "core/Prompt.h"
 
+#include <QAbstractButton>
 #include <QFileDialog>
 #include <QQueue>
 #include <QRegularExpression>
@@ -38,7 +39,8 @@ Prompt::Button firstButton(Prompt::Buttons buttons)
 }
 
 Prompt::Button box(QMessageBox::Icon icon, const char *kind, QWidget *parent, const QString &title, const QString &text,
-                   Prompt::Buttons buttons, Prompt::Button defaultButton)
+                   Prompt::Buttons buttons, Prompt::Button defaultButton, const Prompt::NamedButtons &names = {},
+                   Prompt::Button escapeButton = QMessageBox::NoButton)
 {
     Script &s = script();
     record(kind, title, text);
@@ -48,8 +50,12 @@ Prompt::Button box(QMessageBox::Icon icon, const char *kind, QWidget *parent, co
         return defaultButton != QMessageBox::NoButton ? defaultButton : firstButton(buttons);
     }
     QMessageBox mb(icon, title, text, buttons, parent);
+    for (const auto &named : names)
+        mb.button(named.first)->setText(named.second);
     if (defaultButton != QMessageBox::NoButton)
         mb.setDefaultButton(defaultButton);
+    if (escapeButton != QMessageBox::NoButton)
+        mb.setEscapeButton(escapeButton);
     return static_cast<Prompt::Button>(mb.exec());
 }
 
@@ -123,6 +129,16 @@ Prompt::Button Prompt::question(QWidget *parent, const QString &title, const QSt
                                 Button defaultButton)
 {
     return box(QMessageBox::Question, "question", parent, title, text, buttons, defaultButton);
+}
+
+Prompt::Button Prompt::choose(QMessageBox::Icon icon, QWidget *parent, const QString &title, const QString &text,
+                              const NamedButtons &buttons, Button defaultButton, Button escapeButton)
+{
+    Buttons all;
+    for (const auto &named : buttons)
+        all |= named.first;
+    return box(icon, icon == QMessageBox::Question ? "question" : "warning", parent, title, text, all, defaultButton,
+               buttons, escapeButton);
 }
 
 QString Prompt::openFileName(QWidget *parent, const QString &caption, const QString &dir, const QString &filter)

@@ -4,6 +4,7 @@
 #include <QMessageBox>
 #include <QString>
 #include <QStringList>
+#include <QVector>
 #include <memory>
 
 class QWidget;
@@ -25,6 +26,13 @@ public:
     static Button question(QWidget *parent, const QString &title, const QString &text,
                            Buttons buttons = QMessageBox::Yes | QMessageBox::No,
                            Button defaultButton = QMessageBox::NoButton);
+
+    // A box whose buttons say what they do ("Open Read-Only", "Overwrite"): each is a standard
+    // button, which keeps its place, its role and its scripted answer, shown with its own text.
+    // Recorded as "question" or "warning" by the icon.
+    using NamedButtons = QVector<QPair<Button, QString>>;
+    static Button choose(QMessageBox::Icon icon, QWidget *parent, const QString &title, const QString &text,
+                         const NamedButtons &buttons, Button defaultButton, Button escapeButton);
 
     // filter: as the operator reads it, "Name (*.A;*.B)" (";;" between several). dir: the
     // folder to start in, or a proposed file name.

@@ -21,6 +21,8 @@ void PluDocument::setModified(bool modified)
         emit savedStateReached();
     }
     updateModified(was);
+    if (modified)
+        emit edited();
 }
 
 void PluDocument::setHistoryClean(bool clean)

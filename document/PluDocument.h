@@ -75,6 +75,8 @@ public:
 
 signals:
     void modifiedChanged(bool modified);
+    // setModified(true): something the history does not hold changed (side data in a dialog).
+    void edited();
     void currentFileChanged(const QString &path);
     void historyReset();
     // setModified(false): the undo history's present state is now the saved one.

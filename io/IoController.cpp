@@ -153,9 +153,9 @@ void IoController::importPluFromExcel()
     content.rows = SheetImport::place(records, chosen.tableRow());
     content.rowCount = usedRows(content.rows);
     m_host->editCommands()->replaceContent(tr("Import PLU from Excel"), content);
-    // The table no longer is the file it came from; Save asks for a name.
+    // The table no longer is the file it came from; Save asks for a name. The imported rows are
+    // unsaved work: closing asks, and the recovery copy keeps them.
     doc->setCurrentFile(QString());
-    doc->setModified(false);
 }
 
 void IoController::customImport()
@@ -207,8 +207,7 @@ void IoController::importTxt(const QString &path)
     content.rows = SheetImport::place(records, 1);
     content.rowCount = records.size();
     m_host->editCommands()->replaceContent(tr("Custom import"), content);
-    doc->setCurrentFile(QString());
-    doc->setModified(false);
+    doc->setCurrentFile(QString()); // unsaved work, as after the spreadsheet import
     if (dropped > 0)
         Prompt::warning(m_host->hostWidget(), tr("Warning"),
                         tr("The table holds %1 rows; the last %2 lines of the file were left out.")

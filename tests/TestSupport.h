@@ -7,7 +7,9 @@
 #include "core/WeightUnits.h"
 #include "core/ZQConfig.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -68,6 +70,22 @@ private:
     QTemporaryDir m_dir;
     std::unique_ptr<ZQConfig> m_config;
 };
+
+// A test data file ("document/all-fields/input.txp"), copied with the files beside it into a folder
+// of this test process: the editor locks the files it opens, and tests running at the same time
+// must neither meet each other's locks nor leave any in the source tree.
+inline QString dataCopy(const QString &relative)
+{
+    static QTemporaryDir copies;
+    const QFileInfo source(QStringLiteral(PLU_TEST_DATA_DIR "/") + relative);
+    const QString folder = copies.filePath(source.dir().dirName());
+    if (!QFileInfo::exists(folder)) {
+        QDir().mkpath(folder);
+        for (const QFileInfo &file : source.dir().entryInfoList(QDir::Files))
+            QFile::copy(file.absoluteFilePath(), folder + QLatin1Char('/') + file.fileName());
+    }
+    return folder + QLatin1Char('/') + source.fileName();
+}
 
 // Article n of a plain test list: LF code n, code 999 + n, price 99 + n, by the kilogram.
 inline TPLU testArticle(int n)

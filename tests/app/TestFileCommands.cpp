@@ -23,7 +23,7 @@ using C = PluColumns;
 namespace {
 QString fixture()
 {
-    return QStringLiteral(PLU_TEST_DATA_DIR "/document/all-fields/input.txp");
+    return dataCopy(QStringLiteral("document/all-fields/input.txp"));
 }
 } // namespace
 
@@ -303,7 +303,7 @@ void TestFileCommands::lastFileReopenedThenArgument()
     QCOMPARE(w.currentFile(), fixture());
     QCOMPARE(w.model()->text(0, C::PluName), QStringLiteral("Apples"));
     // As main does with a file named on the command line: it is opened after the last one.
-    const QString other = QStringLiteral(PLU_TEST_DATA_DIR "/document/txu/input.TXU");
+    const QString other = dataCopy(QStringLiteral("document/txu/input.TXU"));
     w.openArgument(other);
     QCOMPARE(w.currentFile(), other);
     QCOMPARE(w.model()->text(0, C::PluName), QStringLiteral("Short"));

@@ -7,6 +7,7 @@
 #include "document/PluTableModel.h"
 #include "editors/LocalDatabase.h"
 
+#include <QJsonDocument>
 #include <QProcess>
 #include <QTextCodec>
 #include <cerrno>
@@ -98,6 +99,7 @@ private slots:
     void updateKeepsPlusTheScaleHad();
     void badRowSendsNothing();
     void newPlusTakeTheOldMessagesAway();
+    void emptyListNeverClearsAScale();
     void timeoutOptionLeavesTheSettingsAlone();
     void convertWritesTheFileSet_data();
     void convertWritesTheFileSet();
@@ -384,6 +386,47 @@ void TestPluCli::newPlusTakeTheOldMessagesAway()
              0);
     QCOMPARE(TestEnvironment::readFile(env.path(QStringLiteral("back.Msg"))),
              TestEnvironment::readFile(env.path(QStringLiteral("new.Msg"))));
+}
+
+void TestPluCli::emptyListNeverClearsAScale()
+{
+    TestEnvironment env(settings());
+    ScaleSim sim;
+    QVERIFY(sim.startTcp({QStringLiteral("--data"), sim.dataFile()}));
+    const QStringList common{QStringLiteral("--scale"), tcpAddress(sim), QStringLiteral("--config"),
+                             env.settingsPath()};
+    QCOMPARE(
+        runCli(QStringList{QStringLiteral("send"), dataPath(QStringLiteral("all-fields/input.txp"))} + common).exitCode,
+        0);
+    const QByteArray memory = QJsonDocument(sim.dump()).toJson();
+    QVERIFY(memory.contains("Pears"));
+
+    // A damaged export of which no line is a PLU row converts to nothing.
+    const QString damaged = env.path(QStringLiteral("damaged.csv"));
+    QVERIFY(TestEnvironment::writeFile(damaged, "0,Apples,0\r\n1,Pears,1002\r\n"));
+    const QString empty = env.path(QStringLiteral("empty.txp"));
+    const Result converted =
+        runCli({QStringLiteral("convert"), damaged, empty, QStringLiteral("--config"), env.settingsPath()});
+    QCOMPARE(converted.exitCode, 1);
+    QCOMPARE(converted.err.trimmed(),
+             QStringLiteral("plu-cli: \"%1\": no PLU row was read; nothing was written").arg(damaged));
+    QVERIFY(!QFile::exists(empty));
+
+    // An empty set is not sent, in either way of sending, unless asked for.
+    PluDocument nothing;
+    QVERIFY(saveSet(&nothing, empty));
+    for (const QStringList &how : {QStringList(), QStringList{QStringLiteral("--update")}}) {
+        const Result r = runCli(QStringList{QStringLiteral("send"), empty} + how + common);
+        QCOMPARE(r.exitCode, 1);
+        QCOMPARE(r.out, QString());
+        QVERIFY2(r.err.contains(QStringLiteral("--allow-empty")), qPrintable(r.err));
+    }
+    QCOMPARE(QJsonDocument(sim.dump()).toJson(), memory);
+    const Result allowed = runCli(QStringList{QStringLiteral("send"), empty, QStringLiteral("--allow-empty")} + common);
+    QVERIFY2(allowed.exitCode == 0, qPrintable(describe(allowed)));
+    const QString back = env.path(QStringLiteral("back.txp"));
+    QCOMPARE(runCli(QStringList{QStringLiteral("fetch"), QStringLiteral("-o"), back} + common).exitCode, 0);
+    QCOMPARE(namesIn(back), QStringList());
 }
 
 void TestPluCli::timeoutOptionLeavesTheSettingsAlone()

@@ -129,6 +129,8 @@ void TestLinkSettings::okRefusesBadInput()
     TestEnvironment env;
     ZQCommunicationConfig dialog;
     dialog.show();
+    // A first start names no scale: OK must not reach some address on the network by chance.
+    QCOMPARE(dialog.findChild<QLineEdit *>("lineEditIPAddress")->text(), QString());
     if (serial)
         dialog.findChild<QRadioButton *>("radioButtonRS232")->click();
     dialog.findChild<QLineEdit *>("lineEditIPAddress")->setText(ip);

@@ -37,7 +37,7 @@ using linktest::ScaleSim;
 namespace {
 QString fixture()
 {
-    return QStringLiteral(PLU_TEST_DATA_DIR "/document/all-fields/input.txp");
+    return dataCopy(QStringLiteral("document/all-fields/input.txp"));
 }
 
 struct Link
@@ -122,6 +122,8 @@ private slots:
     void progressNumbers();
     void uploadProgressStaysAhead();
     void noSelectionStartsNothing();
+    void emptyListIsAskedAboutFirst_data();
+    void emptyListIsAskedAboutFirst();
     void badRowStopsTheDownloadBeforeTheLink();
     void serialPortByEveryName_data();
     void serialPortByEveryName();
@@ -582,6 +584,45 @@ void TestTransfers::noSelectionStartsNothing()
     QCOMPARE(ini.value(QStringLiteral("ChoiceDownLoad/SelectDown PLU")).toString(), QStringLiteral("false"));
     QCOMPARE(ini.value(QStringLiteral("ChoiceDownLoad/SelectDown Message")).toString(), QStringLiteral("false"));
     QCOMPARE(Prompt::count(), 0);
+}
+
+void TestTransfers::emptyListIsAskedAboutFirst_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::newRow("Download PLU") << "actionDownload_PLU";
+    QTest::newRow("Update PLU") << "actionUpdate_PLU";
+}
+
+void TestTransfers::emptyListIsAskedAboutFirst()
+{
+    QFETCH(QString, action);
+    ScaleSim sim;
+    QVERIFY(sim.startTcp({QStringLiteral("--data"), sim.dataFile()}));
+    TestEnvironment env(settingsFor(sim));
+    MainWindow w;
+    w.loadFile(fixture());
+    auto send = [&w](const QString &name) {
+        ModalDriver driver;
+        answerLink(driver, {false, QStringLiteral("127.0.0.1")});
+        answerSelection(driver, {QStringLiteral("pluCheckBox")});
+        w.action(name)->trigger();
+    };
+    send(QStringLiteral("actionDownload_PLU"));
+    QCOMPARE(Prompt::lastText(), QStringLiteral("Communication End"));
+    const QByteArray memory = QJsonDocument(sim.dump()).toJson();
+    QVERIFY(memory.contains("Pears"));
+    const int links = sim.log().count("connected");
+
+    // A first start, or New: the grid holds no PLU. No answer given: the question's default.
+    w.action(QStringLiteral("actionNew"))->trigger();
+    Prompt::clearScript();
+    send(action);
+    QCOMPARE(Prompt::count(), 1);
+    QCOMPARE(Prompt::last().kind, QStringLiteral("question"));
+    QCOMPARE(Prompt::lastText(),
+             QStringLiteral("The list is empty: sending it removes every PLU from the scale. Send anyway?"));
+    QCOMPARE(sim.log().count("connected"), links);
+    QCOMPARE(QJsonDocument(sim.dump()).toJson(), memory);
 }
 
 void TestTransfers::badRowStopsTheDownloadBeforeTheLink()

@@ -55,6 +55,21 @@ void changeTable(MainWindow &w)
     w.setModified(true);
 }
 
+// Imported rows are unsaved work: Ctrl+Q asks about them, and Cancel keeps window and rows.
+void quitAsksToSave(MainWindow &w)
+{
+    QVERIFY(w.isModified());
+    w.show();
+    QApplication::setActiveWindow(&w); // the import's dialogs were the active windows last
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    Prompt::clearScript();
+    Prompt::queueAnswer(QMessageBox::Cancel);
+    QTest::keyClick(w.tableView(), Qt::Key_Q, Qt::ControlModifier);
+    QCOMPARE(Prompt::count(), 1);
+    QCOMPARE(Prompt::lastText(), QStringLiteral("The document has been modified.\nDo you want to save your changes?"));
+    QVERIFY(w.isVisible());
+}
+
 class UrlCatcher : public QObject
 {
     Q_OBJECT
@@ -116,7 +131,7 @@ void TestIoDialogs::excelImportReplacesTableInOneStep()
     QCOMPARE(w.model()->text(2, C::PluName), QStringLiteral("Cherries"));
     QCOMPARE(w.document()->rowCount(), 3);
     QVERIFY(w.currentFile().isEmpty());
-    QVERIFY(!w.isModified());
+    quitAsksToSave(w);
     QCOMPARE(w.editCommands()->undoStack()->count(), steps + 1);
     w.editCommands()->undoStack()->undo();
     QCOMPARE(w.model()->text(0, C::PluName), QStringLiteral("Old"));
@@ -286,6 +301,7 @@ void TestIoDialogs::customImportSavesLayoutAndImports()
     QCOMPARE(w.model()->text(1, C::LFCode), QStringLiteral("102"));
     QCOMPARE(w.document()->rowCount(), 2);
     QCOMPARE(w.editCommands()->undoStack()->count(), steps + 1);
+    quitAsksToSave(w);
 
     // Opened again, the dialog shows what was stored.
     ZQDataImportDialog dialog;

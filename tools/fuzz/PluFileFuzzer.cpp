@@ -1,11 +1,12 @@
 // Feeds arbitrary bytes to every reader of a PLU file set: the main file as a tab-separated and
-// as a comma-separated list, and the side files (.Info, .Msg, .RSC). Under UTF-8 whatever a reader
-// accepts must survive being written and read again unchanged; under GBK (multi-byte, with its
-// own invalid sequences) the readers must merely not fail.
+// as a comma-separated list, the side files (.Info, .Msg, .RSC), and the grid of a recovery copy. Under UTF-8 whatever
+// a reader accepts must survive being written and read again unchanged; under GBK (multi-byte, with its own invalid
+// sequences) the readers must merely not fail.
 #include "core/TextCodec.h"
 #include "document/AdvertisingList.h"
 #include "document/MessageStore.h"
 #include "document/PluFile.h"
+#include "document/RecoveryGrid.h"
 #include "document/ScheduleStore.h"
 
 #include <cstdint>
@@ -81,6 +82,22 @@ void sideFiles(const QByteArray &bytes, bool exact)
     check(messages.toMsgBytes() == msgOnce);
 }
 
+// The grid of a recovery copy comes back cell for cell: what it reads is written and read the same.
+void recoveryGrid(const QByteArray &bytes)
+{
+    QVector<PluTableModel::Row> rows;
+    QString error;
+    if (!RecoveryGrid::decode(bytes, &rows, &error)) {
+        check(!error.isEmpty() && rows.isEmpty());
+        return;
+    }
+    check(rows.size() <= PluColumns::RowCount);
+    const QByteArray once = RecoveryGrid::encode(rows);
+    QVector<PluTableModel::Row> again;
+    check(RecoveryGrid::decode(once, &again, &error));
+    check(RecoveryGrid::encode(again) == once);
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
@@ -93,5 +110,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         mainFileRoundTrip(PluFile::Kind::CommaSeparated, bytes, exact);
         sideFiles(bytes, exact);
     }
+    recoveryGrid(bytes);
     return 0;
 }

@@ -43,6 +43,8 @@ const char *const kDescription = QT_TRANSLATE_NOOP(
               "      for FILE; the last two send the installation's department table and package\n"
               "      types. Sending PLUs clears the scale's PLUs first; --update sends the PLUs\n"
               "      without clearing, so the scale keeps the articles the file does not hold.\n"
+              "      A file without any PLU row is not sent (it would empty the scales) unless\n"
+              "      --allow-empty is given.\n"
               "  send FILE --group NAME|--all [--changed] [--verify]\n"
               "      Sends to the scales of the scale list (one group, or all of them). --changed sends\n"
               "      only the PLUs added or changed since the last send to each scale (everything when\n"
@@ -212,9 +214,11 @@ bool PluCli::parse(const QStringList &arguments, Options *options, QString *erro
                                      tr("The folder of the scale list, the send history and the settings file "
                                         "instead of the program's data folder."),
                                      tr("DIR"));
+    const QCommandLineOption allowEmpty(optionName("allow-empty"),
+                                        tr("send: send a file without PLUs, which empties the scales."));
     parser.addOptions({scale, update, parts,    output, row,   weight,  baud,  config, timeout,
                        quiet, type,   portrait, rows,   to,    columns, match, addNew, skipBad,
-                       group, all,    changed,  verify, since, failed,  retry, dataDir});
+                       group, all,    changed,  verify, since, failed,  retry, dataDir, allowEmpty});
     parser.addPositionalArgument(QStringLiteral("command"),
                                  tr("send, scales, fetch, convert, hotkey-sheet, barcode, import, export, import-text, history or watch."));
     parser.addPositionalArgument(QStringLiteral("files"), tr("The command's files."), tr("[FILE...]"));
@@ -253,6 +257,7 @@ bool PluCli::parse(const QStringList &arguments, Options *options, QString *erro
     options->all = parser.isSet(all);
     options->changed = parser.isSet(changed);
     options->verify = parser.isSet(verify);
+    options->allowEmpty = parser.isSet(allowEmpty);
     options->since = parser.value(since);
     options->failed = parser.isSet(failed);
     options->dataDir = parser.value(dataDir);
@@ -314,7 +319,7 @@ bool PluCli::parse(const QStringList &arguments, Options *options, QString *erro
         return checkSheetCommand(*options,
                                  parser.isSet(output) || parser.isSet(update) || parser.isSet(parts) ||
                                      parser.isSet(type) || parser.isSet(portrait) || parser.isSet(row) ||
-                                     parser.isSet(weight),
+                                     parser.isSet(weight) || options->allowEmpty,
                                  error);
     if (parser.isSet(rows) || parser.isSet(to) || parser.isSet(columns) || parser.isSet(match) ||
         parser.isSet(addNew) || parser.isSet(skipBad)) {
@@ -388,8 +393,8 @@ bool PluCli::parse(const QStringList &arguments, Options *options, QString *erro
         *error = tr("-o applies to fetch, hotkey-sheet and barcode only");
         return false;
     }
-    if (!isSend && (parser.isSet(update) || (parser.isSet(parts) && !isFetch))) {
-        *error = tr("--update and --parts apply to send only");
+    if (!isSend && (parser.isSet(update) || options->allowEmpty || (parser.isSet(parts) && !isFetch))) {
+        *error = tr("--update, --parts and --allow-empty apply to send only");
         return false;
     }
     if (options->update && parser.isSet(parts)) {
@@ -573,6 +578,13 @@ int PluCli::send(const Options &options)
     }
     if (!sendsFile)
         return sendRefData(options, snapshot) ? Success : Failed;
+    // A damaged export fed to a nightly send must not empty every scale of the shop.
+    if (!options.allowEmpty && SendCheck::sendsEmptyList(snapshot, job, options.changed)) {
+        printErr(tr("plu-cli: \"%1\": the file holds no PLU row; sending it would remove every PLU from the "
+                    "scale. Nothing was sent (--allow-empty sends it anyway).")
+                     .arg(file));
+        return Failed;
+    }
     if (!options.changed && SendCheck::dropsMessages(snapshot, job))
         printErr(tr("plu-cli: warning: %1").arg(SendCheck::dropsMessagesText()));
     const int sent = sendToMany(options, snapshot, job);
@@ -621,6 +633,10 @@ int PluCli::convert(const Options &options)
     }
     if (!warning.isEmpty())
         printFileError(in, warning);
+    if (doc.recomputeRowCount() == 0) {
+        printErr(tr("plu-cli: \"%1\": no PLU row was read; nothing was written").arg(in));
+        return Failed;
+    }
     if (!PluFileSet::save(&doc, out, PluFileSet::sidePathsForSaveAs(out), &error)) {
         printFileError(out, error);
         return Failed;

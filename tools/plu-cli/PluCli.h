@@ -71,6 +71,7 @@ private:
         QString dataDir;
         // watch (PluCliWatch.cpp)
         int retryMs = 60000;
+        bool allowEmpty = false; // send: a list without PLUs may empty the scales
         int baud = ScaleAddress::DefaultBaud;
     };
 
