@@ -216,11 +216,12 @@ bool PluCli::parse(const QStringList &arguments, Options *options, QString *erro
                                      tr("DIR"));
     const QCommandLineOption allowEmpty(optionName("allow-empty"),
                                         tr("send: send a file without PLUs, which empties the scales."));
-    parser.addOptions({scale, update, parts,    output, row,   weight,  baud,  config, timeout,
-                       quiet, type,   portrait, rows,   to,    columns, match, addNew, skipBad,
+    parser.addOptions({scale, update, parts,    output, row,   weight,  baud,  config,  timeout,
+                       quiet, type,   portrait, rows,   to,    columns, match, addNew,  skipBad,
                        group, all,    changed,  verify, since, failed,  retry, dataDir, allowEmpty});
-    parser.addPositionalArgument(QStringLiteral("command"),
-                                 tr("send, scales, fetch, convert, hotkey-sheet, barcode, import, export, import-text, history or watch."));
+    parser.addPositionalArgument(
+        QStringLiteral("command"),
+        tr("send, scales, fetch, convert, hotkey-sheet, barcode, import, export, import-text, history or watch."));
     parser.addPositionalArgument(QStringLiteral("files"), tr("The command's files."), tr("[FILE...]"));
 
     *helpShown = false;
