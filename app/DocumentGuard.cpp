@@ -70,7 +70,7 @@ QStringList DocumentGuard::setPaths() const
     return {m_doc->currentFile(), m_doc->infoPath(), m_doc->msgPath(), m_doc->rscPath()};
 }
 
-bool DocumentGuard::lockForOpen(const QString &path)
+bool DocumentGuard::takePendingLock(const QString &path)
 {
     m_pendingActive = true;
     m_pendingReadOnly = false;
@@ -82,6 +82,13 @@ bool DocumentGuard::lockForOpen(const QString &path)
     if (path.isEmpty() || m_pending->lock(path) != DocumentLock::Result::HeldElsewhere)
         return true;
     m_pending.reset();
+    return false;
+}
+
+bool DocumentGuard::lockForOpen(const QString &path)
+{
+    if (takePendingLock(path))
+        return true;
     m_pendingReadOnly = true;
     // Read again while another editor still holds it: it stays read-only, without asking again.
     if (m_readOnly && path == m_path)
@@ -100,13 +107,7 @@ bool DocumentGuard::lockForOpen(const QString &path)
 
 bool DocumentGuard::lockForSaveAs(const QString &path)
 {
-    m_pendingActive = true;
-    m_pendingReadOnly = false;
-    m_pending.reset();
-    if (m_lock->holds(path))
-        return true;
-    m_pending = std::make_unique<DocumentLock>();
-    if (m_pending->lock(path) != DocumentLock::Result::HeldElsewhere)
+    if (takePendingLock(path))
         return true;
     Prompt::warning(m_window, tr("Warning"),
                     tr("%1 is open in another editor: %2.\nSave under another name.")

@@ -69,6 +69,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // Takes the lock of `path` as the pending one; false when another editor holds it.
+    bool takePendingLock(const QString &path);
     void onFileNameChanged(const QString &path);
     void lookAtDisk();
     void watch();

@@ -1,5 +1,6 @@
 #include "document/PluDocument.h"
 
+#include "core/PluColumns.h"
 #include "document/PluTableModel.h"
 
 PluDocument::PluDocument(QObject *parent) : QObject(parent), m_model(new PluTableModel(this)) {}
@@ -67,6 +68,20 @@ void PluDocument::setSidePaths(const QString &info, const QString &msg, const QS
     m_infoPath = info;
     m_msgPath = msg;
     m_rscPath = rsc;
+}
+
+void PluDocument::replaceGrid(QVector<PluTableModel::Row> rows, int used)
+{
+    rows.reserve(PluColumns::RowCount);
+    const PluTableModel::Row fresh = PluTableModel::newRow();
+    while (rows.size() < PluColumns::RowCount)
+        rows.append(fresh);
+    clear();
+    {
+        PluTableModel::BulkUpdate bulk(m_model);
+        m_model->replaceAllRows(rows);
+    }
+    m_rowCount = qBound(0, used, PluColumns::RowCount);
 }
 
 void PluDocument::clear()

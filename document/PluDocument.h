@@ -72,6 +72,8 @@ public:
 
     // New: empty grid (the used rows, or all), no side data, no file name, not modified.
     void clear();
+    // clear(), then the grid becomes `rows` (padded with new rows) of which `used` are in use.
+    void replaceGrid(QVector<PluTableModel::Row> rows, int used);
 
 signals:
     void modifiedChanged(bool modified);

@@ -120,18 +120,7 @@ PluFileSet::LoadResult PluFileSet::load(PluDocument *doc, const QString &path, Q
     }
 
     const int rowCount = parsed.rows.size();
-    QVector<PluTableModel::Row> grid = std::move(parsed.rows);
-    grid.reserve(PluColumns::RowCount);
-    const PluTableModel::Row fresh = PluTableModel::newRow();
-    while (grid.size() < PluColumns::RowCount)
-        grid.append(fresh);
-
-    doc->clear();
-    {
-        PluTableModel::BulkUpdate bulk(doc->model());
-        doc->model()->replaceAllRows(grid);
-    }
-    doc->setRowCount(rowCount);
+    doc->replaceGrid(std::move(parsed.rows), rowCount);
     if (present[0])
         doc->advertising().fromInfoBytes(side[0]);
     if (present[1])

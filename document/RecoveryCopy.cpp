@@ -299,17 +299,7 @@ bool RecoveryCopy::restore(const Found &found, PluDocument *doc, FileSetStamp *s
             *error = reason;
         return false;
     }
-    grid.reserve(PluColumns::RowCount);
-    const PluTableModel::Row fresh = PluTableModel::newRow();
-    while (grid.size() < PluColumns::RowCount)
-        grid.append(fresh);
-
-    doc->clear();
-    {
-        PluTableModel::BulkUpdate bulk(doc->model());
-        doc->model()->replaceAllRows(grid);
-    }
-    doc->setRowCount(qBound(0, meta.value(QStringLiteral("rows")).toInt(), PluColumns::RowCount));
+    doc->replaceGrid(std::move(grid), meta.value(QStringLiteral("rows")).toInt());
     doc->advertising().fromInfoBytes(side[0]);
     doc->messages().fromMsgBytes(side[1]);
     doc->schedules().setPeriods(ScheduleStore::parseRsc(side[2]));
