@@ -11,6 +11,7 @@
 #include "document/PluFileSet.h"
 #include "document/PluTableModel.h"
 #include "document/RecoveryCopy.h"
+#include "document/RecoveryGrid.h"
 #include "table/PluEditCommands.h"
 
 #include <QAction>
@@ -164,7 +165,10 @@ private slots:
     void secondEditorIsToldAndReadsOnly();
     void saveOverAFileChangedOnDisk_data();
     void saveOverAFileChangedOnDisk();
+    void crashKeepsTheEdits_data();
     void crashKeepsTheEdits();
+    void recoveryGridHoldsTheWholeTable_data();
+    void recoveryGridHoldsTheWholeTable();
 };
 
 void TestDocumentSafety::secondEditorIsToldAndReadsOnly()
@@ -264,8 +268,17 @@ void TestDocumentSafety::saveOverAFileChangedOnDisk()
     QCOMPARE(w.isModified(), answer == int(QMessageBox::Cancel));
 }
 
+void TestDocumentSafety::crashKeepsTheEdits_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::newRow("restore") << int(DocumentGuard::Restore);
+    QTest::newRow("discard") << int(DocumentGuard::DiscardCopy);
+    QTest::newRow("not now") << int(QMessageBox::Cancel);
+}
+
 void TestDocumentSafety::crashKeepsTheEdits()
 {
+    QFETCH(int, answer);
     TestEnvironment env;
     const QString file = env.path(QStringLiteral("shop.txp"));
     QVERIFY(TestEnvironment::writeFile(file, threeRows()));
@@ -280,11 +293,20 @@ void TestDocumentSafety::crashKeepsTheEdits()
     QCOMPARE(recoveryFolders().size(), 1);
 
     // The next start: the copy is offered with the file's name and restored as unsaved work.
-    Prompt::queueAnswer(DocumentGuard::Restore);
+    Prompt::queueAnswer(Prompt::Button(answer));
     MainWindow w;
     QTRY_COMPARE(Prompt::count(), 1);
     QCOMPARE(Prompt::last().title, QStringLiteral("Recover unsaved changes"));
     QVERIFY2(Prompt::lastText().contains(file), qPrintable(Prompt::lastText()));
+    if (answer != DocumentGuard::Restore) {
+        // Discarded, the copy is gone; not now, it waits for the next start. Either way the
+        // window stays empty and nothing else is asked.
+        QVERIFY(!w.isModified());
+        QCOMPARE(w.document()->rowCount(), 0);
+        QCOMPARE(Prompt::count(), 1);
+        QCOMPARE(RecoveryCopy::orphans().size(), answer == DocumentGuard::DiscardCopy ? 0 : 1);
+        return;
+    }
     QCOMPARE(tableDump(*w.document()), TestEnvironment::readFile(env.path(QStringLiteral("edited.dump"))));
     QCOMPARE(w.currentFile(), file);
     QVERIFY(w.isModified());
@@ -301,6 +323,36 @@ void TestDocumentSafety::crashKeepsTheEdits()
     QVERIFY(w.close());
     w.documentGuard()->recovery()->flush();
     QCOMPARE(recoveryFolders(), QStringList());
+}
+
+void TestDocumentSafety::recoveryGridHoldsTheWholeTable_data()
+{
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<QByteArray>("lastName"); // empty: as written
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("every row of the table") << int(PluColumns::RowCount) << QByteArray() << true;
+    QTest::newRow("one row more") << PluColumns::RowCount + 1 << QByteArray() << false;
+    QTest::newRow("a text cut inside an escape") << 1 << QByteArray("sLast\\") << false;
+    QTest::newRow("an escape never written") << 1 << QByteArray("sLa\\qst") << false;
+}
+
+// A copy of a table whose last row is in use comes back whole; one that cannot be a table, or
+// whose texts are damaged, does not.
+void TestDocumentSafety::recoveryGridHoldsTheWholeTable()
+{
+    QFETCH(int, rows);
+    QFETCH(QByteArray, lastName);
+    QFETCH(bool, accepted);
+    QVector<PluTableModel::Row> grid(rows, PluTableModel::newRow());
+    grid.last()[C::PluName] = QStringLiteral("Last");
+    QByteArray bytes = RecoveryGrid::encode(grid);
+    if (!lastName.isEmpty())
+        bytes.replace("sLast", lastName);
+    QVector<PluTableModel::Row> back;
+    QString error;
+    QCOMPARE(RecoveryGrid::decode(bytes, &back, &error), accepted);
+    if (accepted)
+        QCOMPARE(back.value(rows - 1)[C::PluName].toString(), QStringLiteral("Last"));
 }
 
 int main(int argc, char *argv[])

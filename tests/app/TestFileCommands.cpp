@@ -249,6 +249,14 @@ void TestFileCommands::saveAsWritesTheSetAndTitle()
     w.action(QStringLiteral("actionSave"))->trigger();
     QCOMPARE(Prompt::count(), 1);
     QVERIFY(TestEnvironment::readFile(path).startsWith("5\tRenamed\t"));
+
+    // Save As onto the set it has open: its own lock is not another editor's.
+    w.model()->setCell(0, C::PluName, QStringLiteral("Again"));
+    Prompt::clearScript();
+    Prompt::queueFileName(path);
+    w.action(QStringLiteral("actionSave_As"))->trigger();
+    QCOMPARE(Prompt::lastText(), QStringLiteral("Save File Success"));
+    QVERIFY(TestEnvironment::readFile(path).startsWith("5\tAgain\t"));
 }
 
 void TestFileCommands::saveAsAddsTheSuffix()
