@@ -160,6 +160,8 @@ void TestWatch::newestFileReachesEveryScaleAtLast()
     // A newer list arrives while scale3 still waits for the first: the newer one wins.
     drop(env.path(QStringLiteral("inbox")), QStringLiteral("tuesday.txp"), 40, 5);
     QVERIFY2(watcher.waitFor(QStringLiteral("tuesday.txp -> scale2")), qPrintable(watcher.log()));
+    QVERIFY2(watcher.log().contains(QStringLiteral("tuesday.txp: takes the place of monday.txp")),
+             qPrintable(watcher.log()));
     QVERIFY(restartOnItsPort(sims[2], true));
     QVERIFY2(watcher.waitFor(QStringLiteral("tuesday.txp: every scale has it")), qPrintable(watcher.log()));
     QCOMPARE(watcher.stop(), 0);
