@@ -1,4 +1,5 @@
 // Opening and saving a PLU file set of 20000 rows, with messages and schedules beside it.
+#include "bench/BenchDocument.h"
 #include "core/AppPaths.h"
 #include "core/ZQConfig.h"
 #include "document/PluDocument.h"
@@ -28,20 +29,7 @@ int main(int argc, char *argv[])
     const int runs = argc > 1 ? QByteArray(argv[1]).toInt() : 9;
 
     PluDocument source;
-    for (int r = 0; r < PluColumns::RowCount; ++r) {
-        TPLU plu;
-        plu.setPluNameBytes("Article number " + QByteArray::number(r));
-        plu.LFCode = r + 1;
-        plu.setCodeBytes(QByteArray::number(2000000 + r));
-        plu.UnitPrice = 100 + r;
-        plu.WeightUnit = r % 13;
-        plu.Tare = 0.01 * (r % 50);
-        plu.HotKey = r < 224 ? r + 1 : 0;
-        plu.Message1 = r % 100;
-        source.model()->pluToRow(plu, r);
-    }
-    for (int m = 1; m <= 500; ++m)
-        source.messages().setMessageLines(m, {QStringLiteral("Message %1").arg(m), QStringLiteral("second line")});
+    fillBenchDocument(&source);
     const QString path = dir.filePath(QStringLiteral("bench.txp"));
     PluFileSet::save(&source, path, PluFileSet::sidePathsForSaveAs(path), nullptr);
 

@@ -3,6 +3,7 @@
 // (joining the lines, coding the side files and the all-or-nothing set write, flushed to the
 // disk), and typing in the grid with and without copies being made behind it.
 // Targets: the write well under 100 ms; no turn of the event loop noticeably longer with copies.
+#include "bench/BenchDocument.h"
 #include "core/AppPaths.h"
 #include "core/AtomicFile.h"
 #include "core/ZQConfig.h"
@@ -40,25 +41,6 @@ QString shown(const Figures &f, int decimals)
         .arg(f.median, 0, 'f', decimals)
         .arg(f.p99, 0, 'f', decimals)
         .arg(f.max, 0, 'f', decimals);
-}
-
-void fill(PluDocument *doc)
-{
-    PluTableModel::BulkUpdate bulk(doc->model());
-    for (int r = 0; r < PluColumns::RowCount; ++r) {
-        TPLU plu;
-        plu.setPluNameBytes("Article number " + QByteArray::number(r));
-        plu.LFCode = r + 1;
-        plu.setCodeBytes(QByteArray::number(2000000 + r));
-        plu.UnitPrice = 100 + r;
-        plu.WeightUnit = r % 13;
-        plu.Tare = 0.01 * (r % 50);
-        plu.Message1 = r % 100;
-        doc->model()->pluToRow(plu, r);
-    }
-    for (int m = 1; m <= 500; ++m)
-        doc->messages().setMessageLines(m, {QStringLiteral("Message %1").arg(m), QStringLiteral("second line")});
-    doc->recomputeRowCount();
 }
 
 struct Typing
@@ -106,7 +88,8 @@ int main(int argc, char *argv[])
     const int runs = argc > 1 ? QByteArray(argv[1]).toInt() : 15;
 
     PluDocument doc;
-    fill(&doc);
+    fillBenchDocument(&doc);
+    doc.recomputeRowCount();
     QTableView view;
     PluTableSetup::apply(&view, doc.model());
     PluEditCommands edit(&doc, &view, &view);

@@ -126,8 +126,8 @@ int main(int argc, char *argv[])
     if (pid == 0) {
         const int out = open(QFile::encodeName(log).constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         dup2(out, 2);
-        execl(cli.constData(), "plu-cli", "--data-dir", dataArg.constData(), "watch", inboxArg.constData(),
-              "--group", "shop", static_cast<char *>(nullptr));
+        execl(cli.constData(), "plu-cli", "--data-dir", dataArg.constData(), "watch", inboxArg.constData(), "--group",
+              "shop", static_cast<char *>(nullptr));
         _exit(127);
     }
     while (!readFile(log).contains("watching"))
